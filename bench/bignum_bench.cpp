@@ -1,0 +1,60 @@
+// The arithmetic on the worst cases a conversion meets: endless quotients
+// cut at 255 characters, the wide paper factors, and a full value field
+// times a paper factor.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <utility>
+
+#include "decimal/bignum.h"
+
+namespace {
+
+// The widest factors of the unit tables (grams/sq. meter, bond, US currency).
+const std::string GramsFactor = "210049291558116122261503297644043200";
+const std::string BondFactor = "789728701172555666925760658146045200";
+const std::string CurrencyFactor = "1447835952149685389363894539934416200";
+// A value field holds at most 35 characters.
+const std::string FullField = "12345678901234567.890123456789012345";
+
+using Operation = void (*)(std::string, std::string, bool, std::string&);
+
+void Divide(std::string a, std::string b, bool skipCheck, std::string& result) {
+  decimal::BigDiv(std::move(a), std::move(b), skipCheck, false, result);
+}
+
+void Run(benchmark::State& state, Operation operation, const std::string& a, const std::string& b) {
+  std::string result;
+  for (auto _ : state) {
+    operation(a, b, false, result);
+    benchmark::DoNotOptimize(result);
+  }
+  state.counters["chars"] = static_cast<double>(result.size());
+}
+
+std::string Product(const std::string& a, const std::string& b) {
+  std::string p;
+  decimal::BigMul(a, b, false, p);
+  return p;
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(Run, div_one_by_three, Divide, "1", "3");
+BENCHMARK_CAPTURE(Run, div_hundred_by_seven, Divide, "100", "7");
+BENCHMARK_CAPTURE(Run, div_bond_by_grams_36_digits, Divide, BondFactor, GramsFactor);
+BENCHMARK_CAPTURE(Run, div_currency_by_grams_37_36_digits, Divide, CurrencyFactor, GramsFactor);
+BENCHMARK_CAPTURE(Run, div_field_total_by_grams, Divide, Product(FullField, CurrencyFactor),
+                  GramsFactor);
+BENCHMARK_CAPTURE(Run, mul_field_35_by_factor_37, decimal::BigMul, FullField, CurrencyFactor);
+BENCHMARK_CAPTURE(Run, mul_whole_field_35_by_factor_37, decimal::BigMul, std::string(35, '9'),
+                  CurrencyFactor);
+BENCHMARK_CAPTURE(Run, add_two_field_products, decimal::BigAdd, Product(FullField, CurrencyFactor),
+                  Product(FullField, BondFactor));
+BENCHMARK_CAPTURE(Run, sub_two_field_products, decimal::BigSub, Product(FullField, CurrencyFactor),
+                  Product(FullField, BondFactor));
+BENCHMARK_CAPTURE(Run, sub_long_fractions_251_aligned, decimal::BigSub,
+                  std::string(100, '7') + "." + std::string(100, '7'),
+                  std::string(100, '3') + "." + std::string(150, '3'));
+
+BENCHMARK_MAIN();

@@ -1,0 +1,192 @@
+// Random operands of every shape, each answer checked by value against the
+// independent arithmetic in exact_decimal.h.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "decimal/bignum.h"
+#include "tests/decimal/exact_decimal.h"
+
+namespace decimal {
+namespace {
+
+constexpr int Rounds = 4000;
+
+class OperandMaker {
+ public:
+  explicit OperandMaker(unsigned seed) : rng_(seed) {}
+
+  // A valid operand: optional sign, leading zeros, '.5' and '5.' forms,
+  // trailing fraction zeros, lengths from one digit up to the limit.
+  std::string Next() {
+    switch (Below(12)) {
+      case 0:
+        return Pick({"0", "-0", "-.", "0.", ".0", "1", "-1", "1.0", "1.", "00"});
+      case 1:
+        return Text(Below(256));
+      default:
+        return Text(1 + Below(Below(4) == 0 ? 120 : 24));
+    }
+  }
+
+ private:
+  std::string Text(std::size_t digits) {
+    std::string text;
+    if (Below(3) == 0) text.push_back('-');
+    if (Below(5) == 0) text.append(1 + Below(3), '0');
+    digits = std::clamp<std::size_t>(digits, 1, MaxLength - text.size() - 1);
+    std::size_t whole = digits;
+    const std::size_t shape = Below(5);
+    if (shape == 1) whole = 0;                  // '.5'
+    if (shape >= 3) whole = Below(digits + 1);  // '12.5', '5.'
+    for (std::size_t i = 0; i < whole; ++i) text.push_back(Digit(i == 0 && Below(4) != 0));
+    if (shape != 0) {
+      text.push_back('.');
+      for (std::size_t i = whole; i < digits; ++i) text.push_back(Digit(false));
+      if (shape == 2 && text.size() + 3 <= MaxLength) text.append(Below(4), '0');
+    }
+    if (text == "-." || text == "." || text == "-") text.push_back('5');
+    return text;
+  }
+
+  char Digit(bool nonZero) { return static_cast<char>('0' + (nonZero ? 1 + Below(9) : Below(10))); }
+
+  std::size_t Below(std::size_t n) {
+    return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+  }
+
+  std::string Pick(std::initializer_list<const char*> texts) {
+    return *(texts.begin() + Below(texts.size()));
+  }
+
+  std::mt19937 rng_;
+};
+
+// Characters of the two magnitudes written one above the other, points
+// lined up.
+std::size_t AlignedLength(std::string_view a, std::string_view b) {
+  std::size_t whole = 0;
+  std::size_t fraction = 0;
+  for (std::string_view text : {a, b}) {
+    if (text.front() == '-') text.remove_prefix(1);
+    const std::size_t point = std::min(text.find('.'), text.size());
+    whole = std::max(whole, point);
+    fraction = std::max(fraction, text.size() - point);
+  }
+  return whole + fraction;
+}
+
+void ExpectWellFormed(const std::string& result, const std::string& what) {
+  EXPECT_TRUE(IsValidNumber(result)) << what << " gave \"" << result << '"';
+}
+
+TEST(Property, OperandMakerStaysInTheDomain) {
+  OperandMaker maker(7);
+  for (int i = 0; i < Rounds; ++i) {
+    const std::string text = maker.Next();
+    ASSERT_TRUE(IsValidNumber(text)) << text;
+    ASSERT_LE(text.size(), MaxLength) << text;
+  }
+}
+
+TEST(Property, SumsAndDifferencesAreExact) {
+  OperandMaker maker(11);
+  int computed = 0;
+  for (int i = 0; i < Rounds; ++i) {
+    const std::string a = maker.Next();
+    const std::string b = maker.Next();
+    const exact::Value x = exact::Parse(a);
+    const exact::Value y = exact::Parse(b);
+    std::string sum;
+    BigAdd(a, b, false, sum);
+    std::string difference;
+    BigSub(a, b, false, difference);
+    // Only operands that need too long a common layout may be refused, and
+    // "-.", whose magnitude "." is no number.
+    const bool signOnly = a == "-." || b == "-.";
+    if (!signOnly && AlignedLength(a, b) < MaxLength - 2) {
+      EXPECT_NE(sum, "bad") << a << " + " << b;
+      EXPECT_NE(difference, "bad") << a << " - " << b;
+    }
+    if (sum != "bad") {
+      ++computed;
+      ExpectWellFormed(sum, a + " + " + b);
+      EXPECT_TRUE(exact::Equal(exact::Parse(sum), exact::Add(x, y)))
+          << a << " + " << b << " = " << sum;
+    }
+    if (difference != "bad") {
+      ++computed;
+      ExpectWellFormed(difference, a + " - " + b);
+      EXPECT_TRUE(exact::Equal(exact::Parse(difference), exact::Add(x, exact::Negate(y))))
+          << a << " - " << b << " = " << difference;
+    }
+  }
+  EXPECT_GT(computed, Rounds);  // most pairs must have been checked, not refused
+}
+
+TEST(Property, ProductsAreExact) {
+  OperandMaker maker(23);
+  int computed = 0;
+  for (int i = 0; i < Rounds; ++i) {
+    const std::string a = maker.Next();
+    const std::string b = maker.Next();
+    std::string product;
+    BigMul(a, b, false, product);
+    if (a.size() + b.size() < 250) {
+      EXPECT_NE(product, "bad") << a << " x " << b;
+    }
+    if (product == "bad") continue;
+    ++computed;
+    ExpectWellFormed(product, a + " x " + b);
+    EXPECT_TRUE(exact::Equal(exact::Parse(product), exact::Mul(exact::Parse(a), exact::Parse(b))))
+        << a << " x " << b << " = " << product;
+    std::string swapped;
+    BigMul(b, a, false, swapped);
+    EXPECT_EQ(product, swapped) << "order matters for " << a << " x " << b;
+  }
+  EXPECT_GT(computed, Rounds / 2);
+}
+
+TEST(Property, QuotientsAreTheExactQuotientCut) {
+  OperandMaker maker(37);
+  int computed = 0;
+  for (int i = 0; i < Rounds; ++i) {
+    const std::string a = maker.Next();
+    const std::string b = maker.Next();
+    const exact::Value x = exact::Parse(a);
+    const exact::Value y = exact::Parse(b);
+    for (bool whole : {false, true}) {
+      std::string quotient;
+      BigDiv(a, b, false, whole, quotient);
+      if (y.IsZero()) {
+        EXPECT_EQ(quotient, "bad") << a << " / " << b;
+        continue;
+      }
+      ASSERT_NE(quotient, "bad") << a << " / " << b;
+      ++computed;
+      ExpectWellFormed(quotient, a + " / " + b);
+      const exact::Value q = exact::Parse(quotient);
+      if (whole) {
+        EXPECT_EQ(q.fraction, 0) << a << " div " << b << " = " << quotient;
+      }
+      EXPECT_TRUE(exact::IsTruncatedQuotient(x, y, q)) << a << " / " << b << " = " << quotient;
+    }
+  }
+  EXPECT_GT(computed, Rounds);
+}
+
+TEST(Property, ADivisorScaledPastTheOperandLimitStillDividesExactly) {
+  // Scaling appends the dividend's 200 fraction digits' worth of zeros to a
+  // 120-digit divisor, making it 320 digits long.
+  const std::string a = "." + std::string(199, '7') + "3";
+  const std::string b = "9" + std::string(118, '3') + "1";
+  std::string q;
+  BigDiv(a, b, false, false, q);
+  ASSERT_NE(q, "bad");
+  EXPECT_TRUE(exact::IsTruncatedQuotient(exact::Parse(a), exact::Parse(b), exact::Parse(q))) << q;
+  EXPECT_EQ(q.size(), MaxLength);
+}
+
+}  // namespace
+}  // namespace decimal
