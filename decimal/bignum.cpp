@@ -454,7 +454,7 @@ bool QuickQuotient(const std::string& a, const std::string& b, bool negative, bo
 }
 
 // remainder -= product for digit strings without leading zeros, remainder
-// not below product. Works in place, so that the thousands of subtractions
+// not below product. Works in place, so that the 255 or so subtractions
 // of an endless quotient allocate nothing; the answer is the one BigSub
 // gives for such operands.
 void SubtractInPlace(std::string& remainder, std::string_view product) {
