@@ -1,0 +1,25 @@
+// zurmet-convert: the command line, from its arguments to its exit status.
+// main() only gathers the arguments as UTF-8; everything else is here, so
+// tests run it in-process on every platform.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+#include "platform/number_symbols.h"
+
+namespace cli {
+
+inline constexpr int ExitResult = 0;
+inline constexpr int ExitErrorResult = 1;
+inline constexpr int ExitUsage = 2;
+
+// args without the program name. regional: the symbols results use unless
+// options say otherwise. interactive: standard input is a terminal, so
+// batch answers are flushed line by line.
+int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
+               std::ostream& err, const platform::NumberSymbols& regional,
+               bool interactive = false);
+
+}  // namespace cli

@@ -1,0 +1,41 @@
+// Windows hands main() its arguments in the ANSI code page, which cannot
+// hold "µm" everywhere; read the wide command line and pass UTF-8 on.
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+namespace {
+
+std::string ToUtf8(const wchar_t* text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return {};
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+  out.pop_back();  // the terminating null
+  return out;
+}
+
+}  // namespace
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  // Results are UTF-8 ("g/m²"); a console shows them right in code page 65001.
+  SetConsoleOutputCP(CP_UTF8);
+  // No newline translation: answers are the same bytes as on other systems.
+  _setmode(_fileno(stdout), _O_BINARY);
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; wide && i < count; ++i) args.push_back(ToUtf8(wide[i]));
+  if (wide) LocalFree(wide);
+  return cli::RunCommand(args, std::cin, std::cout, std::cerr, platform::RegionalSymbols(),
+                         _isatty(_fileno(stdin)) != 0);
+}

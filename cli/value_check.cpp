@@ -1,0 +1,81 @@
+#include "cli/value_check.h"
+
+#include <algorithm>
+
+#include "platform/utf8.h"
+#include "units/value_input.h"
+
+namespace cli {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Why the filter refused a character, in the user's terms.
+std::string Refusal(units::Category category, std::string_view text, char32_t key) {
+  switch (key) {
+    case U'.':
+    case U',': return "it has more than one decimal point";
+    case U'/':
+      return text.find('/') != std::string_view::npos ? "it has more than one '/'"
+                                                      : "a '/' needs a number before it";
+    case U'-':
+      return category == units::Category::Temperature ? "it has more than one minus sign"
+                                                      : "only temperatures can be negative";
+    default: break;
+  }
+  if (key < 0x20 || key == 0x7f) return "it contains a control character";
+  return "'" + platform::EncodeUtf8(key) +
+         "' is not allowed (digits, one point and one '/' for a fraction)";
+}
+
+// A fraction's parts each need a digit, and the denominator a non-zero one.
+std::string Incomplete(std::string_view text) {
+  std::string_view number = text;
+  if (!number.empty() && number.front() == '-') number.remove_prefix(1);
+  const std::size_t slash = number.find('/');
+  const std::string_view numerator = number.substr(0, slash);
+  if (std::none_of(numerator.begin(), numerator.end(), IsDigit))
+    return slash == std::string_view::npos ? "it is not a number" : "the fraction has no numerator";
+  if (slash == std::string_view::npos) return {};
+  const std::string_view denominator = number.substr(slash + 1);
+  if (std::none_of(denominator.begin(), denominator.end(), IsDigit))
+    return "the fraction has no denominator";
+  if (std::none_of(denominator.begin(), denominator.end(), [](char c) { return c >= '1' && c <= '9'; }))
+    return "the fraction's denominator is zero";
+  return {};
+}
+
+}  // namespace
+
+bool LooksLikeValue(std::string_view word) {
+  if (word.empty()) return true;
+  const char first = word.front();
+  return IsDigit(first) || first == '.' || first == ',' || first == '-' || first == '+' ||
+         first == '/';
+}
+
+std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText) {
+  const std::string quoted = "value '" + std::string(typed) + "': ";
+  std::string text;
+  std::size_t characters = 0;
+  for (std::string_view rest = typed; !rest.empty();) {
+    const auto decoded = platform::DecodeFirst(rest);
+    if (!decoded) return quoted + "it is not valid UTF-8 text";
+    rest.remove_prefix(decoded->length);
+    if (++characters > units::ValueFieldLimit)
+      return quoted + "it is longer than " + std::to_string(units::ValueFieldLimit) +
+             " characters";
+    const units::KeyFilterResult filtered =
+        units::FilterValueKey(category, text, decoded->codePoint);
+    if (filtered.NewText) return quoted + "the minus sign must come first";
+    if (filtered.Key == 0 || filtered.Key == units::Backspace)
+      return quoted + Refusal(category, text, decoded->codePoint);
+    text += platform::EncodeUtf8(filtered.Key);
+  }
+  std::string reason = Incomplete(text);
+  if (!reason.empty()) return quoted + reason;
+  fieldText = std::move(text);
+  return {};
+}
+
+}  // namespace cli
