@@ -295,8 +295,10 @@ constexpr std::array<CategoryEntry, LastCategory + 1> Categories = {{
 
 constexpr UnitRow NoUnit = {"", "", "0"};
 
+// A number outside the categories reads as the unused entry: no table.
 const CategoryEntry& EntryFor(Category category) {
-  return Categories[static_cast<std::size_t>(category)];
+  const auto number = static_cast<std::size_t>(category);
+  return Categories[number < Categories.size() ? number : 0];
 }
 
 }  // namespace

@@ -1,0 +1,173 @@
+#include "units/convert.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace units {
+namespace {
+
+const platform::NumberSymbols Dot{".", ","};
+
+// Length rows.
+constexpr int Inches = 2, Feet = 3, Yards = 4, Miles = 5, Millimeters = 7, Meters = 9,
+              Kilometers = 10, Heading = 1, Blank = 6, Angstroms = 13, LightYears = 32,
+              FeetInList = 24, SurveyFeet = 25, Perches = 44, Poles = 48, Rods = 49, AtaPoints = 45;
+// Paper rows.
+constexpr int GramsPerSqMeter = 1, Bond = 5, Ledger = 15, Writing = 33;
+
+ResultOptions Options(int places, bool roundUp, bool separators, bool exponent) {
+  return {places, roundUp, separators, exponent};
+}
+const ResultOptions Initial = Options(3, true, true, false);
+
+struct LinearCase {
+  const char* name;
+  Category category;
+  Quantity quantity;
+  ResultOptions options;
+  const char* expected;
+};
+
+class LinearConversion : public ::testing::TestWithParam<LinearCase> {};
+
+TEST_P(LinearConversion, GivesTheResultText) {
+  const LinearCase& c = GetParam();
+  EXPECT_EQ(Convert(c.category, c.quantity, c.options, Dot), std::string(c.expected)) << c.name;
+}
+
+const LinearCase LinearCases[] = {
+    {"compound input", Category::Length, {{"1", "2", "3"}, {Yards, Feet, Inches}, {Meters, 0, 0}},
+     Initial, "1.6 m  "},
+    {"two targets", Category::Length, {{"100", "", ""}, {Inches, 0, 0}, {Inches, Feet, 0}},
+     Initial, "8 ft  4 in  "},
+    {"two targets in other lists", Category::Length,
+     {{"100", "", ""}, {Inches, 0, 0}, {0, Feet, Inches}}, Initial, "8 ft  4 in  "},
+    {"two targets padded", Category::Length,
+     {{"100", "", ""}, {Inches, 0, 0}, {Feet, 0, Inches}}, Options(3, false, true, false),
+     "8.000 ft  4.000 in  "},
+    {"grouping", Category::Length, {{"1234567", "", ""}, {Meters, 0, 0}, {Millimeters, 0, 0}},
+     Initial, "1,234,567,000 mm  "},
+    {"exponent", Category::Length, {{"1", "", ""}, {Kilometers, 0, 0}, {Meters, 0, 0}},
+     Options(3, true, true, true), "1.000 E3 m  "},
+    {"whole parts in exponent form", Category::Length,
+     {{"100", "", ""}, {Inches, 0, 0}, {Inches, Feet, 0}}, Options(3, true, true, true),
+     "8.000 E0 ft  4.000 E0 in  "},
+    {"light year", Category::Length, {{"1", "", ""}, {LightYears, 0, 0}, {Meters, 0, 0}},
+     Initial, "9,460,730,472,580,800 m  "},
+    {"angstrom cut to zero", Category::Length, {{"1", "", ""}, {Angstroms, 0, 0}, {Meters, 0, 0}},
+     Initial, "0 m  "},
+    {"angstrom in exponent form", Category::Length,
+     {{"1", "", ""}, {Angstroms, 0, 0}, {Meters, 0, 0}}, Options(3, true, true, true),
+     "1.000 E-10 m  "},
+    {"paper basis weight", Category::Paper,
+     {{"20", "", ""}, {Bond, 0, 0}, {GramsPerSqMeter, 0, 0}}, Initial, "75.195 g/m²  "},
+    {"three targets", Category::Length, {{"1", "", ""}, {Miles, 0, 0}, {Yards, Feet, Inches}},
+     Initial, "1,760 yd  0 ft  0 in"},
+    {"three targets with a rest", Category::Length,
+     {{"100", "", ""}, {Inches, 0, 0}, {Inches, Yards, Feet}}, Initial, "2 yd  2 ft  4 in"},
+    {"all fields empty", Category::Length, {{"", "", ""}, {Meters, 0, 0}, {Meters, 0, 0}},
+     Initial, "Error"},
+    {"empty fields in disabled terms still count", Category::Paper,
+     {{"", "", "5"}, {Bond, 0, 0}, {GramsPerSqMeter, 0, 0}}, Initial, "0 g/m²  "},
+    {"no from-unit counts as zero", Category::Length,
+     {{"5", "", ""}, {0, 0, 0}, {Meters, 0, 0}}, Initial, "0 m  "},
+    {"unfinished fraction counts as zero", Category::Length,
+     {{"3/", "", ""}, {Feet, 0, 0}, {Inches, 0, 0}}, Initial, "0 in  "},
+    {"zero denominator counts as zero", Category::Length,
+     {{"3/0", "2", ""}, {Feet, Feet, 0}, {Inches, 0, 0}}, Initial, "24 in  "},
+    {"lone point counts as zero", Category::Length, {{".", "", ""}, {Feet, 0, 0}, {Inches, 0, 0}},
+     Initial, "0 in  "},
+    {"no target", Category::Length, {{"1", "", ""}, {Feet, 0, 0}, {0, Heading, Blank}}, Initial,
+     "Error"},
+    {"heading as target is no unit", Category::Length,
+     {{"1", "", ""}, {Feet, 0, 0}, {Heading, Inches, 0}}, Initial, "12 in  "},
+    {"same unit twice", Category::Length, {{"5.5", "", ""}, {Feet, 0, 0}, {Feet, Feet, 0}},
+     Initial, "5 ft  0.5 ft  "},
+    {"same unit from both groups", Category::Length,
+     {{"7", "", ""}, {FeetInList, 0, 0}, {Inches, 0, 0}}, Initial, "84 in  "},
+    {"fraction cut to forty characters", Category::Length,
+     {{"1/3", "", ""}, {Yards, 0, 0}, {Feet, 0, 0}}, Options(30, false, false, false),
+     "0.999999999999999999999999999999 ft  "},
+    {"fraction rounded up", Category::Length, {{"1/3", "", ""}, {Yards, 0, 0}, {Feet, 0, 0}},
+     Options(30, true, false, false), "1 ft  "},
+    {"integer factor keeps its point", Category::Length,
+     {{"1", "", ""}, {SurveyFeet, 0, 0}, {SurveyFeet, Meters, 0}}, Initial, "0 m  1 ft(s)  "},
+    {"perches to poles", Category::Length, {{"7", "", ""}, {Perches, 0, 0}, {Poles, 0, 0}},
+     Options(30, false, false, false), "7.000000000000000000000000000000 po  "},
+    {"poles to rods", Category::Length, {{"1", "", ""}, {Poles, 0, 0}, {Rods, 0, 0}}, Initial,
+     "1 rd  "},
+    {"paper types of one size", Category::Paper, {{"1", "", ""}, {Ledger, 0, 0}, {Writing, 0, 0}},
+     Initial, "1 lb  "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, LinearConversion, ::testing::ValuesIn(LinearCases));
+
+struct TemperatureCase {
+  const char* value;
+  int from;
+  int to;
+  ResultOptions options;
+  const char* expected;
+};
+
+class TemperatureConversion : public ::testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(TemperatureConversion, GivesTheResultText) {
+  const TemperatureCase& c = GetParam();
+  const Quantity quantity{{c.value, "", ""}, {c.from, 0, 0}, {c.to, 0, 0}};
+  EXPECT_EQ(Convert(Category::Temperature, quantity, c.options, Dot), std::string(c.expected))
+      << c.value << " from " << c.from << " to " << c.to;
+}
+
+const TemperatureCase TemperatureCases[] = {
+    {"100", Celsius, Fahrenheit, Initial, "212 F"},
+    {"100", Celsius, Fahrenheit, Options(3, false, true, false), "212.000 F"},
+    {"98.6", Fahrenheit, Celsius, Initial, "37 C"},
+    {"0", Celsius, Kelvin, Initial, "273.15 K"},
+    {"-40", Fahrenheit, Celsius, Initial, "-40 C"},
+    {"0", Kelvin, Fahrenheit, Initial, "-459.67 F"},
+    {"1", Fahrenheit, Celsius, Initial, "-17.222 C"},
+    {"1", Fahrenheit, Kelvin, Initial, "255.928 K"},
+    {"300", Kelvin, Celsius, Initial, "26.85 C"},
+    {"1/2", Celsius, Fahrenheit, Initial, "32.9 F"},
+    {"5", Celsius, Celsius, Initial, "5 C"},
+    {"", Celsius, Celsius, Initial, "0 C"},
+    {".", Kelvin, Kelvin, Options(3, false, true, false), "0.000 K"},
+    {"", Fahrenheit, Fahrenheit, Options(3, true, true, true), "0.000 E0 F"},
+    {"1000", Celsius, Kelvin, Initial, "1,273.15 K"},
+    {"3/", Celsius, Celsius, Initial, "Error"},
+    {"3/0", Celsius, Fahrenheit, Initial, "Error"},
+    {"", Celsius, Fahrenheit, Initial, "Error"},
+    {".", Celsius, Kelvin, Initial, "Error"},
+    {"25", 0, Fahrenheit, Initial, ""},
+    {"25", Celsius, 0, Initial, ""},
+    {"25", Celsius, 7, Initial, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TemperatureConversion, ::testing::ValuesIn(TemperatureCases));
+
+TEST(Convert, LeavesThePrefixesFieldUnchanged) {
+  const Quantity quantity{{"1", "", ""}, {Meters, 0, 0}, {Meters, 0, 0}};
+  EXPECT_EQ(Convert(Category::Prefixes, quantity, Initial, Dot), std::nullopt);
+}
+
+TEST(Convert, UsesTheRegionalSymbols) {
+  const Quantity quantity{{"1234.5", "", ""}, {Meters, 0, 0}, {Meters, 0, 0}};
+  const platform::NumberSymbols german{",", "."};
+  const platform::NumberSymbols swiss{".", "\u2019"};
+  EXPECT_EQ(Convert(Category::Length, quantity, Initial, german), "1.234,5 m  ");
+  EXPECT_EQ(Convert(Category::Length, quantity, Initial, swiss), "1\u2019234.5 m  ");
+}
+
+// A whole part too long to multiply back by its factor fails the second part
+// only; a good-looking first part must not hide that.
+TEST(Convert, ReportsAFailedInnerPartAsError) {
+  const Quantity quantity{{std::string(220, '9'), "", ""}, {LightYears, 0, 0},
+                          {Angstroms, AtaPoints, 0}};
+  EXPECT_EQ(Convert(Category::Length, quantity, Initial, Dot), "Error");
+}
+
+}  // namespace
+}  // namespace units
