@@ -228,7 +228,8 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   }
 
   const auto result = units::Convert(category, quantity, options, symbols);
-  const std::string_view text = TrimResult(result.value_or(std::string(units::ErrorText)));
+  const std::string whole = result.value_or(std::string(units::ErrorText));
+  const std::string_view text = TrimResult(whole);
   out << text << '\n';
   if (text == units::ErrorText) {
     report.err << Program << ": the exact arithmetic could not give a result "
@@ -239,6 +240,8 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
 }
 
 void DefineOptions(CLI::App& app, Settings& settings) {
+  // "/2" is a value with a missing numerator, not a Windows-style option.
+  app.allow_windows_style_options(false);
   app.add_option("words", settings.words,
                  "VALUE UNIT [VALUE UNIT [VALUE UNIT]] to UNIT [UNIT [UNIT]]");
   app.add_option("--places", settings.places, "decimal places, 0 to 30 (default 3)")

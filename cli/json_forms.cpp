@@ -24,7 +24,9 @@ std::string IntValue(const Json& value, std::string_view name, int min, int max,
   // Unsigned JSON numbers may exceed int64; compare before narrowing.
   if (value.is_number_unsigned()) {
     const auto number = value.get<std::uint64_t>();
-    if (max < 0 || number > static_cast<std::uint64_t>(max)) return error;
+    if (max < 0 || number > static_cast<std::uint64_t>(max) ||
+        static_cast<std::int64_t>(number) < min)
+      return error;
     out = static_cast<int>(number);
     return {};
   }

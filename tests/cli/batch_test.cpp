@@ -52,7 +52,7 @@ TEST(Batch, ConvertsGoodLines) {
 }
 
 TEST(Batch, TakesTheCommandLineOptionsAsDefaults) {
-  CheckLines({"--places", "1", "--decimal-symbol", ","},
+  CheckLines({"--places", "1", "--decimal-symbol", ",", "--thousand-separator", "."},
              {{R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[2,0,0]})",
                R"({"result":"39,4 in"})"},
               {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[2,0,0],"options":{"places":2}})",

@@ -1,7 +1,7 @@
 # Runs zurmet-convert once (under the emulator when cross-compiled) and
 # checks its exit status and the bytes it prints, UTF-8 and line end included.
 execute_process(
-  COMMAND ${EMULATOR} ${PROGRAM} 20 bond (17x22) to g/m²
+  COMMAND ${EMULATOR} ${PROGRAM} 20 "bond (17x22)" to "g/m²"
   OUTPUT_VARIABLE output
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
