@@ -80,9 +80,11 @@ std::string ScientificForm(const std::string& text, const ResultOptions& options
   }
   Mantissa mantissa = ToMantissa(text);
   std::string rounded = RoundToPlaces(mantissa.digits, options.Places, true, options);
-  if (options.RoundUp && rounded.find('.') != mantissa.digits.find('.')) {
-    std::string& digits = mantissa.digits;
-    const std::size_t point = digits.find('.');
+  std::string& digits = mantissa.digits;
+  const std::size_t point = digits.find('.');
+  // The point is never first for a number text; the guard is for any other.
+  if (options.RoundUp && rounded.find('.') != point && point != 0 &&
+      point != std::string::npos) {
     digits.erase(point, 1);
     digits.insert(point - 1, ".");
     rounded = RoundToPlaces(digits, options.Places, true, options);
