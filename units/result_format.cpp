@@ -142,7 +142,10 @@ std::string PlainMagnitude(std::string_view text, bool& negative) {
   if (s.empty() || s == ".") return "0";
   if (s.front() == '.') s.insert(0, "0");
   if (s.back() == '.') s.pop_back();
-  return s.empty() ? "0" : s;
+  // A zero written as '0.0' or '000' is zero too; the exponent form would
+  // otherwise show it as '0.000 E-1'.
+  if (s.find_first_not_of("0.") == std::string::npos) return "0";
+  return s;
 }
 
 }  // namespace
