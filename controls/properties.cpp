@@ -29,22 +29,23 @@ std::string GetText(Control* control) {
 
 // ---- styles -------------------------------------------------------------
 
-void SetStyle(Control* control, std::uint32_t style) {
-  if (control->style == style) return;
-  control->style = style;
+// Stores a style word and, when the window exists, makes the window take it.
+static void ApplyStyleWord(Control* control, std::uint32_t Control::*field, void (*write)(Hwnd, std::uint32_t),
+                           std::uint32_t value) {
+  if (control->*field == value) return;
+  control->*field = value;
   if (!control->window) return;
-  native::SetStyle(control->window, style);
+  write(control->window, value);
   native::SetWindowPos(control->window, nullptr, 0, 0, 0, 0, kRestyleFlags);
   Invalidate(control);
 }
 
+void SetStyle(Control* control, std::uint32_t style) {
+  ApplyStyleWord(control, &Control::style, native::SetStyle, style);
+}
+
 void SetExStyle(Control* control, std::uint32_t exStyle) {
-  if (control->exStyle == exStyle) return;
-  control->exStyle = exStyle;
-  if (!control->window) return;
-  native::SetExStyle(control->window, exStyle);
-  native::SetWindowPos(control->window, nullptr, 0, 0, 0, 0, kRestyleFlags);
-  Invalidate(control);
+  ApplyStyleWord(control, &Control::exStyle, native::SetExStyle, exStyle);
 }
 
 void SetTextAlign(Control* control, int align) {
