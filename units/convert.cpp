@@ -187,6 +187,13 @@ constexpr std::string_view ScaleLetters[] = {"C", "F", "K"};
 
 bool IsScale(int row) { return row >= Celsius && row <= Kelvin; }
 
+// What the key filter lets a field hold when it holds no number yet reads
+// as zero; "bad" stays as it is, for the caller to report.
+bool IsNumberOrBlank(std::string_view text) {
+  return text.empty() || text == "." || text == "-" || text == "-." || IsBad(text) ||
+         (text.size() <= decimal::MaxLength && decimal::IsValidNumber(text));
+}
+
 }  // namespace
 
 std::string ConvertTemperature(std::string_view value, int fromRow, int toRow,
@@ -194,6 +201,9 @@ std::string ConvertTemperature(std::string_view value, int fromRow, int toRow,
                                const platform::NumberSymbols& symbols) {
   if (!IsScale(fromRow) || !IsScale(toRow)) return "";
   std::string v = ResolveFraction(value);
+  // Pasted text skips the key filter; on the same scale nothing would
+  // validate it, and it would be shown back as if it were a temperature.
+  if (!IsNumberOrBlank(v)) return std::string(ErrorText);
   for (const Step& step : FormulaFor(fromRow, toRow).steps) v = Apply(v, step);
   const std::string text =
       FormatResult(RoundToPlaces(v, options.Places, false, options), options, symbols) + " " +

@@ -80,9 +80,11 @@ std::string ScientificForm(const std::string& text, const ResultOptions& options
   }
   Mantissa mantissa = ToMantissa(text);
   std::string rounded = RoundToPlaces(mantissa.digits, options.Places, true, options);
-  if (options.RoundUp && rounded.find('.') != mantissa.digits.find('.')) {
-    std::string& digits = mantissa.digits;
-    const std::size_t point = digits.find('.');
+  std::string& digits = mantissa.digits;
+  const std::size_t point = digits.find('.');
+  // The point is never first for a number text; the guard is for any other.
+  if (options.RoundUp && rounded.find('.') != point && point != 0 &&
+      point != std::string::npos) {
     digits.erase(point, 1);
     digits.insert(point - 1, ".");
     rounded = RoundToPlaces(digits, options.Places, true, options);
@@ -140,7 +142,10 @@ std::string PlainMagnitude(std::string_view text, bool& negative) {
   if (s.empty() || s == ".") return "0";
   if (s.front() == '.') s.insert(0, "0");
   if (s.back() == '.') s.pop_back();
-  return s.empty() ? "0" : s;
+  // A zero written as '0.0' or '000' is zero too; the exponent form would
+  // otherwise show it as '0.000 E-1'.
+  if (s.find_first_not_of("0.") == std::string::npos) return "0";
+  return s;
 }
 
 }  // namespace

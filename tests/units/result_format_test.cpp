@@ -91,6 +91,9 @@ const FormatCase FormatCases[] = {
     {"0", Options(3, false), Dot, "0.000"},
     {"0", Options(3, true, true, true), Dot, "0.000 E0"},
     {"-0", Options(3, true), Dot, "0"},
+    {"0.0", Options(3, true, true, true), Dot, "0.000 E0"},
+    {"-000.00", Options(2, false, true, true), Dot, "-0.00 E0"},  // like "-0"
+    {"000", Options(0, false), Dot, "0"},
     {"-.000", Options(3, false), Dot, "-0.000"},
     {".5", Options(3, true), Dot, "0.5"},
     {"", Options(3, true), Dot, "0"},

@@ -1,0 +1,21 @@
+// The application loop, modal windows and the Enter and Esc buttons.
+#pragma once
+
+#include "controls/control.h"
+
+namespace controls {
+
+void RunApplication(Control*& mainForm);
+void ProcessMessages(Control* control);
+void TerminateApplication(Control*& mainForm);
+int ShowModal(Control* form);
+void Show(Control* form);
+// key 13 makes the button the form's default (Enter) button, 27 its cancel (Esc) button.
+void MakeDefaultOrCancelButton(Control* button, int key, bool on);
+
+// Runs after each batch of messages; nothing by default.
+extern void (*IdleHook)(Control*);
+// Ends the process once the logon session ends (WM_ENDSESSION); replaceable for tests.
+extern void (*EndProcess)();
+
+}  // namespace controls

@@ -1,0 +1,362 @@
+// The seam over user32, gdi32 and comctl32. Text crosses as UTF-8 and is
+// converted to UTF-16 for the wide functions.
+#include <windows.h>
+#include <commctrl.h>
+
+// The seam's operations carry the Win32 names that <windows.h> maps to its
+// A or W variants; this file calls the W variants by their full names.
+#undef GetClassInfo
+#undef RegisterClass
+#undef CreateWindowEx
+#undef SetProp
+#undef GetProp
+#undef RemoveProp
+#undef SetWindowText
+#undef GetWindowText
+#undef SendMessage
+#undef PostMessage
+#undef CallWindowProc
+#undef DefWindowProc
+#undef PeekMessage
+#undef CreateFont
+#undef ExtTextOut
+
+#include <cstddef>
+#include <string>
+
+#include "controls/native/native.h"
+
+namespace native {
+
+namespace {
+
+static_assert(sizeof(WParam) == sizeof(WPARAM) && sizeof(LParam) == sizeof(LPARAM));
+static_assert(sizeof(LResult) == sizeof(LRESULT));
+
+HWND H(Hwnd window) { return reinterpret_cast<HWND>(window); }
+Hwnd N(HWND window) { return reinterpret_cast<Hwnd>(window); }
+HDC D(Dc dc) { return reinterpret_cast<HDC>(dc); }
+template <class T>
+GdiTag* G(T handle) {
+  return reinterpret_cast<GdiTag*>(handle);
+}
+
+// On x64 the window procedure calling convention is the only one, so the
+// layer's procedures are Win32 window procedures as they are.
+WNDPROC ToWin(WndProc procedure) { return reinterpret_cast<WNDPROC>(reinterpret_cast<void*>(procedure)); }
+WndProc FromWin(WNDPROC procedure) { return reinterpret_cast<WndProc>(reinterpret_cast<void*>(procedure)); }
+
+std::wstring Wide(const std::string& text) {
+  if (text.empty()) return {};
+  int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+std::string Utf8(const wchar_t* text, int length) {
+  if (!text || length <= 0) return {};
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
+
+HINSTANCE Module() { return GetModuleHandleW(nullptr); }
+
+RECT ToWin(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect FromWin(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+bool GetClassInfo(const std::string& className, ClassInfo& info) {
+  WNDCLASSW wc{};
+  if (!GetClassInfoW(Module(), Wide(className).c_str(), &wc)) return false;
+  info.style = wc.style;
+  info.procedure = FromWin(wc.lpfnWndProc);
+  info.classExtra = wc.cbClsExtra;
+  info.windowExtra = wc.cbWndExtra;
+  info.background = G(wc.hbrBackground);
+  return true;
+}
+
+bool RegisterClass(const std::string& className, const ClassInfo& info) {
+  std::wstring name = Wide(className);
+  WNDCLASSW wc{};
+  wc.style = info.style;
+  wc.lpfnWndProc = ToWin(info.procedure);
+  wc.cbClsExtra = info.classExtra;
+  wc.cbWndExtra = info.windowExtra;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(info.background);
+  wc.hInstance = Module();
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = name.c_str();
+  return RegisterClassW(&wc) != 0;
+}
+
+Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const std::string& caption,
+                    std::uint32_t style, int x, int y, int width, int height, Hwnd parent, std::uint16_t id) {
+  // A top-level window's menu parameter is a menu handle, never an identifier.
+  HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+  return N(CreateWindowExW(exStyle, Wide(className).c_str(), Wide(caption).c_str(), style, x, y, width, height,
+                           H(parent), menu, Module(), nullptr));
+}
+
+bool DestroyWindow(Hwnd window) { return ::DestroyWindow(H(window)) != 0; }
+bool IsWindow(Hwnd window) { return ::IsWindow(H(window)) != 0; }
+Hwnd SetParent(Hwnd window, Hwnd parent) { return N(::SetParent(H(window), H(parent))); }
+Hwnd GetParent(Hwnd window) { return N(::GetParent(H(window))); }
+
+std::vector<Hwnd> ChildWindows(Hwnd window) {
+  std::vector<Hwnd> children;
+  for (HWND child = GetWindow(H(window), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(N(child));
+  return children;
+}
+
+WndProc SubclassWindow(Hwnd window, WndProc procedure) {
+  return FromWin(reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(H(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToWin(procedure)))));
+}
+
+bool SetProp(Hwnd window, const char* name, void* value) {
+  return SetPropW(H(window), Wide(name).c_str(), value) != 0;
+}
+void* GetProp(Hwnd window, const char* name) { return GetPropW(H(window), Wide(name).c_str()); }
+void* RemoveProp(Hwnd window, const char* name) { return RemovePropW(H(window), Wide(name).c_str()); }
+
+std::uint32_t GetStyle(Hwnd window) { return static_cast<std::uint32_t>(GetWindowLongW(H(window), GWL_STYLE)); }
+void SetStyle(Hwnd window, std::uint32_t style) {
+  SetWindowLongW(H(window), GWL_STYLE, static_cast<LONG>(style));
+}
+std::uint32_t GetExStyle(Hwnd window) {
+  return static_cast<std::uint32_t>(GetWindowLongW(H(window), GWL_EXSTYLE));
+}
+void SetExStyle(Hwnd window, std::uint32_t exStyle) {
+  SetWindowLongW(H(window), GWL_EXSTYLE, static_cast<LONG>(exStyle));
+}
+std::uint32_t GetClassStyle(Hwnd window) {
+  return static_cast<std::uint32_t>(GetClassLongW(H(window), GCL_STYLE));
+}
+bool ShowWindow(Hwnd window, int command) { return ::ShowWindow(H(window), command) != 0; }
+bool IsWindowVisible(Hwnd window) { return ::IsWindowVisible(H(window)) != 0; }
+bool IsWindowEnabled(Hwnd window) { return ::IsWindowEnabled(H(window)) != 0; }
+bool EnableWindow(Hwnd window, bool enable) { return ::EnableWindow(H(window), enable) != 0; }
+bool IsIconic(Hwnd window) { return ::IsIconic(H(window)) != 0; }
+bool IsZoomed(Hwnd window) { return ::IsZoomed(H(window)) != 0; }
+
+bool SetWindowText(Hwnd window, const std::string& text) {
+  return SetWindowTextW(H(window), Wide(text).c_str()) != 0;
+}
+
+std::string GetWindowText(Hwnd window) {
+  int length = GetWindowTextLengthW(H(window));
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(H(window), text.data(), length + 1);
+  return Utf8(text.data(), copied);
+}
+
+LResult SendTextMessage(Hwnd window, std::uint32_t message, WParam wParam, const std::string& text) {
+  std::wstring wide = Wide(text);
+  return SendMessageW(H(window), message, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+std::string GetItemText(Hwnd window, std::uint32_t lengthMessage, std::uint32_t getMessage, WParam index) {
+  LRESULT length = SendMessageW(H(window), lengthMessage, index, 0);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  LRESULT copied = SendMessageW(H(window), getMessage, index, reinterpret_cast<LPARAM>(text.data()));
+  return copied > 0 ? Utf8(text.data(), static_cast<int>(copied)) : std::string{};
+}
+
+std::string TextOfSetTextMessage(LParam lParam) {
+  auto text = reinterpret_cast<const wchar_t*>(lParam);
+  return text ? Utf8(text, static_cast<int>(wcslen(text))) : std::string{};
+}
+
+bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags) {
+  return ::SetWindowPos(H(window), H(insertAfter), x, y, width, height, flags) != 0;
+}
+
+Rect GetWindowRect(Hwnd window) {
+  RECT r{};
+  ::GetWindowRect(H(window), &r);
+  return FromWin(r);
+}
+
+Rect GetClientRect(Hwnd window) {
+  RECT r{};
+  ::GetClientRect(H(window), &r);
+  return FromWin(r);
+}
+
+Point ScreenToClient(Hwnd window, Point point) {
+  POINT p{point.x, point.y};
+  ::ScreenToClient(H(window), &p);
+  return {p.x, p.y};
+}
+
+Point ClientToScreen(Hwnd window, Point point) {
+  POINT p{point.x, point.y};
+  ::ClientToScreen(H(window), &p);
+  return {p.x, p.y};
+}
+
+int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+Hwnd TopWindow() { return N(HWND_TOP); }
+
+LResult SendMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+  return SendMessageW(H(window), message, wParam, lParam);
+}
+bool PostMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+  return PostMessageW(H(window), message, wParam, lParam) != 0;
+}
+LResult CallWindowProc(WndProc procedure, Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+  return CallWindowProcW(ToWin(procedure), H(window), message, wParam, lParam);
+}
+LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+  return DefWindowProcW(H(window), message, wParam, lParam);
+}
+
+bool PeekMessage(QueuedMessage& message) {
+  MSG msg{};
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  message = {N(msg.hwnd), msg.message, msg.wParam, msg.lParam, static_cast<std::uint32_t>(msg.time),
+             {msg.pt.x, msg.pt.y}};
+  return true;
+}
+
+void TranslateAndDispatch(const QueuedMessage& message) {
+  MSG msg{};
+  msg.hwnd = H(message.window);
+  msg.message = message.message;
+  msg.wParam = message.wParam;
+  msg.lParam = message.lParam;
+  msg.time = message.time;
+  msg.pt = {message.point.x, message.point.y};
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
+
+void WaitMessage() { ::WaitMessage(); }
+void PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
+
+Hwnd GetFocus() { return N(::GetFocus()); }
+Hwnd SetFocus(Hwnd window) { return N(::SetFocus(H(window))); }
+bool SetForegroundWindow(Hwnd window) { return ::SetForegroundWindow(H(window)) != 0; }
+Hwnd GetCapture() { return N(::GetCapture()); }
+std::int16_t GetKeyState(int virtualKey) { return ::GetKeyState(virtualKey); }
+
+Point GetCursorPos() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return {p.x, p.y};
+}
+
+Cursor SetCursor(Cursor cursor) { return G(::SetCursor(reinterpret_cast<HCURSOR>(cursor))); }
+Cursor LoadSystemCursor(int id) { return G(LoadCursorW(nullptr, MAKEINTRESOURCEW(id))); }
+void InitCommonControls() { ::InitCommonControls(); }
+
+bool TrackMouseLeave(Hwnd window, bool cancel) {
+  // Looked up at each use: a system without it simply gets no leave notices.
+  using TrackFunction = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+  HMODULE comctl = GetModuleHandleA("comctl32.dll");
+  if (!comctl) return false;
+  auto track = reinterpret_cast<TrackFunction>(
+      reinterpret_cast<void*>(GetProcAddress(comctl, "_TrackMouseEvent")));
+  if (!track) return false;
+  TRACKMOUSEEVENT request{sizeof(TRACKMOUSEEVENT), TME_LEAVE | (cancel ? TME_CANCEL : 0u), H(window), 0};
+  return track(&request) != 0;
+}
+
+bool DestroyIcon(Icon icon) { return ::DestroyIcon(reinterpret_cast<HICON>(icon)) != 0; }
+Icon CopyIcon(Icon icon) { return G(CopyImage(reinterpret_cast<HANDLE>(icon), IMAGE_ICON, 0, 0, 0)); }
+Icon LoadMainIcon() { return G(LoadIconW(Module(), L"MAINICON")); }
+
+DrawItem ReadDrawItem(LParam lParam) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  return {N(item->hwndItem), G(item->hDC), item->itemState, FromWin(item->rcItem)};
+}
+
+void SetTrackSizes(LParam minMaxInfo, int width, int height) {
+  auto* info = reinterpret_cast<MINMAXINFO*>(minMaxInfo);
+  info->ptMinTrackSize = {width, height};
+  info->ptMaxTrackSize = {width, height};
+}
+
+std::uint32_t GetSysColor(int index) { return ::GetSysColor(index); }
+Brush CreateSolidBrush(std::uint32_t rgb) { return G(::CreateSolidBrush(rgb)); }
+
+Font CreateFont(const LogFont& font) {
+  LOGFONTW lf{};
+  lf.lfHeight = font.height;
+  lf.lfWidth = font.width;
+  lf.lfEscapement = font.escapement;
+  lf.lfOrientation = font.orientation;
+  lf.lfWeight = font.weight;
+  lf.lfItalic = font.italic;
+  lf.lfUnderline = font.underline;
+  lf.lfStrikeOut = font.strikeOut;
+  lf.lfCharSet = font.charSet;
+  lf.lfOutPrecision = font.outPrecision;
+  lf.lfClipPrecision = font.clipPrecision;
+  lf.lfQuality = font.quality;
+  lf.lfPitchAndFamily = font.pitchAndFamily;
+  std::wstring face = Wide(font.faceName).substr(0, LF_FACESIZE - 1);
+  face.copy(lf.lfFaceName, face.size());
+  return G(CreateFontIndirectW(&lf));
+}
+
+bool DeleteObject(void* object) { return ::DeleteObject(static_cast<HGDIOBJ>(object)) != 0; }
+Brush GetStockBrush(int stockObject) { return G(GetStockObject(stockObject)); }
+
+bool InvalidateRect(Hwnd window, bool erase) { return ::InvalidateRect(H(window), nullptr, erase) != 0; }
+
+void Paint(Hwnd window, Dc dc, const std::function<void(Dc)>& draw) {
+  if (dc) {
+    draw(dc);
+    return;
+  }
+  PAINTSTRUCT ps{};
+  HDC painted = BeginPaint(H(window), &ps);
+  if (painted) draw(G(painted));
+  EndPaint(H(window), &ps);
+}
+
+void* SelectObject(Dc dc, void* object) { return ::SelectObject(D(dc), static_cast<HGDIOBJ>(object)); }
+std::uint32_t SetTextColor(Dc dc, std::uint32_t rgb) { return ::SetTextColor(D(dc), rgb); }
+std::uint32_t SetBkColor(Dc dc, std::uint32_t rgb) { return ::SetBkColor(D(dc), rgb); }
+int SetBkMode(Dc dc, int mode) { return ::SetBkMode(D(dc), mode); }
+void SetBrushOrigin(Dc dc, int x, int y) { SetBrushOrgEx(D(dc), x, y, nullptr); }
+
+void FillRect(Dc dc, const Rect& rect, Brush brush) {
+  RECT r = ToWin(rect);
+  ::FillRect(D(dc), &r, reinterpret_cast<HBRUSH>(brush));
+}
+
+void FrameRect(Dc dc, const Rect& rect, Brush brush) {
+  RECT r = ToWin(rect);
+  ::FrameRect(D(dc), &r, reinterpret_cast<HBRUSH>(brush));
+}
+
+void DrawEdge(Dc dc, Rect& rect, std::uint32_t edge, std::uint32_t flags) {
+  RECT r = ToWin(rect);
+  ::DrawEdge(D(dc), &r, edge, flags);
+  rect = FromWin(r);
+}
+
+Point GetTextExtent(Dc dc, const std::string& text) {
+  std::wstring wide = Wide(text);
+  SIZE size{};
+  GetTextExtentPoint32W(D(dc), wide.c_str(), static_cast<int>(wide.size()), &size);
+  return {size.cx, size.cy};
+}
+
+void ExtTextOut(Dc dc, int x, int y, std::uint32_t options, const Rect& clip, const std::string& text) {
+  std::wstring wide = Wide(text);
+  RECT r = ToWin(clip);
+  ExtTextOutW(D(dc), x, y, options, &r, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+}
+
+}  // namespace native

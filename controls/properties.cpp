@@ -1,0 +1,342 @@
+#include "controls/properties.h"
+
+#include "controls/hooks.h"
+#include "controls/native/win_defs.h"
+
+namespace controls {
+
+using namespace native;
+
+namespace {
+
+constexpr std::uint32_t kRestyleFlags =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+
+}  // namespace
+
+// ---- text ---------------------------------------------------------------
+
+void SetText(Control* control, const std::string& text) {
+  control->caption = text;
+  if (control->window) native::SetWindowText(control->window, text);
+  Invalidate(control);
+}
+
+std::string GetText(Control* control) {
+  if (control->window && !control->isShadowLabel) return native::GetWindowText(control->window);
+  return control->caption;
+}
+
+// ---- styles -------------------------------------------------------------
+
+// Stores a style word and, when the window exists, makes the window take it.
+static void ApplyStyleWord(Control* control, std::uint32_t Control::*field, void (*write)(Hwnd, std::uint32_t),
+                           std::uint32_t value) {
+  if (control->*field == value) return;
+  control->*field = value;
+  if (!control->window) return;
+  write(control->window, value);
+  native::SetWindowPos(control->window, nullptr, 0, 0, 0, 0, kRestyleFlags);
+  Invalidate(control);
+}
+
+void SetStyle(Control* control, std::uint32_t style) {
+  ApplyStyleWord(control, &Control::style, native::SetStyle, style);
+}
+
+void SetExStyle(Control* control, std::uint32_t exStyle) {
+  ApplyStyleWord(control, &Control::exStyle, native::SetExStyle, exStyle);
+}
+
+void SetTextAlign(Control* control, int align) {
+  if (align < 0 || align > 2) return;
+  const KindTable& table = control->kindTable;
+  control->textAlign = static_cast<std::uint8_t>(align);
+  std::uint32_t style = control->style;
+  for (std::uint16_t value : table.alignStyles) style &= ~std::uint32_t{value};
+  style |= table.alignStyles[align == 2 ? 2 : align];
+  style &= ~std::uint32_t{table.alignRemovedBits};
+  SetStyle(control, style);
+}
+
+void SetVerticalAlign(Control* control, int align) {
+  if (align < 0 || align > 2) return;
+  const KindTable& table = control->kindTable;
+  control->verticalAlign = static_cast<std::uint8_t>(align);
+  std::uint32_t style = control->style;
+  for (std::uint8_t value : table.verticalStyles) style &= ~(std::uint32_t{value} << 8);
+  style |= std::uint32_t{table.verticalStyles[align]} << 8;
+  SetStyle(control, style);
+}
+
+void SetLook3D(Control* control, bool look3D) {
+  control->children3D = look3D;
+  if (control->look3D == look3D) return;
+  control->look3D = look3D;
+  if (control->window) {
+    control->style = native::GetStyle(control->window);
+    control->exStyle = native::GetExStyle(control->window);
+    control->classStyle = native::GetClassStyle(control->window);
+  }
+  std::uint32_t style = control->style, exStyle = control->exStyle;
+  if (look3D) {
+    style &= ~WS_BORDER;
+    exStyle |= WS_EX_CLIENTEDGE;
+  } else {
+    style |= WS_BORDER;
+    exStyle &= ~WS_EX_CLIENTEDGE;
+  }
+  // Force the window to take both: the stored values may already match.
+  control->style = ~style;
+  control->exStyle = ~exStyle;
+  SetStyle(control, style);
+  SetExStyle(control, exStyle);
+}
+
+bool IsEnabled(Control* control) {
+  if (control->window) return native::IsWindowEnabled(control->window);
+  return (control->style & WS_DISABLED) == 0;
+}
+
+void SetEnabled(Control* control, bool enabled) {
+  if (IsEnabled(control) == enabled) return;
+  control->enabled = enabled;
+  if (enabled) {
+    control->style &= ~WS_DISABLED;
+  } else {
+    control->style |= WS_DISABLED;
+  }
+  if (control->window) native::EnableWindow(control->window, enabled);
+}
+
+void SetVisible(Control* control, bool visible) {
+  control->visibilitySet = true;
+  if (visible) {
+    control->style |= WS_VISIBLE;
+  } else {
+    control->style &= ~WS_VISIBLE;
+    if (control->window) control->showAfterCreation = false;
+  }
+  control->visible = visible;
+  if (control->window) native::ShowWindow(control->window, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Hide(Control* control) { SetVisible(control, false); }
+
+void SetCursor(Control* control, native::Cursor cursor) {
+  if (control->cursor == cursor) return;
+  control->cursor = cursor;
+  if (!control->window || !cursor || ScreenCursor) return;
+  Point p = native::ScreenToClient(control->window, native::GetCursorPos());
+  Rect r = ClientRect(control);
+  if (p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom) native::SetCursor(cursor);
+}
+
+static void SendFormIcon(Control* form) {
+  native::Icon shown = form->icon == kNoIcon ? nullptr : form->icon;
+  auto previous = reinterpret_cast<native::Icon>(
+      Perform(form, WM_SETICON, ICON_BIG, reinterpret_cast<LParam>(shown)));
+  if (previous && previous != shown && !form->iconShared) native::DestroyIcon(previous);
+}
+
+void SetIcon(Control* form, native::Icon icon) {
+  if (form->icon == icon) return;
+  form->icon = icon;
+  SendFormIcon(form);
+}
+
+void ApplyFormIcon(Control* form) {
+  if (!form->icon) {
+    if (form == AppWindow || !AppWindow) {
+      form->icon = native::LoadMainIcon();
+    } else if (AppWindow->icon && AppWindow->icon != kNoIcon) {
+      form->icon = native::CopyIcon(AppWindow->icon);
+    }
+  }
+  SendFormIcon(form);
+}
+
+// ---- placement ----------------------------------------------------------
+
+Bounds GetBounds(Control* control) {
+  if (!control->window) return control->bounds;
+  Rect r = native::GetWindowRect(control->window);
+  if (control->isChild && control->parent && control->parent->window) {
+    Point origin = native::ClientToScreen(control->parent->window, {0, 0});
+    r = {r.left - origin.x, r.top - origin.y, r.right - origin.x, r.bottom - origin.y};
+  }
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void SetBounds(Control* control, const Bounds& bounds) {
+  if (bounds.left != control->bounds.left) control->positionSet |= 1;
+  if (bounds.top != control->bounds.top) control->positionSet |= 2;
+  control->bounds = bounds;
+  if (!control->window) return;
+  native::SetWindowPos(control->window, nullptr, bounds.left, bounds.top, bounds.Width(),
+                       bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (control->repaintOnMove) Invalidate(control);
+}
+
+void SetPosition(Control* control, int left, int top) {
+  Bounds b = GetBounds(control);
+  SetBounds(control, {left, top, left + b.Width(), top + b.Height()});
+  control->positionSet |= 3;
+}
+
+void SetSize(Control* control, int width, int height) {
+  Bounds b = GetBounds(control);
+  if (width == 0) width = b.Width();
+  if (height == 0) height = b.Height();
+  SetBounds(control, {b.left, b.top, b.left + width, b.top + height});
+}
+
+int Width(Control* control) { return GetBounds(control).Width(); }
+int Height(Control* control) { return GetBounds(control).Height(); }
+
+int ClientWidth(Control* control) {
+  Rect r = ClientRect(control);
+  return r.right - r.left;
+}
+
+int ClientHeight(Control* control) {
+  Rect r = ClientRect(control);
+  return r.bottom - r.top;
+}
+
+void SetClientSize(Control* control, int width, int height) {
+  int newWidth = width > 0 ? width + (Width(control) - ClientWidth(control)) : 0;
+  int newHeight = height > 0 ? height + (Height(control) - ClientHeight(control)) : 0;
+  SetSize(control, newWidth, newHeight);
+}
+
+void Centre(Control* control) {
+  int areaWidth, areaHeight;
+  if (control->isChild && control->parent) {
+    areaWidth = ClientWidth(control->parent);
+    areaHeight = ClientHeight(control->parent);
+  } else {
+    areaWidth = native::GetSystemMetrics(SM_CXSCREEN);
+    areaHeight = native::GetSystemMetrics(SM_CYSCREEN);
+  }
+  SetPosition(control, (areaWidth - Width(control)) >> 1, (areaHeight - Height(control)) >> 1);
+}
+
+void BringToTop(Control* control) {
+  native::SetWindowPos(WindowHandle(control), native::TopWindow(), 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+}
+
+void SetResizable(Control* form, bool resizable) {
+  if (form->fixedSize == !resizable) return;
+  form->fixedSize = !resizable;
+  SetStyle(form, resizable ? form->style | WS_THICKFRAME : form->style & ~WS_THICKFRAME);
+  WindowHandle(form);
+  form->frozenWidth = Width(form);
+  form->frozenHeight = Height(form);
+  AttachHook(form, SizeHook);
+}
+
+// ---- check state, items, selection -------------------------------------
+
+bool GetChecked(Control* control) {
+  if (control->ownerDrawOptions & kOwnerDrawCheck) return control->ownerChecked;
+  return Perform(control, BM_GETCHECK, 0, 0) != 0;
+}
+
+void SetChecked(Control* control, bool checked) {
+  if (control->ownerDrawOptions & kOwnerDrawCheck) {
+    control->ownerChecked = checked;
+    Invalidate(control);
+    return;
+  }
+  Perform(control, BM_SETCHECK, checked ? 1 : 0, 0);
+}
+
+int AddItem(Control* control, const std::string& text) {
+  const KindTable& table = control->kindTable;
+  if (!table.addItemMessage) {
+    if (table.customAdd) return table.customAdd(control, text);
+    SetText(control, GetText(control) + text);
+    return 0;
+  }
+  auto index = static_cast<int>(native::SendTextMessage(WindowHandle(control), table.addItemMessage, 0, text));
+  if (ItemCount(control) == 1) SetSelectedIndex(control, 0);
+  return index;
+}
+
+void SetItemText(Control* control, int index, const std::string& text) {
+  const KindTable& table = control->kindTable;
+  if (!table.insertItemMessage) return;
+  int selected = GetSelectedIndex(control);
+  LResult data = table.getItemDataMessage ? Perform(control, table.getItemDataMessage, index, 0) : 0;
+  Perform(control, table.deleteItemMessage, static_cast<WParam>(index), 0);
+  native::SendTextMessage(WindowHandle(control), table.insertItemMessage, static_cast<WParam>(index), text);
+  if (table.setItemDataMessage) Perform(control, table.setItemDataMessage, index, data);
+  SetSelectedIndex(control, selected);
+}
+
+std::string GetItemText(Control* control, int index) {
+  const KindTable& table = control->kindTable;
+  if (!table.getItemMessage || !table.itemLengthMessage) return {};
+  return native::GetItemText(WindowHandle(control), table.itemLengthMessage, table.getItemMessage,
+                             static_cast<WParam>(index));
+}
+
+int ItemCount(Control* control) {
+  if (!control->kindTable.countMessage) return 0;
+  return static_cast<int>(Perform(control, control->kindTable.countMessage, 0, 0));
+}
+
+void Clear(Control* control) {
+  if (control->kindTable.clear) control->kindTable.clear(control);
+}
+
+int GetSelectedIndex(Control* control) {
+  if (!control->kindTable.getIndexMessage) return control->storedIndex;
+  return static_cast<int>(Perform(control, control->kindTable.getIndexMessage, 0, 0));
+}
+
+void SetSelectedIndex(Control* control, int index) {
+  if (!control->kindTable.setIndexMessage) {
+    control->storedIndex = index;
+    return;
+  }
+  Perform(control, control->kindTable.setIndexMessage, static_cast<WParam>(index), 0);
+}
+
+void SetTextLimit(Control* control, int count) {
+  if (control->kindTable.textLimitMessage)
+    Perform(control, control->kindTable.textLimitMessage, static_cast<WParam>(count), 0);
+}
+
+void Focus(Control* control, bool focus) {
+  if (!focus) return;
+  if (control->isChild) {
+    if (Control* form = ParentForm(control)) form->currentControl = control;
+    native::SetFocus(WindowHandle(control));
+  } else {
+    native::SetForegroundWindow(WindowHandle(control));
+  }
+}
+
+// ---- events with hooks --------------------------------------------------
+
+void SetKeyEvent(Control* control, KeyEvent Control::*event, KeyEvent handler) {
+  control->*event = handler;
+  control->keyboardRouter = KeyboardRouter;
+}
+
+void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler) {
+  control->*event = handler;
+  AttachHook(control, MouseHook);
+}
+
+void SetMouseLeaveEvent(Control* control, NotifyEvent handler) {
+  control->OnMouseLeave = handler;
+  native::InitCommonControls();
+  AttachHook(control, EnterLeaveHook);
+  Invalidate(control);
+}
+
+}  // namespace controls

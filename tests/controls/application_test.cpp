@@ -1,0 +1,200 @@
+// The application loop, modal windows, default and cancel buttons.
+#include "harness.h"
+
+namespace controls::testing {
+namespace {
+
+using namespace native;
+
+bool CountCloses(void*, Control*, Message& message, LResult&) {
+  if (message.message == WM_CLOSE) Log().push_back("WM_CLOSE");
+  return false;
+}
+
+void LogDestroy(void* context, BaseObject*) { Log().push_back(static_cast<const char*>(context)); }
+
+using ApplicationTest = WindowTest;
+
+TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationAndFreesItOnce) {
+  Control* main = CreateForm(nullptr, "main");
+  CreateButton(main, "b");
+  main->OnMessage = {CountCloses, nullptr};
+  main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
+  WindowHandle(main);
+  PostMessage(main->window, WM_CLOSE, 0, 0);
+  PostMessage(main->window, 0x8001, 0, 0);  // still in the queue after WM_QUIT
+  Control* variable = main;
+  RunApplication(variable);
+  EXPECT_EQ(variable, nullptr);
+  EXPECT_EQ(AppWindow, nullptr);
+  EXPECT_TRUE(AppTerminated);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"WM_CLOSE", "freed"}));
+  QueuedMessage left;
+  EXPECT_FALSE(PeekMessage(left)) << "the loop drains the queue";
+}
+
+TEST_F(ApplicationTest, TerminatingARunningApplicationClosesAndFreesTheMainForm) {
+  Control* main = CreateForm(nullptr, "main");
+  main->OnMessage = {CountCloses, nullptr};
+  main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
+  AppWindow = main;
+  AppRunning = 1;
+  main->CreateWindow();
+  Control* variable = main;
+  TerminateApplication(variable);
+  EXPECT_EQ(variable, nullptr);
+  EXPECT_EQ(AppRunning, 0);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"WM_CLOSE", "freed"}));
+}
+
+TEST_F(ApplicationTest, OnCloseMayRefuseWhileTheApplicationRuns) {
+  Control* main = NewForm("main");
+  AppWindow = main;
+  AppRunning = 1;
+  main->OnClose = {[](void*, Control*, bool& accept) { accept = false; }, nullptr};
+  main->CreateWindow();
+  Send(main, WM_CLOSE);
+  ProcessMessages(main);
+  EXPECT_FALSE(AppTerminated) << "no WM_QUIT was posted";
+  EXPECT_TRUE(main->OnClose.Assigned());
+}
+
+class ModalTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    main = NewForm("main");
+    AppWindow = main;
+    AppRunning = 1;
+    mainEdit = CreateEditBox(main, 0);
+    ShowForm(main);
+    Focus(mainEdit, true);
+    Pump();
+    dialog = CreateForm(main, "dialog");
+    SetSize(dialog, 200, 120);
+    // A first child so the dialog is not taken for the main window.
+    dialogEdit = CreateEditBox(dialog, 0);
+    ok = CreateButton(dialog, "OK");
+    SetPosition(ok, 100, 60);
+    ok->OnClick = {[](void*, Control* sender) { ParentForm(sender)->modalCode = 1; }, nullptr};
+  }
+  void TearDown() override {
+    Free(dialog);
+    WindowTest::TearDown();
+  }
+  // Queues a message for the dialog before its loop starts.
+  void PostToDialog(Control* target, std::uint32_t message) {
+    WindowHandle(target);
+    PostMessage(target->window, message, 0, 0);
+  }
+  Control* main = nullptr;
+  Control* mainEdit = nullptr;
+  Control* dialog = nullptr;
+  Control* dialogEdit = nullptr;
+  Control* ok = nullptr;
+};
+
+TEST_F(ModalTest, ClosingByTheCaptionReturnsMinusOne) {
+  PostToDialog(dialog, WM_CLOSE);
+  EXPECT_EQ(ShowModal(dialog), -1);
+  EXPECT_TRUE(IsWindow(dialog->window)) << "the caller frees the form";
+}
+
+TEST_F(ModalTest, TheOkHandlerReturnsOne) {
+  PostToDialog(ok, 0xF5 /* BM_CLICK */);
+  EXPECT_EQ(ShowModal(dialog), 1);
+}
+
+TEST_F(ModalTest, TheMainWindowIsDisabledDuringTheLoopAndEnabledAndRefocusedAfter) {
+  static bool mainEnabledInside = true;
+  ok->OnClick = {[](void* context, Control* sender) {
+                   mainEnabledInside = IsEnabled(static_cast<Control*>(context));
+                   ParentForm(sender)->modalCode = 1;
+                 },
+                 main};
+  PostToDialog(ok, 0xF5);
+  ShowModal(dialog);
+  EXPECT_FALSE(mainEnabledInside);
+  EXPECT_TRUE(IsEnabled(main));
+  EXPECT_EQ(GetFocus(), mainEdit->window);
+  EXPECT_FALSE(dialog->modalNesting);
+  EXPECT_EQ(main->modalForm, nullptr);
+}
+
+TEST_F(ModalTest, AFormWithoutParentIsOnlyShown) {
+  Control* lone = NewForm("lone");
+  EXPECT_EQ(ShowModal(lone), 0);
+  EXPECT_TRUE(IsWindowVisible(lone->window));
+}
+
+TEST_F(ModalTest, TheModalCloseHookIsGoneAfterTheLoop) {
+  PostToDialog(dialog, WM_CLOSE);
+  ShowModal(dialog);
+  Hwnd window = dialog->window;
+  Send(dialog, WM_CLOSE);  // no longer modal: closing destroys and frees it
+  EXPECT_FALSE(IsWindow(window));
+  dialog = nullptr;
+}
+
+class DefaultButtonTest : public ModalTest {
+ protected:
+  void PressEnterIn(Control* control) {
+    Focus(control, true);
+    Pump();
+    Send(control, WM_KEYDOWN, VK_RETURN, 1);
+    Send(control, WM_KEYUP, VK_RETURN, 0xC0000001);
+    Pump();
+  }
+};
+
+TEST_F(DefaultButtonTest, EnterInTheMainWindowPressesItsDefaultButton) {
+  Control* go = CreateButton(main, "Go");
+  SetPosition(go, 150, 150);
+  go->OnClick = Record("go");
+  main->CreateWindow();
+  MakeDefaultOrCancelButton(go, VK_RETURN, true);
+  EXPECT_TRUE(go->style & BS_DEFPUSHBUTTON);
+  PressEnterIn(mainEdit);
+  EXPECT_EQ(Log(), std::vector<std::string>{"go"});
+}
+
+TEST_F(DefaultButtonTest, EnterInASecondaryWindowDoesNotPressItsDefaultButton) {
+  MakeDefaultOrCancelButton(ok, VK_RETURN, true);
+  ok->OnClick = Record("ok");
+  Show(dialog);
+  PressEnterIn(dialogEdit);
+  EXPECT_TRUE(Log().empty());
+  EXPECT_TRUE(ok->style & BS_DEFPUSHBUTTON) << "still drawn as the default button";
+}
+
+TEST_F(DefaultButtonTest, EscapePressesTheCancelButtonAndNothingWithoutOne) {
+  Control* cancel = CreateButton(main, "Cancel");
+  SetPosition(cancel, 150, 150);
+  cancel->OnClick = Record("cancel");
+  main->CreateWindow();
+  Focus(mainEdit, true);
+  Send(mainEdit, WM_KEYDOWN, VK_ESCAPE, 1);
+  Send(mainEdit, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+  Pump();
+  EXPECT_TRUE(Log().empty());
+  MakeDefaultOrCancelButton(cancel, VK_ESCAPE, true);
+  Focus(mainEdit, true);
+  Send(mainEdit, WM_KEYDOWN, VK_ESCAPE, 1);
+  Send(mainEdit, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+  Pump();
+  EXPECT_EQ(Log(), std::vector<std::string>{"cancel"});
+}
+
+TEST_F(DefaultButtonTest, RemovingTheLastButtonRestoresThePreviousOnMessage) {
+  main->OnMessage = {CountCloses, nullptr};
+  Control* go = CreateButton(main, "Go");
+  MakeDefaultOrCancelButton(go, VK_RETURN, true);
+  EXPECT_NE(main->OnMessage.code, CountCloses);
+  MakeDefaultOrCancelButton(go, VK_RETURN, false);
+  EXPECT_EQ(main->OnMessage.code, CountCloses);
+  EXPECT_EQ(main->defaultButton, nullptr);
+  EXPECT_FALSE(go->style & BS_DEFPUSHBUTTON);
+}
+
+}  // namespace
+}  // namespace controls::testing

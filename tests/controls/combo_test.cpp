@@ -1,0 +1,134 @@
+// Combo boxes: items, selection, the posted change event, drop-down sizing.
+#include "harness.h"
+
+namespace controls::testing {
+namespace {
+
+using namespace native;
+
+class ComboTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    form = NewForm();
+    combo = CreateComboBox(form, 0x11);
+  }
+  void Fill(int count) {
+    for (int i = 0; i < count; ++i) AddItem(combo, std::to_string(i));
+  }
+  Control* form = nullptr;
+  Control* combo = nullptr;
+};
+
+TEST_F(ComboTest, TheFirstItemAddedIsSelectedLaterOnesLeaveTheSelection) {
+  EXPECT_EQ(AddItem(combo, "a"), 0);
+  EXPECT_EQ(GetSelectedIndex(combo), 0);
+  SetSelectedIndex(combo, -1);
+  EXPECT_EQ(AddItem(combo, "b"), 1);
+  EXPECT_EQ(GetSelectedIndex(combo), -1);
+  Clear(combo);
+  EXPECT_EQ(ItemCount(combo), 0);
+  AddItem(combo, "c");
+  EXPECT_EQ(GetSelectedIndex(combo), 0);
+}
+
+TEST_F(ComboTest, SettingItemsInTurnFillsTheListAndKeepsTheSelection) {
+  for (int i = 0; i < 3; ++i) SetItemText(combo, i, "item " + std::to_string(i));
+  ASSERT_EQ(ItemCount(combo), 3);
+  SetSelectedIndex(combo, 1);
+  SetItemText(combo, 1, "µm");
+  EXPECT_EQ(ItemCount(combo), 3);
+  EXPECT_EQ(GetItemText(combo, 1), "µm");
+  EXPECT_EQ(GetItemText(combo, 2), "item 2");
+  EXPECT_EQ(GetSelectedIndex(combo), 1);
+}
+
+TEST_F(ComboTest, ASelectionFiresOnChangeOnceWithTheNewTextInPlace) {
+  Fill(3);
+  static std::string textSeen;
+  combo->OnChange = {[](void*, Control* sender) {
+                       textSeen = GetText(sender);
+                       Log().push_back("change");
+                     },
+                     nullptr};
+  ShowForm(form);
+  Focus(combo, true);
+  Pump();
+  ASSERT_EQ(GetFocus(), combo->window);
+  Send(combo, WM_KEYDOWN, 0x28 /* VK_DOWN */, 1);
+  EXPECT_TRUE(Log().empty()) << "the change arrives as a posted notification";
+  Pump();
+  EXPECT_EQ(Log(), std::vector<std::string>{"change"});
+  EXPECT_EQ(textSeen, "1");
+  EXPECT_EQ(GetSelectedIndex(combo), 1);
+}
+
+TEST_F(ComboTest, OnSelChangeTakesPrecedenceOverOnChange) {
+  Fill(3);
+  combo->OnChange = Record("change");
+  combo->OnSelChange = Record("selchange");
+  ShowForm(form);
+  Focus(combo, true);
+  Send(combo, WM_KEYDOWN, 0x28, 1);
+  Pump();
+  EXPECT_EQ(Log(), std::vector<std::string>{"selchange"});
+}
+
+TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
+  ShowForm(form);
+  const int fieldHeight = Height(combo);
+  ASSERT_GT(fieldHeight, 0);
+  combo->OnDropDown = Record("drop");
+  combo->OnCloseUp = Record("close");
+  struct Case {
+    int items;
+    int shown;
+  };
+  const Case cases[] = {{0, 1}, {1, 1}, {5, 5}, {8, 8}, {20, 8}};
+  // Whether the reported rectangle includes the selection field differs by
+  // platform; what grows with the items is the same everywhere.
+  int oneItemHeight = 0;
+  for (const Case& c : cases) {
+    Clear(combo);
+    Fill(c.items);
+    Log().clear();
+    Send(combo, CB_SHOWDROPDOWN, 1);
+    Pump();
+    EXPECT_TRUE(combo->droppedDown);
+    Rect list{};
+    Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LParam>(&list));
+    if (c.items == 0) oneItemHeight = list.bottom - list.top;
+    EXPECT_EQ(list.bottom - list.top - oneItemHeight, fieldHeight * (c.shown - 1)) << c.items << " items";
+    Send(combo, CB_SHOWDROPDOWN, 0);
+    Pump();
+    EXPECT_FALSE(combo->droppedDown);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"drop", "close"}));
+  }
+}
+
+TEST_F(ComboTest, EscapeInAnOpenEditableListRestoresTheSelection) {
+  Control* editable = CreateComboBox(form, 0);  // drop-down with an inner edit
+  for (const char* item : {"a", "b", "c"}) AddItem(editable, item);
+  ShowForm(form);
+  std::vector<Hwnd> inner = ChildWindows(editable->window);
+  ASSERT_FALSE(inner.empty());
+  Send(editable, CB_SHOWDROPDOWN, 1);
+  Pump();
+  Send(editable, CB_SETCURSEL, 2);
+  native::SendMessage(inner.front(), WM_CHAR, 0x1B, 1);
+  Pump();
+  EXPECT_EQ(Send(editable, CB_GETDROPPEDSTATE), 0);
+  EXPECT_EQ(GetSelectedIndex(editable), 0);
+}
+
+TEST_F(ComboTest, TabTypedIntoTheInnerEditIsSwallowed) {
+  Control* editable = CreateComboBox(form, 0);
+  ShowForm(form);
+  std::vector<Hwnd> inner = ChildWindows(editable->window);
+  ASSERT_FALSE(inner.empty());
+  for (char c : std::string("a\tb")) native::SendMessage(inner.front(), WM_CHAR, static_cast<WParam>(c), 1);
+  EXPECT_EQ(GetText(editable), "ab");
+}
+
+}  // namespace
+}  // namespace controls::testing
