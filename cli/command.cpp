@@ -1,12 +1,11 @@
 #include "cli/command.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "cli/batch.h"
 #include "cli/json_forms.h"
@@ -48,7 +47,8 @@ struct Wording {
 };
 
 bool IsTo(std::string_view word) {
-  return word.size() == 2 && (word[0] == 't' || word[0] == 'T') && (word[1] == 'o' || word[1] == 'O');
+  return word.size() == 2 && (word[0] == 't' || word[0] == 'T') &&
+         (word[1] == 'o' || word[1] == 'O');
 }
 
 // Quoted multi-word units ("sq ft") and separate words (sq ft) read alike.
@@ -83,7 +83,8 @@ std::string SplitTargets(const std::vector<std::string>& words, std::size_t star
     std::size_t end = words.size();
     while (end > i && !FindUnit(JoinWords(words, i, end)).Any()) --end;
     if (end == i) {
-      if (LooksLikeValue(words[i])) return "values go before 'to', found '" + words[i] + "' after it";
+      if (LooksLikeValue(words[i]))
+        return "values go before 'to', found '" + words[i] + "' after it";
       return "unknown unit '" + words[i] + "' (zurmet-convert --list shows the units)";
     }
     targets.push_back(JoinWords(words, i, end));
@@ -95,8 +96,7 @@ std::string SplitTargets(const std::vector<std::string>& words, std::size_t star
 std::string ReadWording(const std::vector<std::string>& words, Wording& wording) {
   std::size_t i = 0;
   while (i < words.size() && !IsTo(words[i])) {
-    if (!LooksLikeValue(words[i]))
-      return "expected a value before '" + words[i] + "'";
+    if (!LooksLikeValue(words[i])) return "expected a value before '" + words[i] + "'";
     Term term{words[i], {}};
     const std::size_t unitStart = ++i;
     while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i])) ++i;
@@ -105,7 +105,8 @@ std::string ReadWording(const std::vector<std::string>& words, Wording& wording)
     wording.terms.push_back(std::move(term));
   }
   if (wording.terms.empty()) return "nothing to convert: give a value and its unit";
-  if (wording.terms.size() > units::TermCount) return "at most three values can be converted at once";
+  if (wording.terms.size() > units::TermCount)
+    return "at most three values can be converted at once";
   if (i == words.size()) return {};
   wording.hasTo = true;
   std::string error = SplitTargets(words, i + 1, wording.targets);
@@ -196,9 +197,9 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   if (!error.empty()) return report.Usage(error);
 
   const std::size_t terms = wording.terms.size();
-  if ((category == units::Category::Temperature || category == units::Category::Paper) &&
-      terms > 1)
-    return report.Usage(std::string(units::CategoryName(category)) + " converts one value at a time");
+  if ((category == units::Category::Temperature || category == units::Category::Paper) && terms > 1)
+    return report.Usage(std::string(units::CategoryName(category)) +
+                        " converts one value at a time");
   if (category == units::Category::Temperature && wording.targets.size() > 1)
     return report.Usage("Temperature converts to one scale at a time");
 
@@ -217,8 +218,8 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   }
 
   if (suggest) {
-    quantity.To = units::SuggestUnits(settings.us ? units::UnitSystem::Us : units::UnitSystem::Metric,
-                                      category, quantity);
+    quantity.To = units::SuggestUnits(
+        settings.us ? units::UnitSystem::Us : units::UnitSystem::Metric, category, quantity);
     if (std::all_of(quantity.To.begin(), quantity.To.end(), [](int row) { return row == 0; })) {
       out << units::ErrorText << '\n';
       report.err << Program << ": no " << (settings.us ? "US" : "metric")
@@ -294,8 +295,8 @@ int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream
   } catch (const CLI::ParseError& e) {
     std::string message = e.what();
     const bool negative = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
-      return arg.size() > 1 && arg[0] == '-' && (std::isdigit(static_cast<unsigned char>(arg[1])) ||
-                                                  arg[1] == '.' || arg[1] == ',');
+      return arg.size() > 1 && arg[0] == '-' &&
+             (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.' || arg[1] == ',');
     });
     if (negative) message += " (put -- before a negative value: zurmet-convert -- -40 F to C)";
     return report.Usage(message);
@@ -322,7 +323,8 @@ int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream
 
   if (settings.batch) {
     if (!settings.words.empty())
-      return report.Usage("--batch reads its conversions from standard input, not the command line");
+      return report.Usage(
+          "--batch reads its conversions from standard input, not the command line");
     return RunBatch(in, out, options, symbols, interactive);
   }
   if (settings.words.empty())

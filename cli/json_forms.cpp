@@ -18,8 +18,8 @@ const Json* Field(const Json& object, std::string_view key) {
 }
 
 std::string IntValue(const Json& value, std::string_view name, int min, int max, int& out) {
-  const std::string error = std::string(name) + " must be an integer from " +
-                            std::to_string(min) + " to " + std::to_string(max);
+  const std::string error = std::string(name) + " must be an integer from " + std::to_string(min) +
+                            " to " + std::to_string(max);
   if (!value.is_number_integer()) return error;
   // Unsigned JSON numbers may exceed int64; compare before narrowing.
   if (value.is_number_unsigned()) {
@@ -161,8 +161,7 @@ std::string ReadValuesAndFrom(const Json& object, units::Category category,
   return RowArray(object, "from", category, quantity.From);
 }
 
-std::string ReadConvertRequest(const Json& object, Missing missing,
-                               ConvertRequest& request) {
+std::string ReadConvertRequest(const Json& object, Missing missing, ConvertRequest& request) {
   if (!object.is_object()) return "expected a JSON object";
   std::string error =
       CheckFields(object, {"op", "category", "values", "from", "to", "options", "symbols"});

@@ -5,10 +5,9 @@
 #pragma once
 
 #include <initializer_list>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 #include "platform/number_symbols.h"
 #include "units/catalogue.h"

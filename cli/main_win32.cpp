@@ -1,9 +1,9 @@
 // Windows hands main() its arguments in the ANSI code page, which cannot
 // hold "µm" everywhere; read the wide command line and pass UTF-8 on.
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <iostream>

@@ -74,10 +74,14 @@ bool UnitCandidates::In(units::Category category) const {
 
 std::string_view TemperatureLetter(int row) {
   switch (row) {
-    case units::Celsius: return "C";
-    case units::Fahrenheit: return "F";
-    case units::Kelvin: return "K";
-    default: return "";
+    case units::Celsius:
+      return "C";
+    case units::Fahrenheit:
+      return "F";
+    case units::Kelvin:
+      return "K";
+    default:
+      return "";
   }
 }
 
@@ -86,9 +90,10 @@ UnitCandidates FindUnit(std::string_view typed) {
   const std::string symbol = Collapsed(typed, false);
   UnitCandidates found;
   if (symbol.empty()) return found;
-  const bool exact = Collect(found, [&](units::Category category, int i, const units::UnitRow& row) {
-    return Collapsed(row.Name, true) == name || SymbolOf(category, i, row) == symbol;
-  });
+  const bool exact =
+      Collect(found, [&](units::Category category, int i, const units::UnitRow& row) {
+        return Collapsed(row.Name, true) == name || SymbolOf(category, i, row) == symbol;
+      });
   if (!exact) {
     Collect(found, [&](units::Category category, int i, const units::UnitRow& row) {
       return EqualIgnoringCase(SymbolOf(category, i, row), symbol);
@@ -105,9 +110,8 @@ std::string PickRow(units::Category category, std::string_view typed,
            std::string(units::CategoryName(category));
   const units::UnitTable table = units::TableFor(category);
   const std::string_view factor = units::RowAt(table, rows.front()).Factor;
-  const bool sameSize = std::all_of(rows.begin(), rows.end(), [&](int r) {
-    return units::RowAt(table, r).Factor == factor;
-  });
+  const bool sameSize = std::all_of(rows.begin(), rows.end(),
+                                    [&](int r) { return units::RowAt(table, r).Factor == factor; });
   if (sameSize) {
     row = rows.front();
     return {};

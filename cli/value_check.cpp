@@ -14,14 +14,16 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::string Refusal(units::Category category, std::string_view text, char32_t key) {
   switch (key) {
     case U'.':
-    case U',': return "it has more than one decimal point";
+    case U',':
+      return "it has more than one decimal point";
     case U'/':
       return text.find('/') != std::string_view::npos ? "it has more than one '/'"
                                                       : "a '/' needs a number before it";
     case U'-':
       return category == units::Category::Temperature ? "it has more than one minus sign"
                                                       : "only temperatures can be negative";
-    default: break;
+    default:
+      break;
   }
   if (key < 0x20 || key == 0x7f) return "it contains a control character";
   return "'" + platform::EncodeUtf8(key) +
@@ -40,7 +42,8 @@ std::string Incomplete(std::string_view text) {
   const std::string_view denominator = number.substr(slash + 1);
   if (std::none_of(denominator.begin(), denominator.end(), IsDigit))
     return "the fraction has no denominator";
-  if (std::none_of(denominator.begin(), denominator.end(), [](char c) { return c >= '1' && c <= '9'; }))
+  if (std::none_of(denominator.begin(), denominator.end(),
+                   [](char c) { return c >= '1' && c <= '9'; }))
     return "the fraction's denominator is zero";
   return {};
 }
@@ -63,8 +66,7 @@ std::string CheckValue(units::Category category, std::string_view typed, std::st
     if (!decoded) return quoted + "it is not valid UTF-8 text";
     rest.remove_prefix(decoded->length);
     if (++characters > units::ValueFieldLimit)
-      return quoted + "it is longer than " + std::to_string(units::ValueFieldLimit) +
-             " characters";
+      return quoted + "it is longer than " + std::to_string(units::ValueFieldLimit) + " characters";
     const units::KeyFilterResult filtered =
         units::FilterValueKey(category, text, decoded->codePoint);
     if (filtered.NewText) return quoted + "the minus sign must come first";

@@ -33,56 +33,71 @@ void CheckLines(const std::vector<std::string>& options, const std::vector<LineC
 }
 
 TEST(Batch, ConvertsGoodLines) {
-  CheckLines({}, {
-      {R"({"category":1,"values":["1","2","3"],"from":[4,3,2],"to":[9,0,0]})", R"({"result":"1.6 m"})"},
-      {R"({"op":"Convert","category":1,"values":["100","",""],"from":[2,0,0],"to":[3,2,0]})",
-       R"({"result":"8 ft  4 in"})"},
-      {R"({"category":5,"values":["-40","",""],"from":[2,0,0],"to":[1,0,0]})", R"({"result":"-40 C"})"},
-      {R"({"category":8,"values":["20","",""],"from":[5,0,0],"to":[1,0,0]})", R"({"result":"75.195 g/m²"})"},
-      {R"({"category":1,"values":["1","",""],"from":[10,0,0],"to":[9,0,0],"options":{"exponentForm":true}})",
-       R"({"result":"1.000 E3 m"})"},
-      {R"({"category":1,"values":["100","",""],"from":[2,0,0],"to":[3,2,0],"options":{"places":3,"roundUp":false,"thousandSeparators":true,"exponentForm":false}})",
-       R"({"result":"8.000 ft  4.000 in"})"},
-      {R"({"category":1,"values":["1234567.5","",""],"from":[9,0,0],"to":[9,0,0],"symbols":{"decimal":",","thousand":"."}})",
-       R"({"result":"1.234.567,5 m"})"},
-      {R"({"category":1,"values":["1,5","",""],"from":[9,0,0],"to":[9,0,0]})", R"({"result":"1.5 m"})"},
-      // Prefixes leaves the field as it was.
-      {R"({"category":6,"values":["1","",""],"from":[0,0,0],"to":[0,0,0]})", R"({"result":null})"},
-  });
+  CheckLines(
+      {},
+      {
+          {R"({"category":1,"values":["1","2","3"],"from":[4,3,2],"to":[9,0,0]})",
+           R"({"result":"1.6 m"})"},
+          {R"({"op":"Convert","category":1,"values":["100","",""],"from":[2,0,0],"to":[3,2,0]})",
+           R"({"result":"8 ft  4 in"})"},
+          {R"({"category":5,"values":["-40","",""],"from":[2,0,0],"to":[1,0,0]})",
+           R"({"result":"-40 C"})"},
+          {R"({"category":8,"values":["20","",""],"from":[5,0,0],"to":[1,0,0]})",
+           R"({"result":"75.195 g/m²"})"},
+          {R"({"category":1,"values":["1","",""],"from":[10,0,0],"to":[9,0,0],"options":{"exponentForm":true}})",
+           R"({"result":"1.000 E3 m"})"},
+          {R"({"category":1,"values":["100","",""],"from":[2,0,0],"to":[3,2,0],"options":{"places":3,"roundUp":false,"thousandSeparators":true,"exponentForm":false}})",
+           R"({"result":"8.000 ft  4.000 in"})"},
+          {R"({"category":1,"values":["1234567.5","",""],"from":[9,0,0],"to":[9,0,0],"symbols":{"decimal":",","thousand":"."}})",
+           R"({"result":"1.234.567,5 m"})"},
+          {R"({"category":1,"values":["1,5","",""],"from":[9,0,0],"to":[9,0,0]})",
+           R"({"result":"1.5 m"})"},
+          // Prefixes leaves the field as it was.
+          {R"({"category":6,"values":["1","",""],"from":[0,0,0],"to":[0,0,0]})",
+           R"({"result":null})"},
+      });
 }
 
 TEST(Batch, TakesTheCommandLineOptionsAsDefaults) {
-  CheckLines({"--places", "1", "--decimal-symbol", ",", "--thousand-separator", "."},
-             {{R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[2,0,0]})",
-               R"({"result":"39,4 in"})"},
-              {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[2,0,0],"options":{"places":2}})",
-               R"({"result":"39,37 in"})"}});
+  CheckLines(
+      {"--places", "1", "--decimal-symbol", ",", "--thousand-separator", "."},
+      {{R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[2,0,0]})",
+        R"({"result":"39,4 in"})"},
+       {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[2,0,0],"options":{"places":2}})",
+        R"({"result":"39,37 in"})"}});
 }
 
 TEST(Batch, AnswersUnreadableLinesWithAnError) {
-  CheckLines({}, {
-      {"not json", "error"},
-      {"", "error"},
-      {"[1,2,3]", "error"},
-      {R"({"op":"BigAdd","a":"1","b":"2","skipCheck":false})", "error"},
-      {R"({"category":9,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1.0,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":18446744073709551617,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["1",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["1","",2],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[53,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[-2,0,0]})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"options":{"places":31}})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"options":{"roundUp":1}})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"options":[]})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"symbols":{"decimal":"ab"}})", "error"},
-      {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"extra":1})", "error"},
-      // Values the field would not hold, or that are no number.
-      {R"({"category":1,"values":["abc","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["3/","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"category":1,"values":["-1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-  });
+  CheckLines(
+      {},
+      {
+          {"not json", "error"},
+          {"", "error"},
+          {"[1,2,3]", "error"},
+          {R"({"op":"BigAdd","a":"1","b":"2","skipCheck":false})", "error"},
+          {R"({"category":9,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":1.0,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":18446744073709551617,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})",
+           "error"},
+          {R"({"category":1,"values":["1",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":1,"values":["1","",2],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":1,"values":["1","",""],"from":[53,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[-2,0,0]})", "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0]})", "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"options":{"places":31}})",
+           "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"options":{"roundUp":1}})",
+           "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"options":[]})",
+           "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"symbols":{"decimal":"ab"}})",
+           "error"},
+          {R"({"category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0],"extra":1})", "error"},
+          // Values the field would not hold, or that are no number.
+          {R"({"category":1,"values":["abc","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":1,"values":["3/","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":1,"values":["-1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+      });
 }
 
 TEST(Batch, ExitStatusReflectsTheWorstLine) {
@@ -96,8 +111,7 @@ TEST(Batch, ExitStatusReflectsTheWorstLine) {
 
   const auto withError = RunArgs({"--batch"}, good + "\n" + error + "\n" + good);
   EXPECT_EQ(withError.status, 1);
-  EXPECT_EQ(withError.out,
-            "{\"result\":\"1 m\"}\n{\"result\":\"Error\"}\n{\"result\":\"1 m\"}\n");
+  EXPECT_EQ(withError.out, "{\"result\":\"1 m\"}\n{\"result\":\"Error\"}\n{\"result\":\"1 m\"}\n");
 
   // An unreadable line outweighs an "Error", and the lines after it are answered.
   const auto withBad = RunArgs({"--batch"}, error + "\r\n" + bad + "\r\n" + good + "\r\n");

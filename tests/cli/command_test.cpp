@@ -71,7 +71,9 @@ TEST(Command, AppliesResultOptions) {
       {Words("--no-grouping 1234567 m to mm"), "1234567000 mm\n", 0, ""},
       {Words("--decimal-symbol , --thousand-separator . 1234567.5 m to m"), "1.234.567,5 m\n", 0,
        ""},
-      {{"--thousand-separator", "\u00a0", "1234567", "m", "to", "m"}, "1\u00a0234\u00a0567 m\n", 0,
+      {{"--thousand-separator", "\u00a0", "1234567", "m", "to", "m"},
+       "1\u00a0234\u00a0567 m\n",
+       0,
        ""},
       {Words("--places 0 1.5 m to m"), "2 m\n", 0, ""},
       {Words("--places 0 --no-round 1.5 m to m"), "1 m\n", 0, ""},
@@ -169,7 +171,9 @@ TEST(Command, RefusesValuesTheFieldWouldNotHold) {
   for (const Case& c : cases) Check(c);
   // The longest value the field holds is still converted.
   Check({{std::string(35, '1'), "mm", "to", "mm", "--no-grouping"},
-         std::string(35, '1') + " mm\n", 0, ""});
+         std::string(35, '1') + " mm\n",
+         0,
+         ""});
 }
 
 TEST(Command, ListsUnitsOnceWithTheirSymbols) {
@@ -192,8 +196,8 @@ TEST(Command, ListsUnitsOnceWithTheirSymbols) {
 
   const auto all = RunArgs(Words("--list"));
   EXPECT_EQ(all.status, 0);
-  for (const char* heading : {"Length\n", "Area\n", "Capacity\n", "Weight\n", "Temperature\n",
-                              "Speed\n", "Paper\n"})
+  for (const char* heading :
+       {"Length\n", "Area\n", "Capacity\n", "Weight\n", "Temperature\n", "Speed\n", "Paper\n"})
     EXPECT_NE(all.out.find(heading), std::string::npos) << heading;
   EXPECT_EQ(all.out.find("Prefixes"), std::string::npos);
 
@@ -216,8 +220,8 @@ TEST(Command, PrintsHelpAndVersion) {
 TEST(Command, UsesTheRegionalSymbolsUnlessTold) {
   const platform::NumberSymbols german{",", "."};
   EXPECT_EQ(cli_test::RunArgs(Words("1234.5 m to m"), "", german).out, "1.234,5 m\n");
-  EXPECT_EQ(cli_test::RunArgs(Words("--decimal-symbol . --thousand-separator ' 1234.5 m to m"),
-                              "", german)
+  EXPECT_EQ(cli_test::RunArgs(Words("--decimal-symbol . --thousand-separator ' 1234.5 m to m"), "",
+                              german)
                 .out,
             "1'234.5 m\n");
 }

@@ -1,9 +1,10 @@
+#include "tests/tools/probe.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "cli/json_forms.h"
-#include "tests/tools/probe.h"
 
 namespace {
 
@@ -33,8 +34,10 @@ TEST(Probe, Arithmetic) {
       {R"({"op":"BigSub","a":"3","b":"5","skipCheck":false})", R"({"result":"-2"})"},
       {R"({"op":"BigSub","a":"5","b":"3","skipCheck":true})", R"({"result":"2"})"},
       {R"({"op":"BigMul","a":"1.5","b":"2","skipCheck":false})", R"({"result":"3.0"})"},
-      {R"({"op":"BigDiv","a":"7","b":"2","skipCheck":false,"integerOnly":true})", R"({"result":"3"})"},
-      {R"({"op":"BigDiv","a":"-7","b":"2","skipCheck":false,"integerOnly":true})", R"({"result":"-3"})"},
+      {R"({"op":"BigDiv","a":"7","b":"2","skipCheck":false,"integerOnly":true})",
+       R"({"result":"3"})"},
+      {R"({"op":"BigDiv","a":"-7","b":"2","skipCheck":false,"integerOnly":true})",
+       R"({"result":"-3"})"},
       {R"({"op":"BigAdd","a":"1e5","b":"1","skipCheck":false})", R"({"result":"bad"})"},
       {R"({"op":"IsValidNumber","a":"-."})", R"({"result":true})"},
       {R"({"op":"IsValidNumber","a":"1,5"})", R"({"result":false})"},
@@ -81,13 +84,17 @@ TEST(Probe, Formatting) {
 TEST(Probe, KeyFilter) {
   Check({
       {R"({"op":"FilterValueKey","category":1,"text":"1","key":","})", R"({"key":".","text":"1"})"},
-      {R"({"op":"FilterValueKey","category":1,"text":"1.5","key":"."})", R"({"key":"","text":"1.5"})"},
-      {R"({"op":"FilterValueKey","category":1,"text":"40","key":"-"})", R"({"key":"","text":"40"})"},
-      {R"({"op":"FilterValueKey","category":5,"text":"40","key":"-"})", R"({"key":"","text":"-40"})"},
+      {R"({"op":"FilterValueKey","category":1,"text":"1.5","key":"."})",
+       R"({"key":"","text":"1.5"})"},
+      {R"({"op":"FilterValueKey","category":1,"text":"40","key":"-"})",
+       R"({"key":"","text":"40"})"},
+      {R"({"op":"FilterValueKey","category":5,"text":"40","key":"-"})",
+       R"({"key":"","text":"-40"})"},
       {R"({"op":"FilterValueKey","category":5,"text":"","key":"-"})", R"({"key":"-","text":""})"},
       {R"({"op":"FilterValueKey","category":1,"text":"","key":"/"})", R"({"key":"","text":""})"},
       {R"({"op":"FilterValueKey","category":1,"text":"7","key":"µ"})", R"({"key":"","text":"7"})"},
-      {R"({"op":"FilterValueKey","category":1,"text":"7","key":"\b"})", R"({"key":"\b","text":"7"})"},
+      {R"({"op":"FilterValueKey","category":1,"text":"7","key":"\b"})",
+       R"({"key":"\b","text":"7"})"},
       {R"({"op":"FilterValueKey","category":1,"text":"7","key":""})", "error"},
       {R"({"op":"FilterValueKey","category":1,"text":"7","key":"12"})", "error"},
       {R"({"op":"FilterValueKey","category":0,"text":"7","key":"1"})", "error"},
@@ -109,8 +116,10 @@ TEST(Probe, ConvertAndSuggest) {
        R"({"result":"0 in  "})"},
       {R"({"op":"Convert","category":6,"values":["1","",""],"from":[0,0,0],"to":[0,0,0],)" + tail,
        R"({"result":null})"},
-      {R"({"op":"Convert","category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
-      {R"({"op":"Convert","category":1,"values":["1","",""],"from":[9,0],"to":[9,0,0],)" + tail, "error"},
+      {R"({"op":"Convert","category":1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})",
+       "error"},
+      {R"({"op":"Convert","category":1,"values":["1","",""],"from":[9,0],"to":[9,0,0],)" + tail,
+       "error"},
       {R"({"op":"Suggest","kind":"us","category":1,"values":["3","",""],"from":[5,0,0]})",
        R"({"to":[5,0,0]})"},
       {R"({"op":"Suggest","kind":"us","category":1,"values":["100","",""],"from":[3,0,0]})",
@@ -119,7 +128,8 @@ TEST(Probe, ConvertAndSuggest) {
        R"({"to":[10,0,0]})"},
       {R"({"op":"Suggest","kind":"metric","category":4,"values":["","",""],"from":[0,0,0]})",
        R"({"to":[6,0,0]})"},
-      {R"({"op":"Suggest","kind":"imperial","category":1,"values":["3","",""],"from":[5,0,0]})", "error"},
+      {R"({"op":"Suggest","kind":"imperial","category":1,"values":["3","",""],"from":[5,0,0]})",
+       "error"},
   });
 }
 
@@ -136,19 +146,26 @@ TEST(Probe, AnswersEveryBadLineWithAnError) {
       {R"({"op":"BigAdd","a":"1","b":"2","skipCheck":"no"})", "error"},
       {R"({"op":"BigDiv","a":"1","b":"2","skipCheck":false})", "error"},
       {R"({"op":"BigAdd","a":"1","b":"2","skipCheck":false,"integerOnly":true})", "error"},
-      {R"({"op":"RoundToPlaces","a":"1","places":31,"keepForExponent":false,"options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false}})", "error"},
-      {R"({"op":"RoundToPlaces","a":"1","places":1e400,"keepForExponent":false,"options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false}})", "error"},
-      {R"({"op":"FormatResult","a":"1","options":{"places":3,"roundUp":true,"thousandSeparators":true},"symbols":{"decimal":".","thousand":","}})", "error"},
-      {R"({"op":"FormatResult","a":"1","options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false},"symbols":{"decimal":"."}})", "error"},
-      {R"({"op":"FormatResult","a":"1","options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false},"symbols":{"decimal":".","thousand":"."}})", "error"},
-      {R"({"op":"Convert","category":-1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+      {R"({"op":"RoundToPlaces","a":"1","places":31,"keepForExponent":false,"options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false}})",
+       "error"},
+      {R"({"op":"RoundToPlaces","a":"1","places":1e400,"keepForExponent":false,"options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false}})",
+       "error"},
+      {R"({"op":"FormatResult","a":"1","options":{"places":3,"roundUp":true,"thousandSeparators":true},"symbols":{"decimal":".","thousand":","}})",
+       "error"},
+      {R"({"op":"FormatResult","a":"1","options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false},"symbols":{"decimal":"."}})",
+       "error"},
+      {R"({"op":"FormatResult","a":"1","options":{"places":3,"roundUp":true,"thousandSeparators":true,"exponentForm":false},"symbols":{"decimal":".","thousand":"."}})",
+       "error"},
+      {R"({"op":"Convert","category":-1,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})",
+       "error"},
       {"{\"op\":\"IsValidNumber\",\"a\":\"\xff\"}", "error"},
   });
 }
 
 TEST(Probe, KeepsAnsweringAfterABadLine) {
-  std::istringstream in("{\"op\":\"ResolveFraction\",\"a\":\"1/3\"}\nnonsense\n"
-                        "{\"op\":\"StripLeadingZeros\",\"a\":\"007\"}\n");
+  std::istringstream in(
+      "{\"op\":\"ResolveFraction\",\"a\":\"1/3\"}\nnonsense\n"
+      "{\"op\":\"StripLeadingZeros\",\"a\":\"007\"}\n");
   std::ostringstream out;
   EXPECT_EQ(probe::Run(in, out), 0);
   std::istringstream lines(out.str());
@@ -159,7 +176,6 @@ TEST(Probe, KeepsAnsweringAfterABadLine) {
   EXPECT_EQ(answers[0]["result"], "." + std::string(39, '3'));
   EXPECT_TRUE(answers[1].contains("error"));
   EXPECT_EQ(answers[2]["result"], "7");
-
 }
 
 }  // namespace

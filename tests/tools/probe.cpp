@@ -23,8 +23,9 @@ std::string Arithmetic(const Json& request, Json& answer) {
   bool skipCheck = false, integerOnly = false;
   cli::ReadString(request, "op", op);
   const bool division = op == "BigDiv";
-  std::string error = division ? cli::CheckFields(request, {"op", "a", "b", "skipCheck", "integerOnly"})
-                               : cli::CheckFields(request, {"op", "a", "b", "skipCheck"});
+  std::string error = division
+                          ? cli::CheckFields(request, {"op", "a", "b", "skipCheck", "integerOnly"})
+                          : cli::CheckFields(request, {"op", "a", "b", "skipCheck"});
   if (error.empty()) error = cli::ReadString(request, "a", a);
   if (error.empty()) error = cli::ReadString(request, "b", b);
   if (error.empty()) error = cli::ReadBool(request, "skipCheck", skipCheck);
@@ -73,9 +74,11 @@ std::string RoundToPlaces(const Json& request, Json& answer) {
   int places = 0;
   bool keep = false;
   units::ResultOptions options;
-  std::string error = cli::CheckFields(request, {"op", "a", "places", "keepForExponent", "options"});
+  std::string error =
+      cli::CheckFields(request, {"op", "a", "places", "keepForExponent", "options"});
   if (error.empty()) error = cli::ReadString(request, "a", a);
-  if (error.empty()) error = cli::ReadInt(request, "places", units::WholePart, units::MaxPlaces, places);
+  if (error.empty())
+    error = cli::ReadInt(request, "places", units::WholePart, units::MaxPlaces, places);
   if (error.empty()) error = cli::ReadBool(request, "keepForExponent", keep);
   if (error.empty()) error = ReadOptionsField(request, options);
   if (!error.empty()) return error;
@@ -120,8 +123,8 @@ std::string Convert(const Json& request, Json& answer) {
   cli::ConvertRequest convert;
   std::string error = cli::ReadConvertRequest(request, cli::Missing::Error, convert);
   if (!error.empty()) return error;
-  const auto result = units::Convert(convert.category, convert.quantity, convert.options,
-                                     convert.symbols);
+  const auto result =
+      units::Convert(convert.category, convert.quantity, convert.options, convert.symbols);
   answer = result ? Json{{"result", *result}} : Json{{"result", nullptr}};
   return {};
 }
@@ -132,12 +135,13 @@ std::string Suggest(const Json& request, Json& answer) {
   std::string kind;
   std::string error = cli::CheckFields(request, {"op", "kind", "category", "values", "from"});
   if (error.empty()) error = cli::ReadString(request, "kind", kind);
-  if (error.empty() && kind != "us" && kind != "metric") error = "\"kind\" must be \"us\" or \"metric\"";
+  if (error.empty() && kind != "us" && kind != "metric")
+    error = "\"kind\" must be \"us\" or \"metric\"";
   if (error.empty()) error = cli::ReadCategory(request, category);
   if (error.empty()) error = cli::ReadValuesAndFrom(request, category, quantity);
   if (!error.empty()) return error;
-  const auto rows = units::SuggestUnits(kind == "us" ? units::UnitSystem::Us : units::UnitSystem::Metric,
-                                        category, quantity);
+  const auto rows = units::SuggestUnits(
+      kind == "us" ? units::UnitSystem::Us : units::UnitSystem::Metric, category, quantity);
   answer = Json{{"to", rows}};
   return {};
 }
