@@ -1,9 +1,13 @@
 // Windows hands main() its arguments in the ANSI code page, which cannot
 // hold "µm" everywhere; read the wide command line and pass UTF-8 on.
+// windows.h must come before the headers that build on it.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
+
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <iostream>
