@@ -2,8 +2,10 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
 #include <istream>
 #include <optional>
+#include <tuple>
 #include <ostream>
 #include <vector>
 

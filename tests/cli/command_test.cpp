@@ -55,6 +55,7 @@ TEST(Command, ConvertsWhatTheExamplesSay) {
       {{"1", "sq ft", "to", "sq in"}, "144 sq in\n", 0, ""},
       {Words("1 ounces (US fluid) to ml"), "29.574 ml\n", 0, ""},
       {Words("1 cu ft to L"), "28.317 L\n", 0, ""},
+      {Words("60 mi/h to km/h"), "96.561 km/h\n", 0, ""},
       {Words("1 grams to mg"), "1,000 mg\n", 0, ""},
       // The table writes "drams  (ap)" with two blanks.
       {Words("381 drams (ap) to g"), "1,481.303 g\n", 0, ""},
