@@ -5,8 +5,8 @@
 #include <cctype>
 #include <istream>
 #include <optional>
-#include <tuple>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 #include "cli/batch.h"
