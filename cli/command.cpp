@@ -245,7 +245,7 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
 void DefineOptions(CLI::App& app, Settings& settings) {
   // "/2" is a value with a missing numerator, not a Windows-style option.
   app.allow_windows_style_options(false);
-  app.add_option("words", settings.words,
+  app.add_option("conversion", settings.words,
                  "VALUE UNIT [VALUE UNIT [VALUE UNIT]] to UNIT [UNIT [UNIT]]");
   app.add_option("--places", settings.places, "decimal places, 0 to 30 (default 3)")
       ->check(CLI::Range(0, units::MaxPlaces));
