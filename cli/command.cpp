@@ -78,11 +78,13 @@ std::string JoinWords(const std::vector<std::string>& words, std::size_t from, s
   return joined;
 }
 
-// After "to", the longest run of words that names a unit is one unit.
+// After "to", the longest run of words that names a unit is one unit. The
+// run is bounded by the longest unit, so thousands of words stay cheap.
 std::string SplitTargets(const std::vector<std::string>& words, std::size_t start,
                          std::vector<std::string>& targets) {
   for (std::size_t i = start; i < words.size();) {
-    std::size_t end = words.size();
+    if (targets.size() == units::TermCount) return "at most three units can follow 'to'";
+    std::size_t end = std::min(words.size(), i + MaxUnitWords());
     while (end > i && !FindUnit(JoinWords(words, i, end)).Any()) --end;
     if (end == i) {
       if (LooksLikeValue(words[i]))
@@ -114,7 +116,6 @@ std::string ReadWording(const std::vector<std::string>& words, Wording& wording)
   std::string error = SplitTargets(words, i + 1, wording.targets);
   if (!error.empty()) return error;
   if (wording.targets.empty()) return "no unit after 'to'";
-  if (wording.targets.size() > units::TermCount) return "at most three units can follow 'to'";
   return {};
 }
 

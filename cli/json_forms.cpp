@@ -11,12 +11,6 @@ std::string Quoted(std::string_view key) { return "\"" + std::string(key) + "\""
 
 std::string MissingField(std::string_view key) { return "missing field " + Quoted(key); }
 
-// The field, or nullptr when the object lacks it.
-const Json* Field(const Json& object, std::string_view key) {
-  auto it = object.find(std::string(key));
-  return it == object.end() ? nullptr : &*it;
-}
-
 std::string IntValue(const Json& value, std::string_view name, int min, int max, int& out) {
   const std::string error = std::string(name) + " must be an integer from " + std::to_string(min) +
                             " to " + std::to_string(max);
@@ -55,6 +49,11 @@ std::string RowArray(const Json& object, std::string_view key, units::Category c
 }
 
 }  // namespace
+
+const Json* Field(const Json& object, std::string_view key) {
+  auto it = object.find(std::string(key));
+  return it == object.end() ? nullptr : &*it;
+}
 
 Json ParseLine(std::string_view line) {
   return Json::parse(line.begin(), line.end(), nullptr, /*allow_exceptions=*/false);

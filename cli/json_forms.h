@@ -31,6 +31,9 @@ std::string DumpLine(const Json& value);
 
 Json ErrorAnswer(std::string_view message);
 
+// The field, or nullptr when the object lacks it.
+const Json* Field(const Json& object, std::string_view key);
+
 // Errors when the object has a field not in allowed.
 std::string CheckFields(const Json& object, std::initializer_list<std::string_view> allowed);
 

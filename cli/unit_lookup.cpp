@@ -190,4 +190,20 @@ std::vector<ListedUnit> UnitsOf(units::Category category) {
   return listed;
 }
 
+std::size_t MaxUnitWords() {
+  static const std::size_t most = [] {
+    std::size_t words = 1;
+    for (units::Category category : Measured) {
+      for (const units::UnitRow& row : units::TableFor(category)) {
+        for (std::string_view text : {row.Name, row.Symbol}) {
+          const std::string collapsed = Collapsed(text, false);
+          words = std::max<std::size_t>(words, 1 + std::count(collapsed.begin(), collapsed.end(), ' '));
+        }
+      }
+    }
+    return words;
+  }();
+  return most;
+}
+
 }  // namespace cli

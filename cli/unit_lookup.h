@@ -48,6 +48,10 @@ struct ListedUnit {
 };
 std::vector<ListedUnit> UnitsOf(units::Category category);
 
+// The most words any unit name or symbol has, which bounds how many words
+// a unit can take.
+std::size_t MaxUnitWords();
+
 // The letter that stands for a temperature row, empty for row 0.
 std::string_view TemperatureLetter(int row);
 

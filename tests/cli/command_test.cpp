@@ -146,6 +146,17 @@ TEST(Command, RefusesWhatItCannotConvertWithUsageStatus) {
   for (const Case& c : cases) Check(c);
 }
 
+// Each unit after 'to' is the longest run of words that names one; a flood
+// of words must end in the usual refusal, not in a search over every run.
+TEST(Command, RefusesAFloodOfWordsQuickly) {
+  std::vector<std::string> many = Words("1 m to");
+  many.insert(many.end(), 20000, "ft");
+  Check({many, "", 2, "at most three units"});
+  std::vector<std::string> unknown = Words("1 m to");
+  unknown.insert(unknown.end(), 20000, "qq");
+  Check({unknown, "", 2, "unknown unit 'qq'"});
+}
+
 TEST(Command, RefusesValuesTheFieldWouldNotHold) {
   const Case cases[] = {
       {Words("1e5 m to ft"), "", 2, "'e' is not allowed"},

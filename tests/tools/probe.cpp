@@ -58,13 +58,8 @@ std::string OnText(const Json& request, Json& answer) {
   return {};
 }
 
-const Json* Field(const Json& request, const char* key) {
-  auto it = request.find(key);
-  return it == request.end() ? nullptr : &*it;
-}
-
 std::string ReadOptionsField(const Json& request, units::ResultOptions& options) {
-  const Json* field = Field(request, "options");
+  const Json* field = cli::Field(request, "options");
   if (!field) return "missing field \"options\"";
   return cli::ReadOptions(*field, cli::Missing::Error, options);
 }
@@ -94,7 +89,7 @@ std::string FormatResult(const Json& request, Json& answer) {
   if (error.empty()) error = cli::ReadString(request, "a", a);
   if (error.empty()) error = ReadOptionsField(request, options);
   if (error.empty()) {
-    const Json* field = Field(request, "symbols");
+    const Json* field = cli::Field(request, "symbols");
     error = field ? cli::ReadSymbols(*field, cli::Missing::Error, symbols)
                   : "missing field \"symbols\"";
   }
