@@ -205,8 +205,14 @@ int ClientHeight(Control* control) {
 }
 
 void SetClientSize(Control* control, int width, int height) {
-  int newWidth = width > 0 ? width + (Width(control) - ClientWidth(control)) : 0;
-  int newHeight = height > 0 ? height + (Height(control) - ClientHeight(control)) : 0;
+  // The client rectangle creates the window; the frame must be measured on
+  // that same window, so it comes first.
+  const int clientWidth = ClientWidth(control);
+  const int clientHeight = ClientHeight(control);
+  const int frameWidth = Width(control) - clientWidth;
+  const int frameHeight = Height(control) - clientHeight;
+  int newWidth = width > 0 ? width + frameWidth : 0;
+  int newHeight = height > 0 ? height + frameHeight : 0;
   SetSize(control, newWidth, newHeight);
 }
 

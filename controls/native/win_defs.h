@@ -48,7 +48,7 @@ inline constexpr U32 WS_OVERLAPPEDWINDOW = 0x00CF0000, WS_CHILD = 0x40000000, WS
                      WS_VSCROLL = 0x00200000, WS_HSCROLL = 0x00100000, WS_THICKFRAME = 0x00040000,
                      WS_GROUP = 0x00020000, WS_TABSTOP = 0x00010000, WS_MINIMIZEBOX = 0x00020000,
                      WS_MAXIMIZEBOX = 0x00010000;
-inline constexpr U32 WS_EX_DLGMODALFRAME = 0x1, WS_EX_WINDOWEDGE = 0x100, WS_EX_CLIENTEDGE = 0x200,
+inline constexpr U32 WS_EX_DLGMODALFRAME = 0x1, WS_EX_TOOLWINDOW = 0x80, WS_EX_WINDOWEDGE = 0x100, WS_EX_CLIENTEDGE = 0x200,
                      WS_EX_CONTROLPARENT = 0x10000;
 inline constexpr U32 CS_DBLCLKS = 0x8, CS_OWNDC = 0x20;
 // CS_OWNDC, CS_CLASSDC, CS_PARENTDC and CS_GLOBALCLASS cleared.
@@ -90,7 +90,7 @@ inline constexpr LResult HTCLIENT = 1, HTLEFT = 10, HTBOTTOMRIGHT = 17, HTBORDER
 inline constexpr WParam SC_MINIMIZE = 0xF020;
 inline constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
 inline constexpr WParam ICON_BIG = 1;
-inline constexpr int IDC_ARROW = 32512;
+inline constexpr int IDC_ARROW = 32512, IDC_HAND = 32649;
 
 // Keys
 inline constexpr int VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 0x10, VK_CONTROL = 0x11, VK_MENU = 0x12,

@@ -1,0 +1,160 @@
+#include "ui/commands.h"
+
+#include <array>
+
+#include "controls/native/win_defs.h"
+#include "controls/properties.h"
+#include "platform/number_symbols.h"
+#include "platform/utf8.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
+#include "ui/pages.h"
+#include "ui/palette.h"
+#include "units/convert.h"
+#include "units/suggest.h"
+#include "units/value_input.h"
+
+namespace ui {
+
+namespace {
+
+using controls::GetSelectedIndex;
+using controls::SetSelectedIndex;
+using controls::SetText;
+using units::TermCount;
+
+std::array<Control*, TermCount> FromValues(MainWindow* w) { return {w->FromValue1, w->FromValue2, w->FromValue3}; }
+std::array<Control*, TermCount> FromUnits(MainWindow* w) { return {w->FromUnit1, w->FromUnit2, w->FromUnit3}; }
+std::array<Control*, TermCount> ToUnits(MainWindow* w) { return {w->ToUnit1, w->ToUnit2, w->ToUnit3}; }
+
+void ClearValues(MainWindow* window) {
+  for (Control* field : FromValues(window)) SetText(field, "");
+}
+
+units::Quantity ReadQuantity(MainWindow* window) {
+  units::Quantity quantity;
+  for (int i = 0; i < TermCount; ++i) {
+    quantity.Values[i] = controls::GetText(FromValues(window)[i]);
+    quantity.From[i] = GetSelectedIndex(FromUnits(window)[i]);
+    quantity.To[i] = GetSelectedIndex(ToUnits(window)[i]);
+  }
+  return quantity;
+}
+
+units::ResultOptions ReadOptions(MainWindow* window) {
+  units::ResultOptions options;
+  options.Places = GetSelectedIndex(window->DecimalsCombo);
+  options.RoundUp = controls::GetChecked(window->RoundUpCheck);
+  options.ThousandSeparators = controls::GetChecked(window->ThousandSepCheck);
+  options.ExponentForm = controls::GetChecked(window->ExpCheck);
+  return options;
+}
+
+void Suggest(MainWindow* window, units::UnitSystem system) {
+  const std::array<int, TermCount> rows = units::SuggestUnits(system, CurrentCategory, ReadQuantity(window));
+  for (int i = 0; i < TermCount; ++i) SetSelectedIndex(ToUnits(window)[i], rows[i]);
+}
+
+// Sees every character typed into a value field before the field does.
+void FilterValueKey(void*, Control* field, native::WParam& key, std::uint32_t) {
+  // A UTF-16 surrogate half is never part of a number.
+  const bool surrogate = key >= 0xD800 && key <= 0xDFFF;
+  const units::KeyFilterResult result =
+      units::FilterValueKey(CurrentCategory, controls::GetText(field), surrogate ? 0 : static_cast<char32_t>(key));
+  if (result.NewText) {
+    SetText(field, *result.NewText);
+    // The caret would otherwise sit before the sign that was just put in front.
+    const auto end = static_cast<native::WParam>(result.NewText->size());
+    controls::Perform(field, native::EM_SETSEL, end, static_cast<native::LParam>(end));
+  }
+  key = result.Key;
+}
+
+void HighlightAboutLink(void*, Control* link, controls::MouseRecord&) {
+  controls::SetFontColor(controls::GetFont(link), kRed);
+}
+
+void UnhighlightAboutLink(void*, Control* link) { controls::SetFontColor(controls::GetFont(link), kBlack); }
+
+template <void (*Command)(MainWindow*)>
+void On(void* context, Control*) {
+  Command(static_cast<MainWindow*>(context));
+}
+
+template <void (*Command)()>
+void OnPlain(void*, Control*) {
+  Command();
+}
+
+using M = MainWindow;
+using Ref = Control* M::*;
+
+struct NotifyBinding {
+  Ref control;
+  controls::NotifyEvent Control::*event;
+  controls::NotifyEvent::Code handler;
+};
+
+constexpr auto Click = &Control::OnClick;
+
+constexpr NotifyBinding kBindings[] = {
+    {&M::WeightHelpLink, Click, OnPlain<ShowTopicHelp>},
+    {&M::PaperHelpLink, Click, OnPlain<ShowTopicHelp>},
+    {&M::AboutLink, Click, OnPlain<ShowAbout>},
+    {&M::LengthSelector, Click, On<SelectLength>},
+    {&M::AreaSelector, Click, On<SelectArea>},
+    {&M::CapacitySelector, Click, On<SelectCapacity>},
+    {&M::WeightSelector, Click, On<SelectWeight>},
+    {&M::TempSelector, Click, On<SelectTemperature>},
+    {&M::SpeedSelector, Click, On<SelectSpeed>},
+    {&M::PaperSelector, Click, On<SelectPaper>},
+    {&M::PrefixesSelector, Click, On<SelectPrefixes>},
+    {&M::ConvertButton, Click, On<RunConvert>},
+    {&M::RoundUpCheck, Click, On<RunConvert>},
+    {&M::ThousandSepCheck, Click, On<RunConvert>},
+    {&M::ExpCheck, Click, On<RunConvert>},
+    {&M::DecimalsCombo, &Control::OnChange, On<RunConvert>},
+    {&M::ResetButton, Click, On<ResetInputs>},
+    {&M::ClearFromButton, Click, On<ClearFromInputs>},
+    {&M::ClearToButton, Click, On<ClearToUnits>},
+    {&M::MetricButton, Click, On<SuggestMetricUnits>},
+    {&M::USButton, Click, On<SuggestUsUnits>},
+};
+
+}  // namespace
+
+void ResetInputs(MainWindow* window) {
+  SetSelectedIndex(window->FromUnit2, 0);
+  SetSelectedIndex(window->FromUnit3, 0);
+  ClearValues(window);
+  SelectDefaultFromUnits(window, CurrentCategory);
+}
+
+void ClearFromInputs(MainWindow* window) {
+  for (Control* list : FromUnits(window)) SetSelectedIndex(list, 0);
+  ClearValues(window);
+}
+
+void ClearToUnits(MainWindow* window) {
+  for (Control* list : ToUnits(window)) SetSelectedIndex(list, 0);
+}
+
+void RunConvert(MainWindow* window) {
+  const std::optional<std::string> result =
+      units::Convert(CurrentCategory, ReadQuantity(window), ReadOptions(window), platform::RegionalSymbols());
+  if (result) SetText(window->ResultBox, *result);
+}
+
+void SuggestUsUnits(MainWindow* window) { Suggest(window, units::UnitSystem::Us); }
+void SuggestMetricUnits(MainWindow* window) { Suggest(window, units::UnitSystem::Metric); }
+
+void BindMainWindowEvents(MainWindow* window) {
+  for (const NotifyBinding& binding : kBindings)
+    (window->*binding.control)->*binding.event = {binding.handler, window};
+  for (Control* field : FromValues(window))
+    controls::SetKeyEvent(field, &Control::OnKeyChar, {FilterValueKey, window});
+  controls::SetMouseEvent(window->AboutLink, &Control::OnMouseMove, {HighlightAboutLink, window});
+  controls::SetMouseLeaveEvent(window->AboutLink, {UnhighlightAboutLink, window});
+}
+
+}  // namespace ui

@@ -1,0 +1,85 @@
+#include "ui/help_window.h"
+
+#include "controls/kinds.h"
+#include "controls/properties.h"
+#include "ui/main_window.h"
+#include "ui/palette.h"
+#include "ui/secondary_window.h"
+
+namespace ui {
+
+const char* const WeightHelpText =
+    "Weight is a force in science, but it is a synonym for mass in commercial and every-\r\n"
+    "day use. The word \"pound\" also names different units: the pound avoirdupois (lb),\r\n"
+    "the pound troy or apothecaries, and the pound force (lbf).\r\n"
+    "\r\n"
+    "Avoirdupois units are the units of everyday life, used for food, postage and the like.\r\n"
+    "Since the Mendenhall Order of 1893 the pound avoirdupois has been defined in terms\r\n"
+    "of the kilogram; in 1959 it was redefined by the national standards institutes of the\r\n"
+    "United States, Canada, the United Kingdom, Australia, New Zealand and South Africa.\r\n"
+    "\r\n"
+    "The United States Code (15 USC 272) gives the national standards institute authority\r\n"
+    "over the national standards of measurement. According to that institute one pound\r\n"
+    "avoirdupois is exactly 0.45359237 kilogram, a unit of mass, so the pound avoirdupois\r\n"
+    "is officially a unit of mass.\r\n"
+    "\r\n"
+    "\r\n"
+    "Therefore all avoirdupois, troy and apothecaries units are units of mass, and so are\r\n"
+    "the units in the drop-down lists.";
+
+const char* const PaperHelpText =
+    "\r\n"
+    "When a paper type is chosen in the \"Convert From\" list, enter its basic weight in\r\n"
+    "pounds. When \"grams/sq. meter\" is chosen, enter the weight in grams instead.\r\n"
+    "                                                      _________\r\n"
+    "\r\n"
+    "Basic weight: the weight in pounds of one ream (500 sheets) of the paper in its basic size.\r\n"
+    "\r\n"
+    "Basic size: a standardised sheet size, which is not the same for all types of paper.\r\n"
+    "\r\n"
+    "The basic weight does not depend on the size of the sheets actually sold. For instance,\r\n"
+    "a ream of 8 1/2\" x 11\" 20-pound bond paper weighs five pounds, yet its basic weight\r\n"
+    "is 20 pounds, because the basic size of bond paper is 17\" x 22\": four letter sheets.\r\n"
+    "A ream of 500 sheets of that basic size weighs 20 pounds, so the number in the\r\n"
+    "paper's name is its basic weight, whatever size the sheets are cut to.\r\n"
+    "\r\n"
+    "Outside the United States the weight of paper is usually given in grams per square\r\n"
+    "meter (g/m\u00b2).";
+
+void BuildHelpWindow(HelpWindow*& window, Control* owner) {
+  using namespace controls;
+  window = NewObject<HelpWindow>();
+  Control* form = CreateSecondaryForm(owner, window, "Weight or Mass?", 399, 281, kCream);
+  window->HelpForm = form;
+  SetFontHeight(GetFont(form), 8);
+
+  window->HelpText = CreateLabel(form, "");
+  SetBounds(window->HelpText, {8, 32, 8 + 390, 32 + 225});
+
+  Control* title = CreateShadowLabel(form, "", 2);
+  window->HelpTitle = title;
+  SetBounds(title, {8, 8, 8 + 129, 8 + 40});
+  FontObject* titleFont = GetFont(title);
+  SetFontFace(titleFont, "Arial");
+  SetFontStyle(titleFont, 1);
+  SetFontHeight(titleFont, 18);
+  SetTextAlign(title, 0);
+  SetVerticalAlign(title, 1);
+  SetShadowColor(title, kSilver);
+
+  window->HelpOkButton = CreateButton(form, "OK");
+  SetPosition(window->HelpOkButton, 165, 259);
+  BindOkButton(window->HelpOkButton);
+  FinishSecondaryForm(form);
+}
+
+void ShowTopicHelp() {
+  HelpWindow* window = nullptr;
+  BuildHelpWindow(window, controls::AppWindow);
+  const bool weight = CurrentCategory == units::Category::Weight;
+  controls::SetText(window->HelpText, weight ? WeightHelpText : PaperHelpText);
+  controls::SetText(window->HelpTitle, weight ? "Weight or Mass?" : "Paper Weight");
+  ShowAndDestroy(window->HelpForm);
+}
+
+}  // namespace ui

@@ -1,0 +1,216 @@
+#include "ui/main_window.h"
+
+#include <array>
+#include <string>
+
+#include "controls/kinds.h"
+#include "controls/native/native.h"
+#include "controls/native/win_defs.h"
+#include "controls/properties.h"
+#include "ui/commands.h"
+#include "ui/pages.h"
+#include "ui/palette.h"
+#include "units/result_format.h"
+#include "units/value_input.h"
+
+namespace ui {
+
+units::Category CurrentCategory = units::Category::Length;
+units::UnitTable CurrentTable;
+
+namespace {
+
+using controls::Color;
+using controls::PanelEdge;
+using Ref = Control* MainWindow::*;
+
+enum class Kind { Panel, SunkenPanel, Group, Label, Check, Button, ValueEdit, ResultEdit, Combo, StyleKeeper };
+
+inline constexpr int kDefault = -1;
+inline constexpr Color kInherit = controls::kNoColor;
+
+// Per-control extras beyond position, size, colours and font height.
+enum Extra : unsigned {
+  kNone = 0,
+  kUnderline = 1u << 0,
+  kHandCursor = 1u << 1,
+  kCentred = 1u << 2,
+  kTicked = 1u << 3,
+};
+
+struct ControlSpec {
+  Ref self;
+  Ref parent;  // nullptr: the form
+  Kind kind;
+  const char* caption;
+  int left, top, width, height;
+  Color background = kInherit;
+  Color text = kInherit;
+  int fontHeight = 0;  // 0: as inherited
+  unsigned extras = kNone;
+};
+
+using M = MainWindow;
+
+// Creation order matters: each control inherits its parent's colours and
+// font as they are at that moment.
+constexpr ControlSpec kLayout[] = {
+    {&M::BackgroundPanel, nullptr, Kind::SunkenPanel, "", -4, -20, 421, 293, kSilver, kInherit, 8},
+
+    {&M::ResultPanel, &M::BackgroundPanel, Kind::Panel, "", 3, 161, 395, 96, kLightGrey},
+    {&M::ResultGroup, &M::ResultPanel, Kind::Group, "Result", 6, 3, 382, 85, kLightGrey, kNavy},
+    {&M::DecimalsLabel, &M::ResultGroup, Kind::Label, "Dec.:", 6, 60, 35, kDefault, kInherit, kBlack},
+    {&M::RoundUpCheck, &M::ResultGroup, Kind::Check, "Round Up", 96, 56, kDefault, kDefault, kInherit, kBlack, 0,
+     kTicked},
+    {&M::ResultBox, &M::ResultGroup, Kind::ResultEdit, "", 6, 16, 369, 33, kVeryLightGrey, kBlack},
+    {&M::ConvertButton, &M::ResultGroup, Kind::Button, "Convert", 312, 56, kDefault, kDefault},
+    {&M::ThousandSepCheck, &M::ResultGroup, Kind::Check, "1000 Sep.", 232, 56, kDefault, kDefault, kInherit, kBlack,
+     0, kTicked},
+    {&M::ExpCheck, &M::ResultGroup, Kind::Check, "Exp.", 176, 56, 41, kDefault, kInherit, kBlack},
+    {&M::DecimalsCombo, &M::ResultGroup, Kind::Combo, "", 42, 56, 41, kDefault, kWhite, kBlack},
+
+    {&M::ConversionPanel, &M::BackgroundPanel, Kind::SunkenPanel, "", 1, 38, 407, 130, kLightGrey},
+    {&M::FromGroup, &M::ConversionPanel, Kind::Group, "Convert From", 7, 6, 231, 111, kLightGrey, kNavy},
+    {&M::PaperHelpLink, &M::FromGroup, Kind::Label, "Help", 8, 90, 36, 14, kInherit, kInherit, 0,
+     kUnderline | kHandCursor},
+    {&M::WeightHelpLink, &M::FromGroup, Kind::Label, "Weight or Mass?", 8, 90, 89, 15, kInherit, kInherit, 0,
+     kUnderline | kHandCursor},
+    {&M::FromUnit1, &M::FromGroup, Kind::Combo, "", 90, 16, 135, kDefault, kWhite, kBlack},
+    {&M::FromUnit2, &M::FromGroup, Kind::Combo, "", 90, 40, 135, kDefault, kWhite, kBlack},
+    {&M::FromUnit3, &M::FromGroup, Kind::Combo, "", 90, 64, 135, kDefault, kWhite, kBlack},
+    {&M::ResetButton, &M::FromGroup, Kind::Button, "Reset", 148, 89, 35, 18},
+    {&M::FromValue1, &M::FromGroup, Kind::ValueEdit, "", 7, 16, 81, 21, kWhite, kBlack},
+    {&M::FromValue2, &M::FromGroup, Kind::ValueEdit, "", 7, 40, 81, 21, kWhite, kBlack},
+    {&M::FromValue3, &M::FromGroup, Kind::ValueEdit, "", 7, 64, 81, 21, kWhite, kBlack},
+    {&M::ClearFromButton, &M::FromGroup, Kind::Button, "Clear", 188, 89, 35, 18},
+    {&M::ToGroup, &M::ConversionPanel, Kind::Group, "Convert To", 241, 6, 148, 111, kLightGrey, kNavy},
+    {&M::ToUnit1, &M::ToGroup, Kind::Combo, "", 6, 16, 135, kDefault, kWhite, kBlack},
+    {&M::ToUnit2, &M::ToGroup, Kind::Combo, "", 6, 40, 135, kDefault, kWhite, kBlack},
+    {&M::ToUnit3, &M::ToGroup, Kind::Combo, "", 6, 64, 135, kDefault, kWhite, kBlack},
+    {&M::ClearToButton, &M::ToGroup, Kind::Button, "Clear", 106, 89, 35, 18},
+    {&M::MetricButton, &M::ToGroup, Kind::Button, "Metric", 46, 89, 35, 18},
+    {&M::USButton, &M::ToGroup, Kind::Button, "US", 6, 89, 35, 18},
+
+    {&M::CategoryBar, &M::BackgroundPanel, Kind::Panel, "", 3, 19, 395, 25, kWhite},
+    {&M::AboutLink, &M::CategoryBar, Kind::Label, "?", 383, 3, 7, 16, kInherit, kInherit, 0, kHandCursor},
+    {&M::AreaSelector, &M::CategoryBar, Kind::Panel, "Area", 50, 3, 35, 14, kInherit, kInherit, 0, kCentred},
+    {&M::CapacitySelector, &M::CategoryBar, Kind::Panel, "Capacity", 86, 3, 50, 14, kInherit, kInherit, 0, kCentred},
+    {&M::WeightSelector, &M::CategoryBar, Kind::Panel, "Weight", 138, 3, 50, 14, kInherit, kInherit, 0, kCentred},
+    {&M::LengthSelector, &M::CategoryBar, Kind::Panel, "Length", 6, 3, 43, 14, kInherit, kInherit, 0, kCentred},
+    {&M::PrefixesSelector, &M::CategoryBar, Kind::Panel, "Prefixes", 320, 3, 50, 14, kInherit, kInherit, 0, kCentred},
+    {&M::SpeedSelector, &M::CategoryBar, Kind::Panel, "Speed", 230, 3, 50, 14, kInherit, kInherit, 0, kCentred},
+    {&M::TempSelector, &M::CategoryBar, Kind::Panel, "Temp.", 186, 3, 47, 14, kInherit, kInherit, 0, kCentred},
+    {&M::PaperSelector, &M::CategoryBar, Kind::Panel, "Paper", 275, 3, 47, 14, kInherit, kInherit, 0, kCentred},
+
+    {&M::StyleKeeperButton, nullptr, Kind::StyleKeeper, "Dont remove else XP styles wont work", 572, 1, 213, 40,
+     kInherit, kBlack, 8},
+
+    {&M::PrefixesPage, nullptr, Kind::Panel, "", -17, 20, 419, 219, kGrey},
+    {&M::PrefixesGroup, &M::PrefixesPage, Kind::Group, "Metric Prefixes", 23, 6, 382, 204, kInherit, kNavy, 8},
+    {&M::PrefixesNote1, &M::PrefixesGroup, Kind::Label, "10^x means 10 to the power of x.  Examples:", 8, 170, 361,
+     16, kInherit, kBlack},
+    {&M::PrefixesNote2, &M::PrefixesGroup, Kind::Label,
+     "5 km = 5*10^3 = 5*1000 m = 5000 m; 5 mm = 5*10^-3 = 5/1000 m = 0.005 m.", 8, 185, 369, 16, kInherit, kBlack},
+    {&M::PrefixTablePanel, &M::PrefixesGroup, Kind::SunkenPanel, "", 10, 16, 361, 145, kVeryLightGrey, kBlack},
+    {&M::SmallPowersColumn, &M::PrefixTablePanel, Kind::Label, "-", 304, 7, 35, 132},
+    {&M::LargeSymbolsColumn, &M::PrefixTablePanel, Kind::Label, "-", 79, 7, 33, 132},
+    {&M::LargePowersColumn, &M::PrefixTablePanel, Kind::Label, "-", 127, 7, 35, 132},
+    {&M::LargeNamesColumn, &M::PrefixTablePanel, Kind::Label, "-", 23, 7, 41, 132},
+    {&M::SmallNamesColumn, &M::PrefixTablePanel, Kind::Label, "-", 203, 7, 41, 132},
+    {&M::SmallSymbolsColumn, &M::PrefixTablePanel, Kind::Label, "-", 259, 7, 33, 132},
+    {&M::PrefixDivider, &M::PrefixTablePanel, Kind::Panel, "", 179, 7, 1, 129, kSilver},
+};
+
+constexpr unsigned kComboOptions = controls::kComboDropDownList | controls::kComboNoIntegralHeight;
+
+Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
+  using namespace controls;
+  switch (kind) {
+    case Kind::Panel:
+    case Kind::SunkenPanel: {
+      Control* panel = CreatePanel(parent, kind == Kind::Panel ? PanelEdge::None : PanelEdge::Lowered);
+      if (!caption.empty()) SetText(panel, caption);
+      return panel;
+    }
+    case Kind::Group:
+      return CreateGroupBox(parent, caption);
+    case Kind::Label:
+      return CreateLabel(parent, caption);
+    case Kind::Check:
+      return CreateCheckBox(parent, caption);
+    case Kind::Button:
+      return CreateButton(parent, caption);
+    case Kind::ValueEdit:
+      return CreateEditBox(parent, 0);
+    case Kind::ResultEdit:
+      return CreateEditBox(parent, kEditMultiLine | kEditReadOnly | kEditNoHScroll);
+    case Kind::Combo:
+      return CreateComboBox(parent, kComboOptions);
+    case Kind::StyleKeeper: {
+      Control* button = CreateOwnerDrawnButton(parent, caption, 0);
+      button->pressShiftX = 1;
+      button->pressShiftY = 1;
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+void ApplySpec(Control* control, const ControlSpec& spec) {
+  using namespace controls;
+  const int width = spec.width == kDefault ? Width(control) : spec.width;
+  const int height = spec.height == kDefault ? Height(control) : spec.height;
+  SetBounds(control, {spec.left, spec.top, spec.left + width, spec.top + height});
+  if (spec.background != kInherit) SetColor(control, spec.background);
+  if (spec.text != kInherit) SetFontColor(GetFont(control), spec.text);
+  if (spec.fontHeight != 0) SetFontHeight(GetFont(control), spec.fontHeight);
+  if (spec.extras & kUnderline) SetFontStyle(GetFont(control), 4);
+  if (spec.extras & kHandCursor) SetCursor(control, native::LoadSystemCursor(native::IDC_HAND));
+  if (spec.extras & kCentred) SetTextAlign(control, 2);
+  if (spec.extras & kTicked) SetChecked(control, true);
+}
+
+void CreateControls(MainWindow* window) {
+  for (const ControlSpec& spec : kLayout) {
+    Control* parent = spec.parent ? window->*spec.parent : window->MainForm;
+    Control* control = CreateOfKind(spec.kind, parent, spec.caption);
+    window->*spec.self = control;
+    ApplySpec(control, spec);
+  }
+  for (int places = 0; places <= units::MaxPlaces; ++places)
+    controls::AddItem(window->DecimalsCombo, std::to_string(places));
+  controls::SetSelectedIndex(window->DecimalsCombo, units::ResultOptions{}.Places);
+}
+
+}  // namespace
+
+void BuildMainWindow(MainWindow*& window, Control* parent) {
+  using namespace controls;
+  window = NewObject<MainWindow>();
+  Control* form = CreateForm(parent, "Zurmet 1.0");
+  window->MainForm = form;
+  SetClientSize(form, 394, 235);
+  AppWindow = form;
+  AddToAutoFree(form, window);
+  SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
+  SetStyle(form, form->style & ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX));
+  CreateControls(window);
+  BindMainWindowEvents(window);
+  Centre(form);
+  SetResizable(form, false);
+  ApplyInitialState(window);
+  SetIcon(form, kNoIcon);
+}
+
+void ApplyInitialState(MainWindow* window) {
+  using namespace controls;
+  BringToTop(window->PrefixesPage);
+  Hide(window->PrefixesPage);
+  SetPosition(window->PrefixesPage, -17, 20);
+  for (Control* field : {window->FromValue1, window->FromValue2, window->FromValue3})
+    SetTextLimit(field, static_cast<int>(units::ValueFieldLimit));
+  SelectLength(window);
+  FillPrefixColumns(window);
+}
+
+}  // namespace ui
