@@ -23,6 +23,9 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "controls/native/native.h"
 
@@ -119,11 +122,62 @@ WndProc SubclassWindow(Hwnd window, WndProc procedure) {
       SetWindowLongPtrW(H(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToWin(procedure)))));
 }
 
-bool SetProp(Hwnd window, const char* name, void* value) {
-  return SetPropW(H(window), Wide(name).c_str(), value) != 0;
+namespace {
+
+// The layer reads a property on every message it dispatches. Some systems
+// (Wine) keep window properties in a separate server process, which costs a
+// round trip per read, so the properties set here are also kept in the
+// process. The system keeps its copy, and a window that no longer exists has
+// no properties, as there.
+using PropertyList = std::vector<std::pair<std::string, void*>>;
+
+std::unordered_map<HWND, PropertyList>& KnownProperties() {
+  static std::unordered_map<HWND, PropertyList> known;
+  return known;
 }
-void* GetProp(Hwnd window, const char* name) { return GetPropW(H(window), Wide(name).c_str()); }
-void* RemoveProp(Hwnd window, const char* name) { return RemovePropW(H(window), Wide(name).c_str()); }
+
+void Remember(HWND window, const char* name, void* value) {
+  PropertyList& list = KnownProperties()[window];
+  for (auto& [known, stored] : list) {
+    if (known == name) {
+      stored = value;
+      return;
+    }
+  }
+  list.emplace_back(name, value);
+}
+
+void Forget(HWND window, const char* name) {
+  auto found = KnownProperties().find(window);
+  if (found == KnownProperties().end()) return;
+  std::erase_if(found->second, [&](const auto& entry) { return entry.first == name; });
+  if (found->second.empty()) KnownProperties().erase(found);
+}
+
+}  // namespace
+
+bool SetProp(Hwnd window, const char* name, void* value) {
+  if (SetPropW(H(window), Wide(name).c_str(), value) == 0) return false;
+  Remember(H(window), name, value);
+  return true;
+}
+
+void* GetProp(Hwnd window, const char* name) {
+  auto found = KnownProperties().find(H(window));
+  if (found == KnownProperties().end()) return GetPropW(H(window), Wide(name).c_str());
+  if (!IsWindow(H(window))) {
+    KnownProperties().erase(found);
+    return nullptr;
+  }
+  for (const auto& [known, value] : found->second)
+    if (known == name) return value;
+  return GetPropW(H(window), Wide(name).c_str());
+}
+
+void* RemoveProp(Hwnd window, const char* name) {
+  Forget(H(window), name);
+  return RemovePropW(H(window), Wide(name).c_str());
+}
 
 std::uint32_t GetStyle(Hwnd window) { return static_cast<std::uint32_t>(GetWindowLongW(H(window), GWL_STYLE)); }
 void SetStyle(Hwnd window, std::uint32_t style) {
