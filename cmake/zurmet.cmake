@@ -2,18 +2,21 @@
 # suite is one call.
 
 # Compiler settings every target of ours gets; third-party code does not.
+# They are C++ options only: a target may also hold a resource script, and
+# the resource compiler knows none of them.
 function(zurmet_target_defaults target)
   target_compile_features(${target} PUBLIC cxx_std_20)
-  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  set(options -Wall -Wextra)
   # GCC 12 at -O3 reports plain std::string assignments (s = "0") as
   # overlapping copies inside libstdc++ (GCC bug 105651): a false alarm.
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
      AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-    target_compile_options(${target} PRIVATE -Wno-restrict)
+    list(APPEND options -Wno-restrict)
   endif()
   if(ZURMET_WERROR)
-    target_compile_options(${target} PRIVATE -Werror)
+    list(APPEND options -Werror)
   endif()
+  target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${options}>")
 endfunction()
 
 # zurmet_add_library(<name> <sources>... [LIBS <libs>...])
