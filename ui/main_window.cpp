@@ -189,11 +189,13 @@ void BuildMainWindow(MainWindow*& window, Control* parent) {
   window = NewObject<MainWindow>();
   Control* form = CreateForm(parent, "Zurmet 1.0");
   window->MainForm = form;
+  // The frame is final before the client area is sized inside it: a thinner
+  // frame later would widen the client area.
+  SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
+  SetStyle(form, form->style & ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX | native::WS_THICKFRAME));
   SetClientSize(form, 394, 235);
   AppWindow = form;
   AddToAutoFree(form, window);
-  SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
-  SetStyle(form, form->style & ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX));
   CreateControls(window);
   BindMainWindowEvents(window);
   Centre(form);

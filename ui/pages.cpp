@@ -53,9 +53,11 @@ std::array<Control*, 6> LaterRows(MainWindow* w) {
 
 void Highlight(Control* selector) { controls::SetColor(selector, kPaleGrey); }
 
+// Typing goes on where the user left a value; a field the page disabled
+// cannot take the keys.
 void FocusFirstFilledValue(MainWindow* window) {
   for (Control* field : FromValues(window)) {
-    if (!controls::GetText(field).empty()) {
+    if (controls::IsEnabled(field) && !controls::GetText(field).empty()) {
       controls::Focus(field, true);
       return;
     }
@@ -71,6 +73,7 @@ void ShowPage(MainWindow* window, Category category) {
   if (page.toRow != 0) controls::SetSelectedIndex(window->ToUnit1, page.toRow);
   if (page.singleValue)
     for (Control* control : LaterRows(window)) controls::SetEnabled(control, false);
+  FocusFirstFilledValue(window);
   if (page.helpLink) controls::SetVisible(window->*page.helpLink, true);
   CurrentCategory = category;
   Highlight(window->*page.selector);
@@ -123,7 +126,6 @@ void FillUnitLists(MainWindow* window, int lastRow) {
     for (Control* list : UnitLists(window)) AddItem(list, name);
   }
   for (Control* control : LaterRows(window)) SetEnabled(control, true);
-  FocusFirstFilledValue(window);
 }
 
 void SelectDefaultFromUnits(MainWindow* window, Category category) {

@@ -11,9 +11,11 @@ Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record, const
                              int clientWidth, int clientHeight, controls::Color background) {
   using namespace controls;
   Control* form = CreateForm(owner, caption);
+  // The frame and caption are final before the client area is sized inside them.
+  SetExStyle(form, form->exStyle | native::WS_EX_TOOLWINDOW);
+  SetStyle(form, form->style & ~native::WS_THICKFRAME);
   SetClientSize(form, clientWidth, clientHeight);
   AddToAutoFree(form, record);
-  SetExStyle(form, form->exStyle | native::WS_EX_TOOLWINDOW);
   SetColor(form, background);
   return form;
 }

@@ -122,6 +122,15 @@ TEST_F(PropertiesTest, BoundsClientSizeAndCentring) {
   EXPECT_EQ(ClientHeight(group), Height(group) - 22 - 2) << "insets come off the client area";
 }
 
+TEST_F(PropertiesTest, ClientSizeOfAFormWhoseWindowIsMadeMeanwhile) {
+  // Parentless and never placed or sized, as a program's main form starts.
+  Control* fresh = CreateForm(nullptr, "fresh");
+  SetClientSize(fresh, 394, 235);
+  EXPECT_EQ(ClientWidth(fresh), 394);
+  EXPECT_EQ(ClientHeight(fresh), 235);
+  Free(fresh);
+}
+
 struct MinMaxInfo {
   Point reserved, maxSize, maxPosition, minTrack, maxTrack;
 };
