@@ -71,9 +71,11 @@ void ShowPage(MainWindow* window, Category category) {
   FillUnitLists(window, units::RowCount(category) - 1);
   SelectDefaultFromUnits(window, category);
   if (page.toRow != 0) controls::SetSelectedIndex(window->ToUnit1, page.toRow);
-  if (page.singleValue)
+  if (page.singleValue) {
     for (Control* control : LaterRows(window)) controls::SetEnabled(control, false);
-  FocusFirstFilledValue(window);
+    // The refill may have put the focus in a field that is now disabled.
+    FocusFirstFilledValue(window);
+  }
   if (page.helpLink) controls::SetVisible(window->*page.helpLink, true);
   CurrentCategory = category;
   Highlight(window->*page.selector);
@@ -126,6 +128,7 @@ void FillUnitLists(MainWindow* window, int lastRow) {
     for (Control* list : UnitLists(window)) AddItem(list, name);
   }
   for (Control* control : LaterRows(window)) SetEnabled(control, true);
+  FocusFirstFilledValue(window);
 }
 
 void SelectDefaultFromUnits(MainWindow* window, Category category) {
