@@ -14,7 +14,7 @@ namespace {
 
 using Ref = Control* AboutWindow::*;
 
-struct LabelSpec {
+struct LabelPlace {
   Ref self;
   const char* text;
   int left, top, width;
@@ -23,24 +23,24 @@ struct LabelSpec {
 constexpr int kLabelHeight = 17;
 
 // In creation order; the title, a shadow label, is made between them.
-constexpr LabelSpec kLabelsBeforeTitle[] = {
+constexpr LabelPlace kLabelsBeforeTitle[] = {
     {&AboutWindow::ThousandSepValue, "<Comma>", 136, 92, 87},
     {&AboutWindow::AboutNotice, "Written by the Zurmet developers.", 8, 120, 217},
     {&AboutWindow::RegionalHeading, "Your Regional Options:", 8, 56, 153},
 };
-constexpr LabelSpec kLabelsAfterTitle[] = {
+constexpr LabelPlace kLabelsAfterTitle[] = {
     {&AboutWindow::DecimalSymbolCaption, "Decimal symbol:", 24, 75, 89},
     {&AboutWindow::ThousandSepCaption, "Thousand separator:", 24, 92, 113},
     {&AboutWindow::DecimalSymbolValue, "<Point>", 136, 75, 89},
 };
 
-void CreateLabels(AboutWindow* window, std::span<const LabelSpec> specs) {
+void CreateLabels(AboutWindow* window, std::span<const LabelPlace> labels) {
   using namespace controls;
-  for (const LabelSpec& spec : specs) {
-    Control* label = CreateLabel(window->AboutForm, spec.text);
-    SetBounds(label, {spec.left, spec.top, spec.left + spec.width, spec.top + kLabelHeight});
+  for (const LabelPlace& place : labels) {
+    Control* label = CreateLabel(window->AboutForm, place.text);
+    SetBounds(label, {place.left, place.top, place.left + place.width, place.top + kLabelHeight});
     SetFontHeight(GetFont(label), 8);
-    window->*spec.self = label;
+    window->*place.self = label;
   }
 }
 
@@ -53,18 +53,16 @@ struct SymbolWord {
 // A no-break space is what most systems give for a "space" separator; shown
 // as itself it would read as nothing at all.
 constexpr SymbolWord kSymbolWords[] = {
-    {".", "Period", "Period"},
-    {",", "Comma", "Comma"},
-    {" ", " ", "Space"},
-    {"\u00a0", "\u00a0", "Space"},
-    {"\u202f", "\u202f", "Space"},
+    {".", "Period", "Period"},     {",", "Comma", "Comma"},       {" ", " ", "Space"},
+    {"\u00a0", "\u00a0", "Space"}, {"\u202f", "\u202f", "Space"},
 };
 
 }  // namespace
 
 std::string SymbolName(std::string_view symbol, SymbolRole role) {
   for (const SymbolWord& word : kSymbolWords)
-    if (word.symbol == symbol) return role == SymbolRole::Decimal ? word.asDecimal : word.asThousand;
+    if (word.symbol == symbol)
+      return role == SymbolRole::Decimal ? word.asDecimal : word.asThousand;
   return std::string(symbol);
 }
 

@@ -23,9 +23,15 @@ using controls::SetSelectedIndex;
 using controls::SetText;
 using units::TermCount;
 
-std::array<Control*, TermCount> FromValues(MainWindow* w) { return {w->FromValue1, w->FromValue2, w->FromValue3}; }
-std::array<Control*, TermCount> FromUnits(MainWindow* w) { return {w->FromUnit1, w->FromUnit2, w->FromUnit3}; }
-std::array<Control*, TermCount> ToUnits(MainWindow* w) { return {w->ToUnit1, w->ToUnit2, w->ToUnit3}; }
+std::array<Control*, TermCount> FromValues(MainWindow* w) {
+  return {w->FromValue1, w->FromValue2, w->FromValue3};
+}
+std::array<Control*, TermCount> FromUnits(MainWindow* w) {
+  return {w->FromUnit1, w->FromUnit2, w->FromUnit3};
+}
+std::array<Control*, TermCount> ToUnits(MainWindow* w) {
+  return {w->ToUnit1, w->ToUnit2, w->ToUnit3};
+}
 
 void ClearValues(MainWindow* window) {
   for (Control* field : FromValues(window)) SetText(field, "");
@@ -51,7 +57,8 @@ units::ResultOptions ReadOptions(MainWindow* window) {
 }
 
 void Suggest(MainWindow* window, units::UnitSystem system) {
-  const std::array<int, TermCount> rows = units::SuggestUnits(system, CurrentCategory, ReadQuantity(window));
+  const std::array<int, TermCount> rows =
+      units::SuggestUnits(system, CurrentCategory, ReadQuantity(window));
   for (int i = 0; i < TermCount; ++i) SetSelectedIndex(ToUnits(window)[i], rows[i]);
 }
 
@@ -59,8 +66,8 @@ void Suggest(MainWindow* window, units::UnitSystem system) {
 void FilterValueKey(void*, Control* field, native::WParam& key, std::uint32_t) {
   // A UTF-16 surrogate half is never part of a number.
   const bool surrogate = key >= 0xD800 && key <= 0xDFFF;
-  const units::KeyFilterResult result =
-      units::FilterValueKey(CurrentCategory, controls::GetText(field), surrogate ? 0 : static_cast<char32_t>(key));
+  const units::KeyFilterResult result = units::FilterValueKey(
+      CurrentCategory, controls::GetText(field), surrogate ? 0 : static_cast<char32_t>(key));
   if (result.NewText) {
     SetText(field, *result.NewText);
     // The caret would otherwise sit before the sign that was just put in front.
@@ -74,7 +81,9 @@ void HighlightAboutLink(void*, Control* link, controls::MouseRecord&) {
   controls::SetFontColor(controls::GetFont(link), kRed);
 }
 
-void UnhighlightAboutLink(void*, Control* link) { controls::SetFontColor(controls::GetFont(link), kBlack); }
+void UnhighlightAboutLink(void*, Control* link) {
+  controls::SetFontColor(controls::GetFont(link), kBlack);
+}
 
 template <void (*Command)(MainWindow*)>
 void On(void* context, Control*) {
@@ -140,8 +149,8 @@ void ClearToUnits(MainWindow* window) {
 }
 
 void RunConvert(MainWindow* window) {
-  const std::optional<std::string> result =
-      units::Convert(CurrentCategory, ReadQuantity(window), ReadOptions(window), platform::RegionalSymbols());
+  const std::optional<std::string> result = units::Convert(
+      CurrentCategory, ReadQuantity(window), ReadOptions(window), platform::RegionalSymbols());
   if (result) SetText(window->ResultBox, *result);
 }
 

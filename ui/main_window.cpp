@@ -24,7 +24,18 @@ using controls::Color;
 using controls::PanelEdge;
 using Ref = Control* MainWindow::*;
 
-enum class Kind { Panel, SunkenPanel, Group, Label, Check, Button, ValueEdit, ResultEdit, Combo, StyleKeeper };
+enum class Kind {
+  Panel,
+  SunkenPanel,
+  Group,
+  Label,
+  Check,
+  Button,
+  ValueEdit,
+  ResultEdit,
+  Combo,
+  StyleKeeper
+};
 
 inline constexpr int kDefault = -1;
 inline constexpr Color kInherit = controls::kNoColor;
@@ -38,7 +49,7 @@ enum Extra : unsigned {
   kTicked = 1u << 3,
 };
 
-struct ControlSpec {
+struct ControlRow {
   Ref self;
   Ref parent;  // nullptr: the form
   Kind kind;
@@ -54,27 +65,29 @@ using M = MainWindow;
 
 // Creation order matters: each control inherits its parent's colours and
 // font as they are at that moment.
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {&M::BackgroundPanel, nullptr, Kind::SunkenPanel, "", -4, -20, 421, 293, kSilver, kInherit, 8},
 
     {&M::ResultPanel, &M::BackgroundPanel, Kind::Panel, "", 3, 161, 395, 96, kLightGrey},
     {&M::ResultGroup, &M::ResultPanel, Kind::Group, "Result", 6, 3, 382, 85, kLightGrey, kNavy},
-    {&M::DecimalsLabel, &M::ResultGroup, Kind::Label, "Dec.:", 6, 60, 35, kDefault, kInherit, kBlack},
-    {&M::RoundUpCheck, &M::ResultGroup, Kind::Check, "Round Up", 96, 56, kDefault, kDefault, kInherit, kBlack, 0,
-     kTicked},
+    {&M::DecimalsLabel, &M::ResultGroup, Kind::Label, "Dec.:", 6, 60, 35, kDefault, kInherit,
+     kBlack},
+    {&M::RoundUpCheck, &M::ResultGroup, Kind::Check, "Round Up", 96, 56, kDefault, kDefault,
+     kInherit, kBlack, 0, kTicked},
     {&M::ResultBox, &M::ResultGroup, Kind::ResultEdit, "", 6, 16, 369, 33, kVeryLightGrey, kBlack},
     {&M::ConvertButton, &M::ResultGroup, Kind::Button, "Convert", 312, 56, kDefault, kDefault},
-    {&M::ThousandSepCheck, &M::ResultGroup, Kind::Check, "1000 Sep.", 232, 56, kDefault, kDefault, kInherit, kBlack,
-     0, kTicked},
+    {&M::ThousandSepCheck, &M::ResultGroup, Kind::Check, "1000 Sep.", 232, 56, kDefault, kDefault,
+     kInherit, kBlack, 0, kTicked},
     {&M::ExpCheck, &M::ResultGroup, Kind::Check, "Exp.", 176, 56, 41, kDefault, kInherit, kBlack},
     {&M::DecimalsCombo, &M::ResultGroup, Kind::Combo, "", 42, 56, 41, kDefault, kWhite, kBlack},
 
     {&M::ConversionPanel, &M::BackgroundPanel, Kind::SunkenPanel, "", 1, 38, 407, 130, kLightGrey},
-    {&M::FromGroup, &M::ConversionPanel, Kind::Group, "Convert From", 7, 6, 231, 111, kLightGrey, kNavy},
+    {&M::FromGroup, &M::ConversionPanel, Kind::Group, "Convert From", 7, 6, 231, 111, kLightGrey,
+     kNavy},
     {&M::PaperHelpLink, &M::FromGroup, Kind::Label, "Help", 8, 90, 36, 14, kInherit, kInherit, 0,
      kUnderline | kHandCursor},
-    {&M::WeightHelpLink, &M::FromGroup, Kind::Label, "Weight or Mass?", 8, 90, 89, 15, kInherit, kInherit, 0,
-     kUnderline | kHandCursor},
+    {&M::WeightHelpLink, &M::FromGroup, Kind::Label, "Weight or Mass?", 8, 90, 89, 15, kInherit,
+     kInherit, 0, kUnderline | kHandCursor},
     {&M::FromUnit1, &M::FromGroup, Kind::Combo, "", 90, 16, 135, kDefault, kWhite, kBlack},
     {&M::FromUnit2, &M::FromGroup, Kind::Combo, "", 90, 40, 135, kDefault, kWhite, kBlack},
     {&M::FromUnit3, &M::FromGroup, Kind::Combo, "", 90, 64, 135, kDefault, kWhite, kBlack},
@@ -83,7 +96,8 @@ constexpr ControlSpec kLayout[] = {
     {&M::FromValue2, &M::FromGroup, Kind::ValueEdit, "", 7, 40, 81, 21, kWhite, kBlack},
     {&M::FromValue3, &M::FromGroup, Kind::ValueEdit, "", 7, 64, 81, 21, kWhite, kBlack},
     {&M::ClearFromButton, &M::FromGroup, Kind::Button, "Clear", 188, 89, 35, 18},
-    {&M::ToGroup, &M::ConversionPanel, Kind::Group, "Convert To", 241, 6, 148, 111, kLightGrey, kNavy},
+    {&M::ToGroup, &M::ConversionPanel, Kind::Group, "Convert To", 241, 6, 148, 111, kLightGrey,
+     kNavy},
     {&M::ToUnit1, &M::ToGroup, Kind::Combo, "", 6, 16, 135, kDefault, kWhite, kBlack},
     {&M::ToUnit2, &M::ToGroup, Kind::Combo, "", 6, 40, 135, kDefault, kWhite, kBlack},
     {&M::ToUnit3, &M::ToGroup, Kind::Combo, "", 6, 64, 135, kDefault, kWhite, kBlack},
@@ -92,26 +106,38 @@ constexpr ControlSpec kLayout[] = {
     {&M::USButton, &M::ToGroup, Kind::Button, "US", 6, 89, 35, 18},
 
     {&M::CategoryBar, &M::BackgroundPanel, Kind::Panel, "", 3, 19, 395, 25, kWhite},
-    {&M::AboutLink, &M::CategoryBar, Kind::Label, "?", 383, 3, 7, 16, kInherit, kInherit, 0, kHandCursor},
-    {&M::AreaSelector, &M::CategoryBar, Kind::Panel, "Area", 50, 3, 35, 14, kInherit, kInherit, 0, kCentred},
-    {&M::CapacitySelector, &M::CategoryBar, Kind::Panel, "Capacity", 86, 3, 50, 14, kInherit, kInherit, 0, kCentred},
-    {&M::WeightSelector, &M::CategoryBar, Kind::Panel, "Weight", 138, 3, 50, 14, kInherit, kInherit, 0, kCentred},
-    {&M::LengthSelector, &M::CategoryBar, Kind::Panel, "Length", 6, 3, 43, 14, kInherit, kInherit, 0, kCentred},
-    {&M::PrefixesSelector, &M::CategoryBar, Kind::Panel, "Prefixes", 320, 3, 50, 14, kInherit, kInherit, 0, kCentred},
-    {&M::SpeedSelector, &M::CategoryBar, Kind::Panel, "Speed", 230, 3, 50, 14, kInherit, kInherit, 0, kCentred},
-    {&M::TempSelector, &M::CategoryBar, Kind::Panel, "Temp.", 186, 3, 47, 14, kInherit, kInherit, 0, kCentred},
-    {&M::PaperSelector, &M::CategoryBar, Kind::Panel, "Paper", 275, 3, 47, 14, kInherit, kInherit, 0, kCentred},
+    {&M::AboutLink, &M::CategoryBar, Kind::Label, "?", 383, 3, 7, 16, kInherit, kInherit, 0,
+     kHandCursor},
+    {&M::AreaSelector, &M::CategoryBar, Kind::Panel, "Area", 50, 3, 35, 14, kInherit, kInherit, 0,
+     kCentred},
+    {&M::CapacitySelector, &M::CategoryBar, Kind::Panel, "Capacity", 86, 3, 50, 14, kInherit,
+     kInherit, 0, kCentred},
+    {&M::WeightSelector, &M::CategoryBar, Kind::Panel, "Weight", 138, 3, 50, 14, kInherit, kInherit,
+     0, kCentred},
+    {&M::LengthSelector, &M::CategoryBar, Kind::Panel, "Length", 6, 3, 43, 14, kInherit, kInherit,
+     0, kCentred},
+    {&M::PrefixesSelector, &M::CategoryBar, Kind::Panel, "Prefixes", 320, 3, 50, 14, kInherit,
+     kInherit, 0, kCentred},
+    {&M::SpeedSelector, &M::CategoryBar, Kind::Panel, "Speed", 230, 3, 50, 14, kInherit, kInherit,
+     0, kCentred},
+    {&M::TempSelector, &M::CategoryBar, Kind::Panel, "Temp.", 186, 3, 47, 14, kInherit, kInherit, 0,
+     kCentred},
+    {&M::PaperSelector, &M::CategoryBar, Kind::Panel, "Paper", 275, 3, 47, 14, kInherit, kInherit,
+     0, kCentred},
 
-    {&M::StyleKeeperButton, nullptr, Kind::StyleKeeper, "Dont remove else XP styles wont work", 572, 1, 213, 40,
-     kInherit, kBlack, 8},
+    {&M::StyleKeeperButton, nullptr, Kind::StyleKeeper, "Dont remove else XP styles wont work", 572,
+     1, 213, 40, kInherit, kBlack, 8},
 
     {&M::PrefixesPage, nullptr, Kind::Panel, "", -17, 20, 419, 219, kGrey},
-    {&M::PrefixesGroup, &M::PrefixesPage, Kind::Group, "Metric Prefixes", 23, 6, 382, 204, kInherit, kNavy, 8},
-    {&M::PrefixesNote1, &M::PrefixesGroup, Kind::Label, "10^x means 10 to the power of x.  Examples:", 8, 170, 361,
-     16, kInherit, kBlack},
+    {&M::PrefixesGroup, &M::PrefixesPage, Kind::Group, "Metric Prefixes", 23, 6, 382, 204, kInherit,
+     kNavy, 8},
+    {&M::PrefixesNote1, &M::PrefixesGroup, Kind::Label,
+     "10^x means 10 to the power of x.  Examples:", 8, 170, 361, 16, kInherit, kBlack},
     {&M::PrefixesNote2, &M::PrefixesGroup, Kind::Label,
-     "5 km = 5*10^3 = 5*1000 m = 5000 m; 5 mm = 5*10^-3 = 5/1000 m = 0.005 m.", 8, 185, 369, 16, kInherit, kBlack},
-    {&M::PrefixTablePanel, &M::PrefixesGroup, Kind::SunkenPanel, "", 10, 16, 361, 145, kVeryLightGrey, kBlack},
+     "5 km = 5*10^3 = 5*1000 m = 5000 m; 5 mm = 5*10^-3 = 5/1000 m = 0.005 m.", 8, 185, 369, 16,
+     kInherit, kBlack},
+    {&M::PrefixTablePanel, &M::PrefixesGroup, Kind::SunkenPanel, "", 10, 16, 361, 145,
+     kVeryLightGrey, kBlack},
     {&M::SmallPowersColumn, &M::PrefixTablePanel, Kind::Label, "-", 304, 7, 35, 132},
     {&M::LargeSymbolsColumn, &M::PrefixTablePanel, Kind::Label, "-", 79, 7, 33, 132},
     {&M::LargePowersColumn, &M::PrefixTablePanel, Kind::Label, "-", 127, 7, 35, 132},
@@ -128,7 +154,8 @@ Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
   switch (kind) {
     case Kind::Panel:
     case Kind::SunkenPanel: {
-      Control* panel = CreatePanel(parent, kind == Kind::Panel ? PanelEdge::None : PanelEdge::Lowered);
+      Control* panel =
+          CreatePanel(parent, kind == Kind::Panel ? PanelEdge::None : PanelEdge::Lowered);
       if (!caption.empty()) SetText(panel, caption);
       return panel;
     }
@@ -156,26 +183,26 @@ Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
   return nullptr;
 }
 
-void ApplySpec(Control* control, const ControlSpec& spec) {
+void ApplyRow(Control* control, const ControlRow& row) {
   using namespace controls;
-  const int width = spec.width == kDefault ? Width(control) : spec.width;
-  const int height = spec.height == kDefault ? Height(control) : spec.height;
-  SetBounds(control, {spec.left, spec.top, spec.left + width, spec.top + height});
-  if (spec.background != kInherit) SetColor(control, spec.background);
-  if (spec.text != kInherit) SetFontColor(GetFont(control), spec.text);
-  if (spec.fontHeight != 0) SetFontHeight(GetFont(control), spec.fontHeight);
-  if (spec.extras & kUnderline) SetFontStyle(GetFont(control), 4);
-  if (spec.extras & kHandCursor) SetCursor(control, native::LoadSystemCursor(native::IDC_HAND));
-  if (spec.extras & kCentred) SetTextAlign(control, 2);
-  if (spec.extras & kTicked) SetChecked(control, true);
+  const int width = row.width == kDefault ? Width(control) : row.width;
+  const int height = row.height == kDefault ? Height(control) : row.height;
+  SetBounds(control, {row.left, row.top, row.left + width, row.top + height});
+  if (row.background != kInherit) SetColor(control, row.background);
+  if (row.text != kInherit) SetFontColor(GetFont(control), row.text);
+  if (row.fontHeight != 0) SetFontHeight(GetFont(control), row.fontHeight);
+  if (row.extras & kUnderline) SetFontStyle(GetFont(control), 4);
+  if (row.extras & kHandCursor) SetCursor(control, native::LoadSystemCursor(native::IDC_HAND));
+  if (row.extras & kCentred) SetTextAlign(control, 2);
+  if (row.extras & kTicked) SetChecked(control, true);
 }
 
 void CreateControls(MainWindow* window) {
-  for (const ControlSpec& spec : kLayout) {
-    Control* parent = spec.parent ? window->*spec.parent : window->MainForm;
-    Control* control = CreateOfKind(spec.kind, parent, spec.caption);
-    window->*spec.self = control;
-    ApplySpec(control, spec);
+  for (const ControlRow& row : kLayout) {
+    Control* parent = row.parent ? window->*row.parent : window->MainForm;
+    Control* control = CreateOfKind(row.kind, parent, row.caption);
+    window->*row.self = control;
+    ApplyRow(control, row);
   }
   for (int places = 0; places <= units::MaxPlaces; ++places)
     controls::AddItem(window->DecimalsCombo, std::to_string(places));
@@ -192,7 +219,8 @@ void BuildMainWindow(MainWindow*& window, Control* parent) {
   // The frame is final before the client area is sized inside it: a thinner
   // frame later would widen the client area.
   SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
-  SetStyle(form, form->style & ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX | native::WS_THICKFRAME));
+  SetStyle(form, form->style &
+                     ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX | native::WS_THICKFRAME));
   SetClientSize(form, 394, 235);
   AppWindow = form;
   AddToAutoFree(form, window);

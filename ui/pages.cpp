@@ -15,7 +15,7 @@ using Ref = Control* MainWindow::*;
 
 // What a selector sets up beyond the common refill. Rows are row indexes of
 // the category's table; 0 is its first row, "-".
-struct PageSpec {
+struct PageSetup {
   Category category;
   Ref selector;
   std::array<int, 3> fromRows;
@@ -24,24 +24,38 @@ struct PageSpec {
   Ref helpLink;      // nullptr: none
 };
 
-constexpr PageSpec kPages[] = {
+constexpr PageSetup kPages[] = {
     {Category::Length, &MainWindow::LengthSelector, {4, 3, 2}, 0, false, nullptr},
     {Category::Area, &MainWindow::AreaSelector, {4, 0, 0}, 0, false, nullptr},
     {Category::Capacity, &MainWindow::CapacitySelector, {6, 0, 0}, 0, false, nullptr},
-    {Category::Weight, &MainWindow::WeightSelector, {3, 0, 0}, 0, false, &MainWindow::WeightHelpLink},
-    {Category::Temperature, &MainWindow::TempSelector, {units::Celsius, 0, 0}, units::Fahrenheit, true, nullptr},
+    {Category::Weight,
+     &MainWindow::WeightSelector,
+     {3, 0, 0},
+     0,
+     false,
+     &MainWindow::WeightHelpLink},
+    {Category::Temperature,
+     &MainWindow::TempSelector,
+     {units::Celsius, 0, 0},
+     units::Fahrenheit,
+     true,
+     nullptr},
     {Category::Speed, &MainWindow::SpeedSelector, {8, 0, 0}, 0, false, nullptr},
     {Category::Paper, &MainWindow::PaperSelector, {5, 0, 0}, 0, true, &MainWindow::PaperHelpLink},
 };
 
-const PageSpec* PageOf(Category category) {
-  for (const PageSpec& page : kPages)
+const PageSetup* PageOf(Category category) {
+  for (const PageSetup& page : kPages)
     if (page.category == category) return &page;
   return nullptr;
 }
 
-std::array<Control*, 3> FromUnits(MainWindow* w) { return {w->FromUnit1, w->FromUnit2, w->FromUnit3}; }
-std::array<Control*, 3> FromValues(MainWindow* w) { return {w->FromValue1, w->FromValue2, w->FromValue3}; }
+std::array<Control*, 3> FromUnits(MainWindow* w) {
+  return {w->FromUnit1, w->FromUnit2, w->FromUnit3};
+}
+std::array<Control*, 3> FromValues(MainWindow* w) {
+  return {w->FromValue1, w->FromValue2, w->FromValue3};
+}
 std::array<Control*, 6> UnitLists(MainWindow* w) {
   return {w->FromUnit1, w->FromUnit2, w->FromUnit3, w->ToUnit1, w->ToUnit2, w->ToUnit3};
 }
@@ -66,7 +80,7 @@ void FocusFirstFilledValue(MainWindow* window) {
 }
 
 void ShowPage(MainWindow* window, Category category) {
-  const PageSpec& page = *PageOf(category);
+  const PageSetup& page = *PageOf(category);
   CurrentTable = units::TableFor(category);
   FillUnitLists(window, units::RowCount(category) - 1);
   SelectDefaultFromUnits(window, category);
@@ -92,11 +106,16 @@ struct PrefixRow {
 };
 
 constexpr PrefixRow kPrefixes[] = {
-    {"yotta", "Y", "10^24", "deci", "d", "10^-01"},   {"zetta", "Z", "10^21", "centi", "c", "10^-02"},
-    {"exa", "E", "10^18", "milli", "m", "10^-03"},    {"peta", "P", "10^15", "micro", "\u00b5", "10^-06"},
-    {"tera", "T", "10^12", "nano", "n", "10^-09"},    {"giga", "G", "10^09", "pico", "p", "10^-12"},
-    {"mega", "M", "10^06", "femto", "f", "10^-15"},   {"kilo", "k", "10^03", "atto", "a", "10^-18"},
-    {"hecto", "h", "10^02", "zepto", "z", "10^-21"},  {"deka", "da", "10^01", "yocto", "y", "10^-24"},
+    {"yotta", "Y", "10^24", "deci", "d", "10^-01"},
+    {"zetta", "Z", "10^21", "centi", "c", "10^-02"},
+    {"exa", "E", "10^18", "milli", "m", "10^-03"},
+    {"peta", "P", "10^15", "micro", "\u00b5", "10^-06"},
+    {"tera", "T", "10^12", "nano", "n", "10^-09"},
+    {"giga", "G", "10^09", "pico", "p", "10^-12"},
+    {"mega", "M", "10^06", "femto", "f", "10^-15"},
+    {"kilo", "k", "10^03", "atto", "a", "10^-18"},
+    {"hecto", "h", "10^02", "zepto", "z", "10^-21"},
+    {"deka", "da", "10^01", "yocto", "y", "10^-24"},
 };
 
 std::string Column(const char* PrefixRow::*field) {
@@ -111,8 +130,9 @@ std::string Column(const char* PrefixRow::*field) {
 }  // namespace
 
 void ClearSelectorHighlights(MainWindow* w) {
-  for (Control* selector : {w->LengthSelector, w->AreaSelector, w->CapacitySelector, w->WeightSelector,
-                            w->TempSelector, w->PrefixesSelector, w->SpeedSelector, w->PaperSelector})
+  for (Control* selector :
+       {w->LengthSelector, w->AreaSelector, w->CapacitySelector, w->WeightSelector, w->TempSelector,
+        w->PrefixesSelector, w->SpeedSelector, w->PaperSelector})
     controls::SetColor(selector, kWhite);
 }
 
@@ -132,10 +152,11 @@ void FillUnitLists(MainWindow* window, int lastRow) {
 }
 
 void SelectDefaultFromUnits(MainWindow* window, Category category) {
-  const PageSpec* page = PageOf(category);
+  const PageSetup* page = PageOf(category);
   if (!page) return;
   const std::array<Control*, 3> lists = FromUnits(window);
-  for (std::size_t i = 0; i < lists.size(); ++i) controls::SetSelectedIndex(lists[i], page->fromRows[i]);
+  for (std::size_t i = 0; i < lists.size(); ++i)
+    controls::SetSelectedIndex(lists[i], page->fromRows[i]);
 }
 
 void SelectLength(MainWindow* window) { ShowPage(window, Category::Length); }

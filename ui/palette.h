@@ -5,7 +5,9 @@
 
 namespace ui {
 
-constexpr controls::Color Rgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
+constexpr controls::Color Rgb(int red, int green, int blue) {
+  return red | (green << 8) | (blue << 16);
+}
 
 inline constexpr controls::Color kSilver = Rgb(192, 192, 192);
 inline constexpr controls::Color kLightGrey = Rgb(228, 228, 228);

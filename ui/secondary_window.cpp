@@ -7,8 +7,9 @@
 
 namespace ui {
 
-Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record, const std::string& caption,
-                             int clientWidth, int clientHeight, controls::Color background) {
+Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record,
+                             const std::string& caption, int clientWidth, int clientHeight,
+                             controls::Color background) {
   using namespace controls;
   Control* form = CreateForm(owner, caption);
   // The frame and caption are final before the client area is sized inside them.

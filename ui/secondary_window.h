@@ -12,8 +12,9 @@ using controls::Control;
 
 // A form owned by `owner` with the given client size and background; the
 // record goes on the form's auto-free list so it dies with the form.
-Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record, const std::string& caption,
-                             int clientWidth, int clientHeight, controls::Color background);
+Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record,
+                             const std::string& caption, int clientWidth, int clientHeight,
+                             controls::Color background);
 // Binds CloseWithOk and draws the button as the form's default.
 void BindOkButton(Control* button);
 // Centres the form on the screen and freezes its size.

@@ -103,8 +103,8 @@ int main() {
   controls::ProcessMessages(nullptr);
 
   std::printf("times in microseconds\n");
-  std::printf("%-7s %-7s %21s %21s %12s %6s\n", "case", "options", "click: median/worst", "handler: median/worst",
-              "repaint med", "chars");
+  std::printf("%-7s %-7s %21s %21s %12s %6s\n", "case", "options", "click: median/worst",
+              "handler: median/worst", "repaint med", "chars");
   double worstClick = 0, worstOwn = 0;
   controls::AttachHook(window->ResultBox, NoteResultArrival);
   controls::AttachHook(window->ConvertButton, NoteClickArrival);
@@ -127,14 +127,16 @@ int main() {
       const Summary ownWork = Summarise(own);
       worstClick = std::max(worstClick, click.worst);
       worstOwn = std::max(worstOwn, ownWork.worst);
-      std::printf("%-7s %c%c%c     %10.1f %10.1f %10.1f %10.1f %12.1f %6zu\n", c.name, bits & 1 ? 'R' : '-',
-                  bits & 2 ? 'S' : '-', bits & 4 ? 'E' : '-', click.median, click.worst, ownWork.median,
-                  ownWork.worst, Summarise(repaints).median, result.size());
+      std::printf("%-7s %c%c%c     %10.1f %10.1f %10.1f %10.1f %12.1f %6zu\n", c.name,
+                  bits & 1 ? 'R' : '-', bits & 2 ? 'S' : '-', bits & 4 ? 'E' : '-', click.median,
+                  click.worst, ownWork.median, ownWork.worst, Summarise(repaints).median,
+                  result.size());
     }
   }
-  std::printf("worst of all, in us: click %.1f, handler %.1f (%d clicks per row; R round up, S separators, "
-              "E exponent form)\n",
-              worstClick, worstOwn, kClicks);
+  std::printf(
+      "worst of all, in us: click %.1f, handler %.1f (%d clicks per row; R round up, S separators, "
+      "E exponent form)\n",
+      worstClick, worstOwn, kClicks);
   controls::Free(window->MainForm);
   return 0;
 }

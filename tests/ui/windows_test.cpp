@@ -137,7 +137,8 @@ constexpr SymbolsShown kSymbolsShown[] = {
 TEST_F(WindowsTest, TheAboutWindowNamesTheRegionalSymbols) {
   const SymbolsShown* shown = nullptr;
   for (const SymbolsShown& candidate : kSymbolsShown)
-    if (platform::DecimalSymbol() == candidate.decimal && platform::ThousandSeparator() == candidate.thousand)
+    if (platform::DecimalSymbol() == candidate.decimal &&
+        platform::ThousandSeparator() == candidate.thousand)
       shown = &candidate;
   if (!shown) GTEST_SKIP() << "no expectation for these symbols";
   for (Closer closer : {Closer::OkButton, Closer::Caption}) {
