@@ -155,6 +155,26 @@ TEST_F(WindowsTest, TheAboutWindowNamesTheRegionalSymbols) {
   }
 }
 
+// The help label does not wrap: a line wider than the label would be cut off.
+TEST_F(WindowsTest, EveryHelpLineFitsTheLabel) {
+  HelpWindow* help = nullptr;
+  BuildHelpWindow(help, AppWindow);
+  help->HelpForm->CreateWindow();
+  const native::Font font = FontHandle(GetFont(help->HelpText));
+  const int width = ClientWidth(help->HelpText);
+  for (const char* text : {WeightHelpText, PaperHelpText}) {
+    std::string_view rest = text;
+    for (;;) {
+      const std::size_t end = rest.find("\r\n");
+      const std::string line(rest.substr(0, end));
+      EXPECT_LE(controls::testing::MeasureText(font, line).x, width) << line;
+      if (end == std::string_view::npos) break;
+      rest.remove_prefix(end + 2);
+    }
+  }
+  Free(help->HelpForm);
+}
+
 // A run under another locale must really see that locale's symbols, or its
 // checks would only repeat the default run's.
 TEST(RegionalSymbolsTest, AreTheOnesTheRunExpects) {
