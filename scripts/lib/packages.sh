@@ -1,5 +1,6 @@
-# Sourced by scripts/run and scripts/screenshots: installs the Debian
-# packages named in the caller's `packages` array when some are missing.
+# Sourced by scripts/test, scripts/run and scripts/screenshots: installs the
+# Debian packages named in the caller's `packages` array when some are missing
+# (scripts/test uses only the first two helpers).
 
 as_root() {
   if [[ $EUID -eq 0 ]]; then
