@@ -102,7 +102,7 @@ DeviceContext* AsDc(const void* handle);
 
 // ---- windows -------------------------------------------------------------
 
-enum class SystemClass { None, Button, Static, Edit, ComboBox, ComboList };
+enum class SystemClass { None, Button, Static, Edit, ComboBox };
 
 // One window of the seam. An Hwnd is the address of its record; a record
 // outlives its window only as a tombstone in the table of dead handles.
@@ -123,6 +123,8 @@ struct Window {
   Icon bigIcon = nullptr;
   Icon smallIcon = nullptr;
   bool destroying = false;
+  bool visible = false;   // its own WS_VISIBLE
+  bool disabled = false;  // its own WS_DISABLED
   bool trackLeave = false;
   int showState = 1;  // SW_ values of a top-level window: 1 normal, 2 minimised, 3 maximised
 
@@ -142,12 +144,20 @@ struct Window {
   std::vector<std::pair<std::string, LParam>> items;  // COMBOBOX
   int selected = -1;                                  // COMBOBOX
   Window* innerEdit = nullptr;                        // COMBOBOX with an edit field
+  std::uint16_t highSurrogate = 0;                    // EDIT: the first half of a typed pair
 };
 
 Window* AsWindow(Hwnd window);  // null unless the window exists
 inline Hwnd ToHwnd(Window* window) { return reinterpret_cast<Hwnd>(window); }
 // The window whose widget is or contains this widget.
 Window* WindowOfWidget(const QWidget* widget);
+
+// Where the client area starts in the widget: a child's widget also holds
+// its edges.
+QPoint ClientOrigin(const Window* window);
+
+// Sends an event to a widget past the input filter, for the widget itself to act on.
+bool DeliverToWidget(QWidget* widget, QEvent* event);
 
 // Top-level windows from the top of the window order down.
 std::vector<Window*> TopLevelOrder();
@@ -164,6 +174,25 @@ bool PaintWindow(Window* window);
 // applied to the widget's palette.
 void ApplyControlColours(Window* window);
 
+// What a button's WM_DRAWITEM points to, in the order of DRAWITEMSTRUCT.
+struct DrawItemStruct {
+  std::uint32_t controlType = 4;  // ODT_BUTTON
+  std::uint32_t controlId = 0;
+  std::uint32_t itemId = 0;
+  std::uint32_t itemAction = 1;  // ODA_DRAWENTIRE
+  std::uint32_t state = 0;
+  Hwnd item = nullptr;
+  Dc dc = nullptr;
+  Rect rect;
+  std::uintptr_t itemData = 0;
+};
+
+// Messages of the back end's own, from the window code to a system class
+// procedure, in the class-private range no program here uses.
+inline constexpr U32 kApplyStyleMessage = 0x7FF0;   // styles changed; wParam the old style
+inline constexpr U32 kGetTextMessage = 0x7FF1;      // lParam a std::string*; 0 = keep the record's text
+inline constexpr U32 kFieldHeightMessage = 0x7FF2;  // the combo box's selection field height
+
 // The procedures of the system classes ("BUTTON", "STATIC", "EDIT",
 // "COMBOBOX", and the combo box's list).
 LResult SystemProcedure(SystemClass systemClass, Hwnd window, std::uint32_t message, WParam wParam, LParam lParam);
@@ -172,6 +201,9 @@ WndProc SystemProcedureOf(SystemClass systemClass);
 // Input from Qt becomes queued messages; installed once on the application.
 void InstallInputFilter();
 void Enqueue(const QueuedMessage& message);
+void EnqueueFront(const QueuedMessage& message);
+// TranslateMessage: a key press that typed text queues WM_CHAR for it.
+void TranslateKey(const QueuedMessage& message);
 
 // The application object, made on first use with the font and style the
 // program's windows are laid out for.
