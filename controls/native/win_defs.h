@@ -26,7 +26,8 @@ inline constexpr U32 WM_NULL = 0x0000, WM_SIZE = 0x0005, WM_ACTIVATE = 0x0006, W
                      WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_SYSKEYDOWN = 0x0104, WM_SYSKEYUP = 0x0105,
                      WM_SYSCHAR = 0x0106, WM_KEYFIRST = 0x0100, WM_KEYLAST = 0x0108,
                      WM_COMMAND = 0x0111, WM_SYSCOMMAND = 0x0112, WM_UPDATEUISTATE = 0x0128,
-                     WM_CTLCOLORMSGBOX = 0x0132, WM_CTLCOLOREDIT = 0x0133, WM_CTLCOLORSTATIC = 0x0138,
+                     WM_CTLCOLORMSGBOX = 0x0132, WM_CTLCOLOREDIT = 0x0133, WM_CTLCOLORLISTBOX = 0x0134,
+                     WM_CTLCOLORBTN = 0x0135, WM_CTLCOLORSTATIC = 0x0138,
                      WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202,
                      WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205,
                      WM_RBUTTONDBLCLK = 0x0206, WM_MBUTTONDOWN = 0x0207, WM_MBUTTONUP = 0x0208,
@@ -58,7 +59,7 @@ inline constexpr U32 kClassStyleMask = 0xFFFFBF1F;
 inline constexpr U32 BS_DEFPUSHBUTTON = 0x1, BS_AUTOCHECKBOX = 0x3, BS_GROUPBOX = 0x7,
                      BS_OWNERDRAW = 0xB;
 inline constexpr U32 SS_SUNKEN = 0x1000;
-inline constexpr U32 ES_MULTILINE = 0x4, ES_AUTOVSCROLL = 0x40, ES_AUTOHSCROLL = 0x80;
+inline constexpr U32 ES_MULTILINE = 0x4, ES_AUTOVSCROLL = 0x40, ES_AUTOHSCROLL = 0x80, ES_READONLY = 0x800;
 
 // Button, edit and combo box messages and notifications
 inline constexpr U32 BM_GETCHECK = 0xF0, BM_SETCHECK = 0xF1;
@@ -91,6 +92,7 @@ inline constexpr WParam SC_MINIMIZE = 0xF020;
 inline constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
 inline constexpr WParam ICON_BIG = 1;
 inline constexpr int IDC_ARROW = 32512, IDC_HAND = 32649;
+inline constexpr int IDC_IBEAM = 32513, IDC_WAIT = 32514, IDC_CROSS = 32515;
 
 // Keys
 inline constexpr int VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 0x10, VK_CONTROL = 0x11, VK_MENU = 0x12,
@@ -101,7 +103,13 @@ inline constexpr int TRANSPARENT = 1, OPAQUE = 2;
 inline constexpr int NULL_BRUSH = 5, BLACK_BRUSH = 4;
 inline constexpr U32 ETO_OPAQUE = 2, ETO_CLIPPED = 4;
 inline constexpr U32 EDGE_RAISED = 5, EDGE_SUNKEN = 10, BF_RECT = 0xF, BF_ADJUST = 0x2000;
+inline constexpr U32 BDR_RAISEDOUTER = 1, BDR_SUNKENOUTER = 2, BDR_RAISEDINNER = 4, BDR_SUNKENINNER = 8;
+inline constexpr U32 BF_LEFT = 1, BF_TOP = 2, BF_RIGHT = 4, BF_BOTTOM = 8;
 inline constexpr U32 ODS_SELECTED = 1, ODS_DISABLED = 4, ODS_FOCUS = 0x10;
 inline constexpr int COLOR_BTNFACE = 15, COLOR_WINDOWTEXT = 8;
+inline constexpr int COLOR_WINDOW = 5, COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14, COLOR_BTNSHADOW = 16,
+                     COLOR_GRAYTEXT = 17, COLOR_BTNTEXT = 18, COLOR_BTNHIGHLIGHT = 20, COLOR_3DDKSHADOW = 21,
+                     COLOR_3DLIGHT = 22;
+inline constexpr int WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3;
 
 }  // namespace native

@@ -63,6 +63,9 @@ BrushObject* AsBrush(const void* handle);
 IconObject* AsIcon(const void* handle);
 CursorObject* AsCursor(const void* handle);
 
+// A handle for a new icon of the program's own, freed by DestroyIcon.
+Icon NewIcon(const QIcon& icon);
+
 QColor ColorOf(std::uint32_t colorRef);  // 0x00BBGGRR
 std::uint32_t ColorRefOf(const QColor& color);
 
@@ -88,13 +91,15 @@ class DeviceContext : public GdiObject {
   std::uint32_t textColor = 0x000000;
   std::uint32_t backColor = 0xFFFFFF;
   int backMode = OPAQUE;
-  Font font = nullptr;
+  Font font = nullptr;    // null: the system font
+  Brush brush = nullptr;  // null: the white stock brush
   QPoint brushOrigin;
 
  private:
   QWidget* widget_ = nullptr;
   QImage* image_ = nullptr;
   std::unique_ptr<QPainter> painter_;
+  QImage scratch_;  // drawn on instead of a widget outside its paint event
 };
 
 inline Dc ToDc(DeviceContext* dc) { return reinterpret_cast<Dc>(static_cast<GdiObject*>(dc)); }
