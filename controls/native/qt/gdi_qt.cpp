@@ -678,8 +678,6 @@ ColourUse ColourUseOf(Window* window) {
       return {(style & ES_READONLY) || !enabled ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, true, false};
     case SystemClass::ComboBox:
       return {enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, true, false};
-    case SystemClass::ComboList:
-      return {WM_CTLCOLORLISTBOX, true, false};
     case SystemClass::None:
       break;
   }

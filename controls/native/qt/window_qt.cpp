@@ -126,6 +126,13 @@ QRect OuterRect(const Window* w) {
   return w->widget->geometry().marginsAdded(FrameOf(w));
 }
 
+// The offscreen platform keeps no window order of its own; ours is the one
+// the program sees.
+void Raise(QWidget* widget) {
+  if (widget->isWindow() && QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  widget->raise();
+}
+
 Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 // ---- messages --------------------------------------------------------
@@ -715,7 +722,7 @@ bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int he
     std::vector<Window*>& order = IsChild(w) && w->parent ? w->parent->children : t.topLevels;
     std::erase(order, w);
     order.insert(order.begin(), w);
-    widget->raise();
+    Raise(widget);
   }
   if (flags & SWP_SHOWWINDOW) ApplyVisibility(w, true);
   if (flags & SWP_HIDEWINDOW) ApplyVisibility(w, false);
@@ -899,7 +906,7 @@ bool SetForegroundWindow(Hwnd window) {
   std::erase(t.topLevels, w);
   t.topLevels.insert(t.topLevels.begin(), w);
   if (w->widget && w->widget->isVisible()) {
-    w->widget->raise();
+    Raise(w->widget);
     w->widget->activateWindow();
   }
   if (previous && AsWindow(ToHwnd(previous))) Send(previous, WM_ACTIVATE, 0, reinterpret_cast<LParam>(w));
