@@ -60,13 +60,14 @@ function(zurmet_add_library name)
   zurmet_target_defaults(${name})
 endfunction()
 
-# zurmet_add_test(<name> <sources>... [LIBS <libs>...])
+# zurmet_add_test(<name> <sources>... [LIBS <libs>...] [ENVIRONMENT <VAR=value>...])
 # A GoogleTest executable. Natively every test case becomes its own CTest
 # test. In the Windows cross build the whole executable is one CTest test run
 # through CMAKE_CROSSCOMPILING_EMULATOR (Wine): starting Wine once per case,
 # or listing the cases at build time, would cost far more than the tests.
+# ENVIRONMENT is set for every test of the executable.
 function(zurmet_add_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LIBS")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LIBS;ENVIRONMENT")
   if(NOT arg_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "zurmet_add_test(${name}): no source files")
   endif()
@@ -76,13 +77,51 @@ function(zurmet_add_test name)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
     set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+    if(arg_ENVIRONMENT)
+      set_tests_properties(${name} PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
+    endif()
   else()
     include(GoogleTest)
     # Sanitizer builds start slower than the five seconds allowed by default.
     # Parameter values stay out of test names: a struct prints as raw bytes,
     # pointers included, and long operands would make unreadable names.
     gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+    if(arg_ENVIRONMENT)
+      # gtest_discover_tests would split a list-valued property into
+      # separate arguments, so the environment goes on from a script that
+      # CTest reads after the discovered tests.
+      set(script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+      file(CONFIGURE OUTPUT "${script}" CONTENT [[
+if(@name@_TESTS)
+  set_tests_properties(${@name@_TESTS} PROPERTIES ENVIRONMENT [==[@arg_ENVIRONMENT@]==])
+endif()
+]] @ONLY)
+      set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${script}")
+    endif()
   endif()
+endfunction()
+
+# zurmet_glob_sources(<var> <folder>)
+# Every .cpp of the folder except the other back end's (*_win32.cpp or
+# *_qt.cpp, see ZURMET_BACK_END); new files are picked up on the next build.
+function(zurmet_glob_sources var folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  if(ZURMET_BACK_END STREQUAL "win32")
+    list(FILTER sources EXCLUDE REGEX "_qt\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
+  set(${var} "${sources}" PARENT_SCOPE)
+endfunction()
+
+# zurmet_add_qt_icon(<target>)
+# The program icon as the Qt resource ":/MAINICON", the name the resource
+# script gives it on Windows and the one the Qt back end's LoadMainIcon
+# loads. Qt reads the .ico, every size of it, itself.
+function(zurmet_add_qt_icon target)
+  set(icon "${PROJECT_SOURCE_DIR}/ui/resources/zurmet.ico")
+  set_source_files_properties("${icon}" PROPERTIES QT_RESOURCE_ALIAS MAINICON)
+  qt_add_resources(${target} "icon" PREFIX "/" FILES "${icon}")
 endfunction()
 
 # zurmet_add_benchmark(<name> <sources>... [LIBS <libs>...])

@@ -1,5 +1,6 @@
-# Sourced by scripts/test, scripts/run, scripts/screenshots and bench/startup_timing.sh: a private virtual X
-# server for Wine when the caller has no display.
+# Sourced by scripts/test, scripts/run, scripts/screenshots, bench/startup_timing.sh and
+# bench/startup_qt_timing.sh: a private virtual X server for Wine or Qt when the caller has
+# no display.
 #   start_private_display LOG   sets and exports DISPLAY; xvfb_pid is the server
 #   stop_private_display        ends that server, if one was started
 
