@@ -390,6 +390,13 @@ QPainter& DeviceContext::Painter() {
   if (!device || !painter_->begin(device)) {
     scratch_ = QImage(1, 1, QImage::Format_RGB32);
     painter_->begin(&scratch_);
+  } else if (device == widget_) {
+    // The widget also holds the window's edges; drawing starts inside them.
+    if (const Window* window = WindowOfWidget(widget_)) {
+      const Rect client = native::GetClientRect(ToHwnd(const_cast<Window*>(window)));
+      painter_->translate(ClientOrigin(window));
+      painter_->setClipRect(QRect(0, 0, client.right, client.bottom));
+    }
   }
   return *painter_;
 }

@@ -161,12 +161,6 @@ bool OnClose(QWidget* widget, QCloseEvent* event) {
   return true;
 }
 
-bool OnActivate(QWidget* widget) {
-  Window* w = WindowOfWidget(widget);
-  if (w && w->widget == widget && ForegroundWindow() != w && !w->disabled) SetForegroundWindow(ToHwnd(w));
-  return false;
-}
-
 bool OnResize(QWidget* widget, QEvent* event) {
   Window* w = WindowOfWidget(widget);
   if (!w || w->widget != widget || (w->style & WS_CHILD) || !event->spontaneous()) return false;
@@ -201,8 +195,6 @@ class InputFilter : public QObject {
         return OnLeave(widget);
       case QEvent::Close:
         return OnClose(widget, static_cast<QCloseEvent*>(event));
-      case QEvent::WindowActivate:
-        return OnActivate(widget);
       case QEvent::Resize:
         return OnResize(widget, event);
       case QEvent::Paint:
