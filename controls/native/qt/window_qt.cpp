@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <QStyleFactory>
 
 #include <algorithm>
@@ -174,14 +175,23 @@ void PrepareWidget(Window* w) {
   if (!w->font) widget->setFont(SystemFont());
 }
 
+// An owned window stays above its owner. It is no child of the owner's
+// widget, which would pass the owner's disabled state on to it.
+void SetOwner(Window* w, Window* owner) {
+  if (!w->widget || !owner || !owner->widget) return;
+  w->widget->winId();
+  owner->widget->winId();
+  w->widget->windowHandle()->setTransientParent(owner->widget->windowHandle());
+}
+
 void MakeWidget(Window* w) {
   if (!w->widget) {
-    QWidget* parentWidget = w->parent ? w->parent->widget.data() : nullptr;
-    w->widget = IsChild(w) ? new QWidget(parentWidget) : new QWidget(parentWidget, TopLevelFlags(w));
+    w->widget = IsChild(w) ? new QWidget(w->parent->widget.data()) : new QWidget(nullptr, TopLevelFlags(w));
     w->widget->setAutoFillBackground(false);
   } else if (!IsChild(w)) {
     w->widget->setWindowFlags(TopLevelFlags(w));
   }
+  if (!IsChild(w)) SetOwner(w, w->parent);
   if (!IsChild(w)) {
     w->widget->setWindowTitle(QString::fromStdString(w->text));
     w->widget->setAttribute(Qt::WA_QuitOnClose, false);
@@ -189,6 +199,9 @@ void MakeWidget(Window* w) {
   // Shown only when the window is: a child made while its parent shows
   // would otherwise stay hidden, and one made before would show with it.
   w->widget->setVisible(false);
+  // A new child window goes under its siblings: the first made stays on top
+  // where windows overlap.
+  if (IsChild(w)) w->widget->lower();
   PrepareWidget(w);
 }
 
@@ -488,11 +501,13 @@ Hwnd SetParent(Hwnd window, Hwnd parent) {
   Unlink(w);
   w->parent = next;
   Link(w);
-  if (w->widget) {
+  if (w->widget && IsChild(w)) {
     const QPoint at = w->widget->pos();
-    w->widget->setParent(next ? next->widget.data() : nullptr, IsChild(w) ? Qt::Widget : TopLevelFlags(w));
+    w->widget->setParent(next ? next->widget.data() : nullptr);
     w->widget->move(at);
     w->widget->setVisible(w->visible);
+  } else if (w->widget) {
+    SetOwner(w, next);
   }
   return ToHwnd(previous);
 }
