@@ -38,15 +38,14 @@ endfunction()
 
 # zurmet_optimize_for_size(<target>...)
 # Compiles code that only ever waits on the user (the windows and the
-# control layer) for size in the Windows build, where it is linked into one
-# file. Not the engine: -Os halves its speed (bench/convert_bench).
+# control layer) for size: the Windows build links it into one file, and
+# natively every page of it counts towards the window's memory at start.
+# Not the engine: -Os halves its speed (bench/convert_bench).
 function(zurmet_optimize_for_size)
-  if(MINGW)
-    foreach(target IN LISTS ARGV)
-      target_compile_options(${target}
-                             PRIVATE $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<NOT:$<CONFIG:Debug>>>:-Os>)
-    endforeach()
-  endif()
+  foreach(target IN LISTS ARGV)
+    target_compile_options(${target}
+                           PRIVATE $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<NOT:$<CONFIG:Debug>>>:-Os>)
+  endforeach()
 endfunction()
 
 # zurmet_add_library(<name> <sources>... [LIBS <libs>...])
@@ -117,11 +116,12 @@ endfunction()
 # zurmet_add_qt_icon(<target>)
 # The program icon as the Qt resource ":/MAINICON", the name the resource
 # script gives it on Windows and the one the Qt back end's LoadMainIcon
-# loads. Qt reads the .ico, every size of it, itself.
+# loads: the 48-pixel PNG, which Qt reads without loading an image plug-in.
 function(zurmet_add_qt_icon target)
-  set(icon "${PROJECT_SOURCE_DIR}/ui/resources/zurmet.ico")
+  set(icon "${PROJECT_SOURCE_DIR}/ui/resources/zurmet.png")
   set_source_files_properties("${icon}" PROPERTIES QT_RESOURCE_ALIAS MAINICON)
-  qt_add_resources(${target} "icon" PREFIX "/" FILES "${icon}")
+  # Uncompressed: a few KB, and no decompressor to load at start.
+  qt_add_resources(${target} "icon" PREFIX "/" FILES "${icon}" OPTIONS --no-compress)
 endfunction()
 
 # zurmet_add_benchmark(<name> <sources>... [LIBS <libs>...])

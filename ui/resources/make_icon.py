@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws Zurmet's application icon and writes it as ui/resources/zurmet.ico.
+"""Draws Zurmet's application icon and writes it as ui/resources/zurmet.ico,
+and its 48-pixel picture as zurmet.png beside it.
 
     python3 ui/resources/make_icon.py [OUTPUT]
 
@@ -10,7 +11,8 @@ above 16 pixels the slanted arrow heads and the rounded corners are
 smoothed by sampling each pixel several times. Only the standard library is used, so
 the icon can be redrawn anywhere python3 runs. The .ico holds 32-bit
 bitmaps for 16, 32 and 48 pixels, which every icon reader understands, and
-a PNG for 256 pixels, which would be 256 KB as a bitmap.
+a PNG for 256 pixels, which would be 256 KB as a bitmap. The native Linux
+build shows the 48-pixel PNG, which its toolkit reads without a plug-in.
 """
 
 import math
@@ -172,6 +174,9 @@ def main():
         images.append((size, png(pixels) if size >= 256 else dib(pixels)))
     output.write_bytes(ico(images))
     print(f"wrote {output} ({output.stat().st_size} bytes)")
+    picture = output.with_suffix(".png")
+    picture.write_bytes(png(render(48)))
+    print(f"wrote {picture} ({picture.stat().st_size} bytes)")
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 // The GDI half of the Qt back end: brushes, fonts, icons and cursors behind
 // the seam's handles, device contexts that draw with QPainter where GDI would
 // draw, and the colours a system control asks its parent for.
+#include <QImageReader>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -589,9 +590,14 @@ namespace {
 // The program's icon is shared like a loaded resource: never freed.
 IconObject* MainIcon() {
   static IconObject* const icon = []() -> IconObject* {
-    if (!QFile::exists(":/MAINICON")) return nullptr;
+    // Read as the PNG it is, without asking: guessing the type would load
+    // the MIME database and every image plug-in, for a 48-pixel picture.
+    QImageReader reader(QStringLiteral(":/MAINICON"), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull()) return nullptr;
     auto* made = Track(new IconObject);
-    made->icon = QIcon(":/MAINICON");
+    made->icon.addPixmap(QPixmap::fromImage(image));
     return made;
   }();
   return icon;

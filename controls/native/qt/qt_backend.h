@@ -210,6 +210,9 @@ void EnqueueFront(const QueuedMessage& message);
 // TranslateMessage: a key press that typed text queues WM_CHAR for it.
 void TranslateKey(const QueuedMessage& message);
 
+// Fusion, with drop-down lists that open under their box.
+QStyle* MakeApplicationStyle();
+
 // The application object, made on first use with the font and style the
 // program's windows are laid out for.
 void EnsureApplication();

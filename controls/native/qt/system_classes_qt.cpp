@@ -619,7 +619,7 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
 // would open it over the box at full screen height.
 class DropDownStyle : public QProxyStyle {
  public:
-  DropDownStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+  DropDownStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_ComboBox_Popup) return 0;
@@ -627,10 +627,6 @@ class DropDownStyle : public QProxyStyle {
   }
 };
 
-QStyle* DropDown() {
-  static DropDownStyle* style = new DropDownStyle;
-  return style;
-}
 
 class ComboWidget : public QComboBox {
  public:
@@ -694,7 +690,6 @@ void ShowDropDown(Window* w, bool show) {
 
 void MakeComboWidget(Window* w) {
   auto* combo = new ComboWidget(w, w->parent ? w->parent->widget.data() : nullptr);
-  combo->setStyle(DropDown());
   combo->setInsertPolicy(QComboBox::NoInsert);
   w->widget = combo;
   QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo, [w](int index) {
@@ -910,6 +905,10 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
 }
 
 }  // namespace
+
+// One style for the whole application: a style set on each combo box would
+// make each build its list at once instead of when it first opens.
+QStyle* MakeApplicationStyle() { return new DropDownStyle; }
 
 WndProc SystemProcedureOf(SystemClass systemClass) {
   switch (systemClass) {

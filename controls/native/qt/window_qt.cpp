@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <cstring>
@@ -134,6 +133,12 @@ void Raise(QWidget* widget) {
   widget->raise();
 }
 
+// A combo box builds its drop-down list as soon as its font changes, even
+// to the same font; the list waits until it is first opened otherwise.
+void ShowFont(QWidget* widget, const QFont& font) {
+  if (widget->font() != font) widget->setFont(font);
+}
+
 Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 // ---- messages --------------------------------------------------------
@@ -172,7 +177,7 @@ void PrepareWidget(Window* w) {
   widget->setFocusPolicy(Qt::NoFocus);
   widget->setMouseTracking(true);
   widget->setAttribute(Qt::WA_Hover, false);
-  if (!w->font) widget->setFont(SystemFont());
+  if (!w->font) ShowFont(widget, SystemFont());
 }
 
 // An owned window stays above its owner. It is no child of the owner's
@@ -407,7 +412,7 @@ void EnsureApplication() {
   static char* argv[] = {name, nullptr};
   // Fusion draws the same on every desktop, and colours set through the
   // palette reach every part of its controls.
-  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setStyle(MakeApplicationStyle());
   auto* app = new QApplication(argc, argv);
   app->setQuitOnLastWindowClosed(false);
   QApplication::setFont(SystemFont());
@@ -841,7 +846,7 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
       return 0;
     case WM_SETFONT:
       w->font = reinterpret_cast<Font>(wParam);
-      if (w->widget) w->widget->setFont(AsFont(w->font) ? AsFont(w->font)->font : SystemFont());
+      if (w->widget) ShowFont(w->widget, AsFont(w->font) ? AsFont(w->font)->font : SystemFont());
       return 0;
     case WM_SETFONT + 1:  // WM_GETFONT
       return reinterpret_cast<LResult>(w->font);
@@ -877,10 +882,13 @@ void TranslateAndDispatch(const QueuedMessage& message) {
   if (message.window) SendMessage(message.window, message.message, message.wParam, message.lParam);
 }
 
+// Returns once Qt has handled a batch of events, which may have queued
+// messages or only painted: as on Win32, where painting comes through the
+// queue too, the loop's idle step then sees the window as it now is.
 void WaitMessage() {
   EnsureApplication();
-  while (Queue().empty() && !QuitPosted().first)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+  if (!Queue().empty() || QuitPosted().first) return;
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
 }
 
 void PostQuitMessage(int exitCode) {
