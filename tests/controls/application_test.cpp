@@ -47,6 +47,26 @@ TEST_F(ApplicationTest, TerminatingARunningApplicationClosesAndFreesTheMainForm)
   EXPECT_EQ(Log(), (std::vector<std::string>{"WM_CLOSE", "freed"}));
 }
 
+// Showing and painting the window is all that happens here: no input, no
+// posted message. The loop's idle step must still come round once the window
+// is up, or a program that waits for it would wait for ever.
+TEST_F(ApplicationTest, TheIdleStepRunsOnceTheMainFormIsShownWithoutAnyInput) {
+  Control* main = CreateForm(nullptr, "main");
+  SetPosition(main, 40, 40);
+  SetSize(main, 200, 120);
+  CreateButton(main, "b");
+  IdleHook = [](Control* form) {
+    if (!AppWindow || !IsWindowVisible(form->window)) return;
+    Log().push_back("idle with the window shown");
+    PostMessage(form->window, WM_CLOSE, 0, 0);
+    IdleHook = nullptr;
+  };
+  Control* variable = main;
+  RunApplication(variable);
+  EXPECT_EQ(variable, nullptr);
+  EXPECT_EQ(Log(), std::vector<std::string>{"idle with the window shown"});
+}
+
 TEST_F(ApplicationTest, OnCloseMayRefuseWhileTheApplicationRuns) {
   Control* main = NewForm("main");
   AppWindow = main;

@@ -254,3 +254,32 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace controls::testing
+
+namespace controls::testing {
+namespace {
+
+// ---- overlapping siblings -----------------------------------------------------
+
+// Where sibling windows overlap, the one made first is on top, as the
+// window tables of the program expect; raising one puts it on top.
+TEST_F(WindowTest, TheSiblingMadeFirstCoversTheOnesMadeAfterIt) {
+  constexpr std::uint32_t kFirst = 0x000000C0, kSecond = 0x00C00000;
+  Control* form = NewForm();
+  Control* first = CreatePanel(form, PanelEdge::None);
+  Control* second = CreatePanel(form, PanelEdge::None);
+  SetBounds(first, {10, 10, 60, 60});
+  SetBounds(second, {30, 30, 80, 80});
+  SetColor(first, static_cast<Color>(kFirst));
+  SetColor(second, static_cast<Color>(kSecond));
+  ShowForm(form);
+  Picture picture = PaintAndCapture(form->window);
+  EXPECT_TRUE(Near(picture.At(45, 45), kFirst)) << "in the overlap";
+  EXPECT_TRUE(Near(picture.At(70, 70), kSecond)) << "outside it";
+  native::SetWindowPos(second->window, native::TopWindow(), 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  picture = PaintAndCapture(form->window);
+  EXPECT_TRUE(Near(picture.At(45, 45), kSecond)) << "raised";
+}
+
+}  // namespace
+}  // namespace controls::testing

@@ -592,6 +592,7 @@ IconObject* MainIcon() {
   static IconObject* const icon = []() -> IconObject* {
     // Read as the PNG it is, without asking: guessing the type would load
     // the MIME database and every image plug-in, for a 48-pixel picture.
+    if (!QFile::exists(QStringLiteral(":/MAINICON"))) return nullptr;
     QImageReader reader(QStringLiteral(":/MAINICON"), "png");
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
