@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
   bool closed = false;
   QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                    &window, [&] {
-                     if (closed || !window.windowHandle() || !window.windowHandle()->isExposed()) return;
+                     if (closed || !window.windowHandle() || !window.windowHandle()->isExposed())
+                       return;
                      closed = true;
                      // Closing the last window ends the loop, as WM_CLOSE ends Zurmet's.
                      window.close();

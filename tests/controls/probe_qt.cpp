@@ -24,7 +24,8 @@ void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
   if (previousHandler) previousHandler(type, context, message);
 }
 
-[[maybe_unused]] const bool quietInstalled = (previousHandler = qInstallMessageHandler(QuietPlatform), true);
+[[maybe_unused]] const bool quietInstalled =
+    (previousHandler = qInstallMessageHandler(QuietPlatform), true);
 
 using native::qt::DeviceContext;
 using native::qt::ToDc;

@@ -1,12 +1,12 @@
 // The GDI half of the Qt back end: brushes, fonts, icons and cursors behind
 // the seam's handles, device contexts that draw with QPainter where GDI would
 // draw, and the colours a system control asks its parent for.
-#include <QImageReader>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPalette>
 #include <algorithm>
 #include <array>

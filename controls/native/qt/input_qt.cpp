@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
 #include <map>
 
 #include "controls/native/qt/qt_backend.h"
@@ -16,7 +15,6 @@ namespace native::qt {
 
 namespace {
 
-constexpr U32 WM_MBUTTONDOWN_ = WM_MBUTTONDOWN;
 constexpr WParam SC_CLOSE = 0xF060;
 constexpr WParam MK_LBUTTON = 1, MK_RBUTTON = 2, MK_SHIFT = 4, MK_CONTROL = 8, MK_MBUTTON = 0x10;
 constexpr U32 BS_TYPEMASK = 0xF, SS_NOTIFY = 0x100;
@@ -29,14 +27,16 @@ struct KeyName {
 };
 
 constexpr KeyName kKeys[] = {
-    {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},        {Qt::Key_Backtab, 9},     {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},      {Qt::Key_Shift, 0x10},   {Qt::Key_Control, 0x11},  {Qt::Key_Alt, 0x12},
-    {Qt::Key_Pause, 0x13},    {Qt::Key_CapsLock, 0x14}, {Qt::Key_Escape, 27},    {Qt::Key_Space, 0x20},
-    {Qt::Key_PageUp, 0x21},   {Qt::Key_PageDown, 0x22}, {Qt::Key_End, 0x23},     {Qt::Key_Home, 0x24},
-    {Qt::Key_Left, 0x25},     {Qt::Key_Up, 0x26},      {Qt::Key_Right, 0x27},    {Qt::Key_Down, 0x28},
-    {Qt::Key_Insert, 0x2D},   {Qt::Key_Delete, 0x2E},  {Qt::Key_Plus, 0xBB},     {Qt::Key_Equal, 0xBB},
-    {Qt::Key_Comma, 0xBC},    {Qt::Key_Minus, 0xBD},   {Qt::Key_Period, 0xBE},   {Qt::Key_Slash, 0xBF},
-    {Qt::Key_Semicolon, 0xBA}, {Qt::Key_Apostrophe, 0xDE},
+    {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},
+    {Qt::Key_Return, 13},     {Qt::Key_Enter, 13},       {Qt::Key_Shift, 0x10},
+    {Qt::Key_Control, 0x11},  {Qt::Key_Alt, 0x12},       {Qt::Key_Pause, 0x13},
+    {Qt::Key_CapsLock, 0x14}, {Qt::Key_Escape, 27},      {Qt::Key_Space, 0x20},
+    {Qt::Key_PageUp, 0x21},   {Qt::Key_PageDown, 0x22},  {Qt::Key_End, 0x23},
+    {Qt::Key_Home, 0x24},     {Qt::Key_Left, 0x25},      {Qt::Key_Up, 0x26},
+    {Qt::Key_Right, 0x27},    {Qt::Key_Down, 0x28},      {Qt::Key_Insert, 0x2D},
+    {Qt::Key_Delete, 0x2E},   {Qt::Key_Plus, 0xBB},      {Qt::Key_Equal, 0xBB},
+    {Qt::Key_Comma, 0xBC},    {Qt::Key_Minus, 0xBD},     {Qt::Key_Period, 0xBE},
+    {Qt::Key_Slash, 0xBF},    {Qt::Key_Semicolon, 0xBA}, {Qt::Key_Apostrophe, 0xDE},
 };
 
 int VirtualKeyOf(const QKeyEvent* event) {
@@ -85,7 +85,8 @@ bool OnKey(QWidget* widget, QKeyEvent* event) {
   if (press && event->isAutoRepeat()) lParam |= 0x40000000;
   std::uint32_t number = NextKeyNumber();
   if (press && !event->text().isEmpty()) TypedText()[number] = event->text();
-  Enqueue({ToHwnd(target), message, static_cast<WParam>(VirtualKeyOf(event)), lParam, number, CursorPoint()});
+  Enqueue({ToHwnd(target), message, static_cast<WParam>(VirtualKeyOf(event)), lParam, number,
+           CursorPoint()});
   return true;
 }
 
@@ -108,7 +109,9 @@ WParam MouseKeys(const QMouseEvent* event) {
 }
 
 U32 ButtonMessage(const QMouseEvent* event, const Window* w) {
-  const int offset = event->button() == Qt::RightButton ? 3 : event->button() == Qt::MiddleButton ? 6 : 0;
+  const int offset = event->button() == Qt::RightButton    ? 3
+                     : event->button() == Qt::MiddleButton ? 6
+                                                           : 0;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       return WM_LBUTTONDOWN + offset;
@@ -122,7 +125,8 @@ U32 ButtonMessage(const QMouseEvent* event, const Window* w) {
 }
 
 LParam PointParam(QPoint p) {
-  return static_cast<LParam>((static_cast<std::uint32_t>(p.y() & 0xFFFF) << 16) | static_cast<std::uint32_t>(p.x() & 0xFFFF));
+  return static_cast<LParam>((static_cast<std::uint32_t>(p.y() & 0xFFFF) << 16) |
+                             static_cast<std::uint32_t>(p.x() & 0xFFFF));
 }
 
 bool OnMouse(QWidget* widget, QMouseEvent* event) {
@@ -136,11 +140,17 @@ bool OnMouse(QWidget* widget, QMouseEvent* event) {
   const U32 message = ButtonMessage(event, w);
   const Hwnd h = ToHwnd(w);
   if (message == WM_MOUSEMOVE) {
-    SendMessage(h, WM_SETCURSOR, reinterpret_cast<WParam>(h), PointParam({static_cast<int>(HTCLIENT), static_cast<int>(WM_MOUSEMOVE)}));
-  } else if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN_) {
+    SendMessage(h, WM_SETCURSOR, reinterpret_cast<WParam>(h),
+                PointParam({static_cast<int>(HTCLIENT), static_cast<int>(WM_MOUSEMOVE)}));
+  } else if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
     SetForegroundWindow(h);
   }
-  Enqueue({h, message, MouseKeys(event), PointParam({client.x, client.y}), 0, {global.x(), global.y()}});
+  Enqueue({h,
+           message,
+           MouseKeys(event),
+           PointParam({client.x, client.y}),
+           0,
+           {global.x(), global.y()}});
   return true;
 }
 

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
-
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -42,8 +41,8 @@ struct FontObject : GdiObject {
 
 struct BrushObject : GdiObject {
   BrushObject() : GdiObject(Kind::Brush) {}
-  bool hollow = false;   // NULL_BRUSH
-  bool stock = false;    // never deleted
+  bool hollow = false;  // NULL_BRUSH
+  bool stock = false;   // never deleted
   QColor color;
 };
 
@@ -119,7 +118,7 @@ struct Window {
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
   std::uint16_t id = 0;
-  Window* parent = nullptr;  // owner, for a top-level window
+  Window* parent = nullptr;       // owner, for a top-level window
   std::vector<Window*> children;  // z-order: first is the top
   std::string text;
   QPointer<QWidget> widget;
@@ -141,11 +140,11 @@ struct Window {
   DeviceContext* paintDc = nullptr;
 
   // Class-specific state.
-  std::int64_t textLimit = 30000;   // EDIT
-  bool checked = false;             // BUTTON: check boxes and owner-drawn buttons
-  bool pushed = false;              // BUTTON: BM_SETSTATE, or held under the pointer
-  bool dropped = false;             // COMBOBOX
-  int droppedHeight = 0;            // COMBOBOX: the height given, list included
+  std::int64_t textLimit = 30000;  // EDIT
+  bool checked = false;            // BUTTON: check boxes and owner-drawn buttons
+  bool pushed = false;             // BUTTON: BM_SETSTATE, or held under the pointer
+  bool dropped = false;            // COMBOBOX
+  int droppedHeight = 0;           // COMBOBOX: the height given, list included
   std::vector<std::pair<std::string, LParam>> items;  // COMBOBOX
   int selected = -1;                                  // COMBOBOX
   Window* innerEdit = nullptr;                        // COMBOBOX with an edit field
@@ -194,13 +193,14 @@ struct DrawItemStruct {
 
 // Messages of the back end's own, from the window code to a system class
 // procedure, in the class-private range no program here uses.
-inline constexpr U32 kApplyStyleMessage = 0x7FF0;   // styles changed; wParam the old style
-inline constexpr U32 kGetTextMessage = 0x7FF1;      // lParam a std::string*; 0 = keep the record's text
+inline constexpr U32 kApplyStyleMessage = 0x7FF0;  // styles changed; wParam the old style
+inline constexpr U32 kGetTextMessage = 0x7FF1;  // lParam a std::string*; 0 = keep the record's text
 inline constexpr U32 kFieldHeightMessage = 0x7FF2;  // the combo box's selection field height
 
 // The procedures of the system classes ("BUTTON", "STATIC", "EDIT",
 // "COMBOBOX", and the combo box's list).
-LResult SystemProcedure(SystemClass systemClass, Hwnd window, std::uint32_t message, WParam wParam, LParam lParam);
+LResult SystemProcedure(SystemClass systemClass, Hwnd window, std::uint32_t message, WParam wParam,
+                        LParam lParam);
 WndProc SystemProcedureOf(SystemClass systemClass);
 
 // Input from Qt becomes queued messages; installed once on the application.

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
-
 #include <algorithm>
 #include <cstring>
 
@@ -28,32 +27,35 @@ namespace native::qt {
 
 namespace {
 
-constexpr U32 WM_CREATE = 0x1, WM_GETTEXT = 0xD, WM_GETTEXTLENGTH = 0xE, WM_GETFONT = 0x31,
-              WM_RBUTTONUP_ = WM_RBUTTONUP;
+constexpr U32 WM_CREATE = 0x1, WM_GETTEXTLENGTH = 0xE;
 constexpr U32 BM_GETSTATE = 0xF2, BM_SETSTATE = 0xF3, BM_SETSTYLE = 0xF4, BM_CLICK = 0xF5;
-constexpr U32 BS_TYPEMASK = 0xF, BS_PUSHBUTTON = 0, BS_CHECKBOX = 2, BS_RADIOBUTTON = 4, BS_3STATE = 5,
-              BS_AUTO3STATE = 6, BS_AUTORADIOBUTTON = 9, BS_NOTIFY = 0x4000;
+constexpr U32 BS_TYPEMASK = 0xF, BS_PUSHBUTTON = 0, BS_CHECKBOX = 2, BS_RADIOBUTTON = 4,
+              BS_3STATE = 5, BS_AUTO3STATE = 6, BS_AUTORADIOBUTTON = 9, BS_NOTIFY = 0x4000;
 constexpr U32 BN_DOUBLECLICKED = 5;
-constexpr U32 SS_TYPEMASK = 0x1F, SS_CENTER = 1, SS_RIGHT = 2, SS_SIMPLE = 0xB, SS_LEFTNOWORDWRAP = 0xC,
-              SS_NOPREFIX = 0x80, SS_NOTIFY = 0x100, SS_CENTERIMAGE = 0x200;
+constexpr U32 SS_TYPEMASK = 0x1F, SS_CENTER = 1, SS_RIGHT = 2, SS_SIMPLE = 0xB,
+              SS_LEFTNOWORDWRAP = 0xC, SS_NOPREFIX = 0x80, SS_NOTIFY = 0x100,
+              SS_CENTERIMAGE = 0x200;
 constexpr U32 STN_CLICKED = 0, STN_DBLCLK = 1;
 constexpr U32 ES_CENTER = 1, ES_RIGHT = 2, ES_PASSWORD = 0x20, ES_READONLY = 0x800;
 constexpr U32 EN_UPDATE = 0x400, EN_MAXTEXT = 0x501;
 constexpr U32 CBS_TYPEMASK = 3, CBS_DROPDOWNLIST = 3;
 constexpr LResult CB_ERR = -1;
-constexpr U32 ODS_FOCUS_ = ODS_FOCUS;
-constexpr int VK_BACK = 8, VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27,
-              VK_DOWN = 0x28, VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F4 = 0x73;
+constexpr int VK_BACK = 8, VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26,
+              VK_RIGHT = 0x27, VK_DOWN = 0x28, VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_INSERT = 0x2D,
+              VK_DELETE = 0x2E, VK_F4 = 0x73;
 
 Window* W(Hwnd h) { return AsWindow(h); }
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 std::string TextOf(LParam lParam) { return TextOfSetTextMessage(lParam); }
 
 std::uint16_t Low(std::uintptr_t v) { return static_cast<std::uint16_t>(v & 0xFFFF); }
 std::uint16_t High(std::uintptr_t v) { return static_cast<std::uint16_t>((v >> 16) & 0xFFFF); }
 LResult MakeLong(int low, int high) {
-  return static_cast<LResult>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) | static_cast<std::uint32_t>(low & 0xFFFF));
+  return static_cast<LResult>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |
+                              static_cast<std::uint32_t>(low & 0xFFFF));
 }
 QPoint PointOf(LParam lParam) {
   return {static_cast<std::int16_t>(Low(static_cast<std::uintptr_t>(lParam))),
@@ -63,7 +65,8 @@ QPoint PointOf(LParam lParam) {
 // WM_COMMAND to the parent, as every system control reports.
 void Notify(Window* w, U32 code) {
   if (!w->parent) return;
-  SendMessage(ToHwnd(w->parent), WM_COMMAND, (WParam{code} << 16) | w->id, reinterpret_cast<LParam>(w));
+  SendMessage(ToHwnd(w->parent), WM_COMMAND, (WParam{code} << 16) | w->id,
+              reinterpret_cast<LParam>(w));
 }
 
 bool ControlDown() { return GetKeyState(VK_CONTROL) < 0; }
@@ -81,10 +84,17 @@ void ForwardMouse(Window* w, U32 message, WParam wParam, LParam lParam) {
   QEvent::Type type = QEvent::MouseMove;
   Qt::MouseButton button = Qt::NoButton;
   switch (message) {
-    case WM_LBUTTONDOWN: type = QEvent::MouseButtonPress, button = Qt::LeftButton; break;
-    case WM_LBUTTONUP: type = QEvent::MouseButtonRelease, button = Qt::LeftButton; break;
-    case WM_LBUTTONDBLCLK: type = QEvent::MouseButtonDblClick, button = Qt::LeftButton; break;
-    default: break;
+    case WM_LBUTTONDOWN:
+      type = QEvent::MouseButtonPress, button = Qt::LeftButton;
+      break;
+    case WM_LBUTTONUP:
+      type = QEvent::MouseButtonRelease, button = Qt::LeftButton;
+      break;
+    case WM_LBUTTONDBLCLK:
+      type = QEvent::MouseButtonDblClick, button = Qt::LeftButton;
+      break;
+    default:
+      break;
   }
   Qt::MouseButtons buttons;
   if (wParam & 1) buttons |= Qt::LeftButton;
@@ -110,8 +120,8 @@ bool IsGroupBox(const Window* w) { return ButtonType(w) == BS_GROUPBOX; }
 bool IsOwnerDrawn(const Window* w) { return ButtonType(w) == BS_OWNERDRAW; }
 bool IsCheckable(const Window* w) {
   const U32 type = ButtonType(w);
-  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE ||
-         type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
+         type == BS_AUTO3STATE || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
 QWidget* MakeButtonWidget(Window* w, QWidget* parent) {
@@ -137,7 +147,8 @@ void ShowButtonState(Window* w) {
 }
 
 void ApplyButtonStyle(Window* w) {
-  if (auto* push = qobject_cast<QPushButton*>(w->widget.data())) push->setDefault(ButtonType(w) == BS_DEFPUSHBUTTON);
+  if (auto* push = qobject_cast<QPushButton*>(w->widget.data()))
+    push->setDefault(ButtonType(w) == BS_DEFPUSHBUTTON);
   if (w->widget) w->widget->setAutoFillBackground(!IsOwnerDrawn(w));
 }
 
@@ -154,13 +165,14 @@ void PaintOwnerDrawn(Window* w) {
   DrawItemStruct item;
   item.controlId = w->id;
   item.state = (w->pushed ? ODS_SELECTED : 0u) | (w->disabled ? ODS_DISABLED : 0u) |
-               (GetFocus() == ToHwnd(w) ? ODS_FOCUS_ : 0u);
+               (GetFocus() == ToHwnd(w) ? ODS_FOCUS : 0u);
   item.item = ToHwnd(w);
   item.dc = ToDc(w->paintDc);
   item.rect = GetClientRect(ToHwnd(w));
   // The face is the parent's colour for buttons, as the system fills it first.
-  const auto brush = reinterpret_cast<Brush>(
-      SendMessage(ToHwnd(w->parent), WM_CTLCOLORBTN, reinterpret_cast<WParam>(item.dc), reinterpret_cast<LParam>(w)));
+  const auto brush = reinterpret_cast<Brush>(SendMessage(ToHwnd(w->parent), WM_CTLCOLORBTN,
+                                                         reinterpret_cast<WParam>(item.dc),
+                                                         reinterpret_cast<LParam>(w)));
   if (brush) FillRect(item.dc, item.rect, brush);
   SendMessage(ToHwnd(w->parent), WM_DRAWITEM, w->id, reinterpret_cast<LParam>(&item));
 }
@@ -179,7 +191,8 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       return 0;
     case WM_SETTEXT:
       w->text = TextOf(lParam);
-      if (auto* button = qobject_cast<QAbstractButton*>(w->widget.data())) button->setText(Q(w->text));
+      if (auto* button = qobject_cast<QAbstractButton*>(w->widget.data()))
+        button->setText(Q(w->text));
       if (auto* group = qobject_cast<QGroupBox*>(w->widget.data())) group->setTitle(Q(w->text));
       if (w->widget) w->widget->update();
       return 1;
@@ -206,7 +219,8 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (IsGroupBox(w)) return 0;
-      if (message == WM_LBUTTONDBLCLK && (w->style & BS_NOTIFY) && !IsCheckable(w)) Notify(w, BN_DOUBLECLICKED);
+      if (message == WM_LBUTTONDBLCLK && (w->style & BS_NOTIFY) && !IsCheckable(w))
+        Notify(w, BN_DOUBLECLICKED);
       SetFocus(h);
       if (!AsWindow(h)) return 0;
       SetCaptureWindow(w);
@@ -285,13 +299,16 @@ void ApplyStaticStyle(Window* w) {
   auto* label = qobject_cast<QLabel*>(w->widget.data());
   if (!label) return;
   const U32 type = w->style & SS_TYPEMASK;
-  Qt::Alignment align = type == SS_CENTER ? Qt::AlignHCenter : type == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+  Qt::Alignment align = type == SS_CENTER  ? Qt::AlignHCenter
+                        : type == SS_RIGHT ? Qt::AlignRight
+                                           : Qt::AlignLeft;
   align |= (w->style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop;
   label->setAlignment(align);
   label->setWordWrap(type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE);
   const QPoint origin = ClientOrigin(w);
   const bool sunken = (w->exStyle & WS_EX_CLIENTEDGE) || (w->style & SS_SUNKEN);
-  label->setFrameStyle(origin.x() > 0 ? (QFrame::Panel | (sunken ? QFrame::Sunken : QFrame::Raised)) : QFrame::NoFrame);
+  label->setFrameStyle(origin.x() > 0 ? (QFrame::Panel | (sunken ? QFrame::Sunken : QFrame::Raised))
+                                      : QFrame::NoFrame);
   label->setLineWidth(origin.x());
   label->setText(StaticText(w));
 }
@@ -340,12 +357,15 @@ bool ReadOnly(const Window* w) { return (w->style & ES_READONLY) != 0; }
 
 QString EditText(Window* w) {
   if (QLineEdit* line = LineOf(w)) return line->text();
-  if (QPlainTextEdit* plain = PlainOf(w)) return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+  if (QPlainTextEdit* plain = PlainOf(w))
+    return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
   return Q(w->text);
 }
 
 void ApplyEditStyle(Window* w) {
-  const Qt::Alignment align = (w->style & ES_CENTER) ? Qt::AlignHCenter : (w->style & ES_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
+  const Qt::Alignment align = (w->style & ES_CENTER)  ? Qt::AlignHCenter
+                              : (w->style & ES_RIGHT) ? Qt::AlignRight
+                                                      : Qt::AlignLeft;
   if (QLineEdit* line = LineOf(w)) {
     line->setReadOnly(ReadOnly(w));
     line->setAlignment(align | Qt::AlignVCenter);
@@ -354,10 +374,16 @@ void ApplyEditStyle(Window* w) {
   }
   if (QPlainTextEdit* plain = PlainOf(w)) {
     plain->setReadOnly(ReadOnly(w));
-    plain->setVerticalScrollBarPolicy((w->style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    plain->setHorizontalScrollBarPolicy((w->style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    plain->setLineWrapMode((w->style & (WS_HSCROLL | ES_AUTOHSCROLL)) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    plain->setFrameStyle(((w->exStyle & WS_EX_CLIENTEDGE) || (w->style & WS_BORDER)) ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+    plain->setVerticalScrollBarPolicy((w->style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                              : Qt::ScrollBarAlwaysOff);
+    plain->setHorizontalScrollBarPolicy((w->style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                                : Qt::ScrollBarAlwaysOff);
+    plain->setLineWrapMode((w->style & (WS_HSCROLL | ES_AUTOHSCROLL))
+                               ? QPlainTextEdit::NoWrap
+                               : QPlainTextEdit::WidgetWidth);
+    plain->setFrameStyle(((w->exStyle & WS_EX_CLIENTEDGE) || (w->style & WS_BORDER))
+                             ? QFrame::StyledPanel | QFrame::Sunken
+                             : QFrame::NoFrame);
   }
 }
 
@@ -365,7 +391,8 @@ void SetEditText(Window* w, const std::string& text, bool notify) {
   w->text = text;
   QSignalBlocker blockLine(LineOf(w)), blockPlain(PlainOf(w));
   if (QLineEdit* line = LineOf(w)) line->setText(Q(text));
-  if (QPlainTextEdit* plain = PlainOf(w)) plain->setPlainText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  if (QPlainTextEdit* plain = PlainOf(w))
+    plain->setPlainText(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   if (notify) {
     Notify(w, EN_UPDATE);
     if (AsWindow(ToHwnd(w))) Notify(w, EN_CHANGE);
@@ -457,10 +484,10 @@ void EditKeyDown(Window* w, WParam key) {
     int virtualKey;
     int qtKey;
   };
-  static constexpr Navigation kNavigation[] = {{VK_LEFT, Qt::Key_Left},   {VK_RIGHT, Qt::Key_Right},
-                                               {VK_HOME, Qt::Key_Home},   {VK_END, Qt::Key_End},
-                                               {VK_UP, Qt::Key_Up},       {VK_DOWN, Qt::Key_Down},
-                                               {VK_PRIOR, Qt::Key_PageUp}, {VK_NEXT, Qt::Key_PageDown}};
+  static constexpr Navigation kNavigation[] = {
+      {VK_LEFT, Qt::Key_Left},    {VK_RIGHT, Qt::Key_Right},  {VK_HOME, Qt::Key_Home},
+      {VK_END, Qt::Key_End},      {VK_UP, Qt::Key_Up},        {VK_DOWN, Qt::Key_Down},
+      {VK_PRIOR, Qt::Key_PageUp}, {VK_NEXT, Qt::Key_PageDown}};
   for (const Navigation& n : kNavigation) {
     if (static_cast<WParam>(n.virtualKey) != key) continue;
     ForwardKey(w, n.qtKey, modifiers & (Qt::ShiftModifier | Qt::ControlModifier));
@@ -559,7 +586,7 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (CaptureWindow() == w) SetCaptureWindow(nullptr);
       ForwardMouse(w, message, wParam, lParam);
       return 0;
-    case WM_RBUTTONUP_:
+    case WM_RBUTTONUP:
       if (QLineEdit* line = LineOf(w)) {
         QMenu* menu = line->createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -573,7 +600,8 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       return 0;
     case EM_LIMITTEXT:
       w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<std::int64_t>(wParam);
-      if (QLineEdit* line = LineOf(w)) line->setMaxLength(static_cast<int>(std::min<std::int64_t>(w->textLimit, 0x7FFFFFFE)));
+      if (QLineEdit* line = LineOf(w))
+        line->setMaxLength(static_cast<int>(std::min<std::int64_t>(w->textLimit, 0x7FFFFFFE)));
       return 0;
     case EM_GETSEL:
       return EditSelection(w, wParam, lParam);
@@ -627,7 +655,6 @@ class DropDownStyle : public QProxyStyle {
   }
 };
 
-
 class ComboWidget : public QComboBox {
  public:
   ComboWidget(Window* window, QWidget* parent) : QComboBox(parent), window_(window) {}
@@ -660,7 +687,9 @@ void ShowSelection(Window* w) {
   combo->setCurrentIndex(w->selected);
   if (w->innerEdit && LineOf(w->innerEdit)) {
     QSignalBlocker blockEdit(LineOf(w->innerEdit));
-    LineOf(w->innerEdit)->setText(w->selected >= 0 ? Q(w->items[static_cast<std::size_t>(w->selected)].first) : QString());
+    LineOf(w->innerEdit)
+        ->setText(w->selected >= 0 ? Q(w->items[static_cast<std::size_t>(w->selected)].first)
+                                   : QString());
   }
 }
 
@@ -697,7 +726,8 @@ void MakeComboWidget(Window* w) {
   });
   if (IsDropDownList(w)) return;
   // The edit field is a window of its own, as the Win32 combo box's is.
-  Hwnd inner = CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, ToHwnd(w), 1001);
+  Hwnd inner = CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0,
+                              ToHwnd(w), 1001);
   if (Window* edit = AsWindow(inner); edit && LineOf(edit)) {
     w->innerEdit = edit;
     combo->setEditable(true);
@@ -722,8 +752,10 @@ LResult DeleteItem(Window* w, WParam index) {
   if (index >= w->items.size()) return CB_ERR;
   const int at = static_cast<int>(index);
   w->items.erase(w->items.begin() + at);
-  if (w->selected == at) w->selected = -1;
-  else if (w->selected > at) --w->selected;
+  if (w->selected == at)
+    w->selected = -1;
+  else if (w->selected > at)
+    --w->selected;
   if (ComboWidget* combo = ComboOf(w)) {
     QSignalBlocker block(combo);
     combo->removeItem(at);
@@ -735,11 +767,14 @@ LResult DeleteItem(Window* w, WParam index) {
 LResult FindItem(Window* w, WParam start, const std::string& text, bool exact) {
   const QString wanted = Q(text);
   const int count = static_cast<int>(w->items.size());
-  const int from = static_cast<std::int32_t>(start) < 0 || static_cast<int>(start) >= count ? -1 : static_cast<int>(start);
+  const int from = static_cast<std::int32_t>(start) < 0 || static_cast<int>(start) >= count
+                       ? -1
+                       : static_cast<int>(start);
   for (int n = 1; n <= count; ++n) {
     const int i = (from + n) % count;
     const QString item = Q(w->items[static_cast<std::size_t>(i)].first);
-    const bool match = exact ? item.compare(wanted, Qt::CaseInsensitive) == 0 : item.startsWith(wanted, Qt::CaseInsensitive);
+    const bool match = exact ? item.compare(wanted, Qt::CaseInsensitive) == 0
+                             : item.startsWith(wanted, Qt::CaseInsensitive);
     if (match) return i;
   }
   return CB_ERR;
@@ -754,29 +789,52 @@ void ComboKeyDown(Window* w, WParam key) {
   if (count == 0) return;
   int index = w->selected;
   switch (key) {
-    case VK_DOWN: case VK_RIGHT: index = std::min(index + 1, count - 1); break;
-    case VK_UP: case VK_LEFT: index = std::max(index - 1, 0); break;
-    case VK_HOME: index = 0; break;
-    case VK_END: index = count - 1; break;
-    case VK_NEXT: index = std::min(index + 8, count - 1); break;
-    case VK_PRIOR: index = std::max(index - 8, 0); break;
-    default: return;
+    case VK_DOWN:
+    case VK_RIGHT:
+      index = std::min(index + 1, count - 1);
+      break;
+    case VK_UP:
+    case VK_LEFT:
+      index = std::max(index - 1, 0);
+      break;
+    case VK_HOME:
+      index = 0;
+      break;
+    case VK_END:
+      index = count - 1;
+      break;
+    case VK_NEXT:
+      index = std::min(index + 8, count - 1);
+      break;
+    case VK_PRIOR:
+      index = std::max(index - 8, 0);
+      break;
+    default:
+      return;
   }
   SelectByUser(w, index);
 }
 
 void ComboCharacter(Window* w, WParam character) {
   if (character < 0x20) return;
-  const LResult found = FindItem(w, static_cast<WParam>(w->selected), Utf8(QString(QChar(static_cast<char16_t>(character)))), false);
+  const LResult found = FindItem(w, static_cast<WParam>(w->selected),
+                                 Utf8(QString(QChar(static_cast<char16_t>(character)))), false);
   if (found != CB_ERR) SelectByUser(w, static_cast<int>(found));
 }
 
 LResult ComboCommandFromEdit(Window* w, WParam wParam) {
   switch (High(wParam)) {
-    case EN_CHANGE: Notify(w, CBN_EDITCHANGE); break;
-    case EN_SETFOCUS: Notify(w, CBN_SETFOCUS); break;
-    case EN_KILLFOCUS: Notify(w, CBN_KILLFOCUS); break;
-    default: break;
+    case EN_CHANGE:
+      Notify(w, CBN_EDITCHANGE);
+      break;
+    case EN_SETFOCUS:
+      Notify(w, CBN_SETFOCUS);
+      break;
+    case EN_KILLFOCUS:
+      Notify(w, CBN_KILLFOCUS);
+      break;
+    default:
+      break;
   }
   return 0;
 }
@@ -795,7 +853,9 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (w->innerEdit && LineOf(w->innerEdit)) {
         *reinterpret_cast<std::string*>(lParam) = Utf8(LineOf(w->innerEdit)->text());
       } else {
-        *reinterpret_cast<std::string*>(lParam) = w->selected >= 0 ? w->items[static_cast<std::size_t>(w->selected)].first : std::string();
+        *reinterpret_cast<std::string*>(lParam) =
+            w->selected >= 0 ? w->items[static_cast<std::size_t>(w->selected)].first
+                             : std::string();
       }
       return 1;
     case kApplyStyleMessage:
@@ -841,7 +901,8 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       return valid ? index : CB_ERR;
     }
     case CB_GETLBTEXTLEN:
-      return wParam < w->items.size() ? static_cast<LResult>(w->items[wParam].first.size()) : CB_ERR;
+      return wParam < w->items.size() ? static_cast<LResult>(w->items[wParam].first.size())
+                                      : CB_ERR;
     case CB_GETLBTEXT:
       if (wParam >= w->items.size()) return CB_ERR;
       return CopyOut(w->items[wParam].first, lParam, w->items[wParam].first.size());
@@ -864,11 +925,13 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case CB_GETDROPPEDCONTROLRECT:
       if (auto* rect = reinterpret_cast<Rect*>(lParam); rect && w->widget) {
         const QPoint origin = w->widget->mapToGlobal(QPoint(0, 0));
-        *rect = {origin.x(), origin.y(), origin.x() + w->widget->width(), origin.y() + w->droppedHeight};
+        *rect = {origin.x(), origin.y(), origin.x() + w->widget->width(),
+                 origin.y() + w->droppedHeight};
       }
       return 1;
     case WM_COMMAND:
-      if (w->innerEdit && reinterpret_cast<Window*>(lParam) == w->innerEdit) return ComboCommandFromEdit(w, wParam);
+      if (w->innerEdit && reinterpret_cast<Window*>(lParam) == w->innerEdit)
+        return ComboCommandFromEdit(w, wParam);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -912,15 +975,21 @@ QStyle* MakeApplicationStyle() { return new DropDownStyle; }
 
 WndProc SystemProcedureOf(SystemClass systemClass) {
   switch (systemClass) {
-    case SystemClass::Button: return ButtonProcedure;
-    case SystemClass::Static: return StaticProcedure;
-    case SystemClass::Edit: return EditProcedure;
-    case SystemClass::ComboBox: return ComboProcedure;
-    default: return nullptr;
+    case SystemClass::Button:
+      return ButtonProcedure;
+    case SystemClass::Static:
+      return StaticProcedure;
+    case SystemClass::Edit:
+      return EditProcedure;
+    case SystemClass::ComboBox:
+      return ComboProcedure;
+    default:
+      return nullptr;
   }
 }
 
-LResult SystemProcedure(SystemClass systemClass, Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+LResult SystemProcedure(SystemClass systemClass, Hwnd window, std::uint32_t message, WParam wParam,
+                        LParam lParam) {
   WndProc procedure = SystemProcedureOf(systemClass);
   return procedure ? procedure(window, message, wParam, lParam) : 0;
 }

@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
-
 #include <algorithm>
 #include <cstring>
 #include <deque>
@@ -23,12 +22,13 @@ using namespace qt;
 
 namespace {
 
-constexpr U32 WM_CREATE = 0x1, WM_DESTROY = 0x2, WM_MOVE = 0x3, WM_ENABLE = 0xA, WM_GETICON = 0x7F,
-              WM_NCCREATE = 0x81;
+constexpr U32 WM_CREATE = 0x1, WM_DESTROY = 0x2, WM_ENABLE = 0xA, WM_GETFONT = 0x31,
+              WM_GETICON = 0x7F, WM_NCCREATE = 0x81;
 constexpr WParam SC_CLOSE = 0xF060, SC_RESTORE = 0xF120, SC_MAXIMIZE = 0xF030;
-constexpr LResult HTNOWHERE = 0, HTCAPTION = 2, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13, HTTOPRIGHT = 14,
-                  HTBOTTOM = 15, HTBOTTOMLEFT = 16;
-constexpr int SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_MINIMIZE = 6, SW_SHOWNA = 8, SW_RESTORE = 9;
+constexpr LResult HTNOWHERE = 0, HTCAPTION = 2, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13,
+                  HTTOPRIGHT = 14, HTBOTTOM = 15, HTBOTTOMLEFT = 16;
+constexpr int SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_MINIMIZE = 6, SW_SHOWNA = 8,
+              SW_RESTORE = 9;
 constexpr U32 WS_CAPTION = 0x00C00000, WS_SYSMENU = 0x00080000;
 
 // ---- the table of windows ----------------------------------------------
@@ -66,13 +66,16 @@ struct SystemClassEntry {
 
 // CS_DBLCLKS | CS_PARENTDC and the like, as the system registers them.
 constexpr SystemClassEntry kSystemClasses[] = {
-    {"BUTTON", SystemClass::Button, 0x4088},   {"STATIC", SystemClass::Static, 0x4088},
-    {"EDIT", SystemClass::Edit, 0x4088},       {"COMBOBOX", SystemClass::ComboBox, 0x4088},
+    {"BUTTON", SystemClass::Button, 0x4088},
+    {"STATIC", SystemClass::Static, 0x4088},
+    {"EDIT", SystemClass::Edit, 0x4088},
+    {"COMBOBOX", SystemClass::ComboBox, 0x4088},
 };
 
 bool SameName(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
          });
 }
 
@@ -105,8 +108,11 @@ QMargins FrameOf(const Window* w) {
     if (w->systemClass == SystemClass::Static && (w->style & SS_SUNKEN)) edge += 1;
     return {edge, edge, edge, edge};
   }
-  const int border = (w->style & WS_THICKFRAME) ? 4 : (w->style & (WS_DLGFRAME | WS_BORDER)) ? 3 : 0;
-  const int caption = (w->style & WS_CAPTION) == WS_CAPTION ? ((w->exStyle & WS_EX_TOOLWINDOW) ? 17 : 23) : 0;
+  const int border = (w->style & WS_THICKFRAME)               ? 4
+                     : (w->style & (WS_DLGFRAME | WS_BORDER)) ? 3
+                                                              : 0;
+  const int caption =
+      (w->style & WS_CAPTION) == WS_CAPTION ? ((w->exStyle & WS_EX_TOOLWINDOW) ? 17 : 23) : 0;
   return {border, border + caption, border, border};
 }
 
@@ -139,7 +145,9 @@ void ShowFont(QWidget* widget, const QFont& font) {
   if (widget->font() != font) widget->setFont(font);
 }
 
-Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+Rect ToRect(const QRect& r) {
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 // ---- messages --------------------------------------------------------
 
@@ -191,7 +199,8 @@ void SetOwner(Window* w, Window* owner) {
 
 void MakeWidget(Window* w) {
   if (!w->widget) {
-    w->widget = IsChild(w) ? new QWidget(w->parent->widget.data()) : new QWidget(nullptr, TopLevelFlags(w));
+    w->widget =
+        IsChild(w) ? new QWidget(w->parent->widget.data()) : new QWidget(nullptr, TopLevelFlags(w));
     w->widget->setAutoFillBackground(false);
   } else if (!IsChild(w)) {
     w->widget->setWindowFlags(TopLevelFlags(w));
@@ -301,8 +310,8 @@ LResult HitTest(Window* w, Point screen) {
   if (client.contains(p)) return HTCLIENT;
   const QMargins frame = FrameOf(w);
   const int border = frame.left();
-  const bool left = p.x() < outer.left() + border, right = p.x() > outer.right() - border;
-  const bool top = p.y() < outer.top() + border, bottom = p.y() > outer.bottom() - border;
+  const bool left = p.x()<outer.left() + border, right = p.x()> outer.right() - border;
+  const bool top = p.y()<outer.top() + border, bottom = p.y()> outer.bottom() - border;
   if (!(w->style & WS_THICKFRAME)) return (left || right || top || bottom) ? HTBORDER : HTCAPTION;
   if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
   if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
@@ -327,7 +336,8 @@ void DefaultMinMax(LParam lParam) {
 }
 
 LResult DefaultSetCursor(Window* w, LParam lParam) {
-  if (w->parent && IsChild(w) && Send(w->parent, WM_SETCURSOR, reinterpret_cast<WParam>(w), lParam)) return 1;
+  if (w->parent && IsChild(w) && Send(w->parent, WM_SETCURSOR, reinterpret_cast<WParam>(w), lParam))
+    return 1;
   if ((lParam & 0xFFFF) != HTCLIENT) return 0;
   SetCursor(LoadSystemCursor(IDC_ARROW));
   return 1;
@@ -436,14 +446,16 @@ bool GetClassInfo(const std::string& className, ClassInfo& info) {
 }
 
 bool RegisterClass(const std::string& className, const ClassInfo& info) {
-  if (className.empty() || !info.procedure || FindRegistered(className) || FindSystemClass(className))
+  if (className.empty() || !info.procedure || FindRegistered(className) ||
+      FindSystemClass(className))
     return false;
   Registered().emplace_back(className, info);
   return true;
 }
 
 Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const std::string& caption,
-                    std::uint32_t style, int x, int y, int width, int height, Hwnd parent, std::uint16_t id) {
+                    std::uint32_t style, int x, int y, int width, int height, Hwnd parent,
+                    std::uint16_t id) {
   ClassInfo info;
   if (!GetClassInfo(className, info)) return nullptr;
   Window* parentWindow = AsWindow(parent);
@@ -579,7 +591,8 @@ void SetStyle(Hwnd window, std::uint32_t style) {
     if (w->widget) w->widget->setEnabled(!w->disabled);
   }
   if ((old ^ style) & WS_VISIBLE) ApplyVisibility(w, (style & WS_VISIBLE) != 0);
-  if (w->systemClass != SystemClass::None) SystemProcedure(w->systemClass, window, kApplyStyleMessage, old, 0);
+  if (w->systemClass != SystemClass::None)
+    SystemProcedure(w->systemClass, window, kApplyStyleMessage, old, 0);
 }
 
 std::uint32_t GetExStyle(Hwnd window) {
@@ -591,7 +604,8 @@ void SetExStyle(Hwnd window, std::uint32_t exStyle) {
   Window* w = AsWindow(window);
   if (!w) return;
   w->exStyle = exStyle;
-  if (w->systemClass != SystemClass::None) SystemProcedure(w->systemClass, window, kApplyStyleMessage, w->style, 0);
+  if (w->systemClass != SystemClass::None)
+    SystemProcedure(w->systemClass, window, kApplyStyleMessage, w->style, 0);
 }
 
 std::uint32_t GetClassStyle(Hwnd window) {
@@ -619,14 +633,16 @@ bool ShowWindow(Hwnd window, int command) {
     if (!IsChild(w) && w->showState == SW_SHOWNORMAL) w->widget->showNormal();
   } else {
     ApplyVisibility(w, false);
-    if (Windows().focus && (Windows().focus == w || TopLevelOf(Windows().focus) == w) && !IsChild(w))
+    if (Windows().focus && (Windows().focus == w || TopLevelOf(Windows().focus) == w) &&
+        !IsChild(w))
       SetFocus(nullptr);
   }
-  const bool activates = command == SW_SHOW || command == SW_SHOWNORMAL || command == SW_SHOWMAXIMIZED ||
-                         command == SW_RESTORE;
+  const bool activates = command == SW_SHOW || command == SW_SHOWNORMAL ||
+                         command == SW_SHOWMAXIMIZED || command == SW_RESTORE;
   if (show && activates && !IsChild(w) && !w->disabled) SetForegroundWindow(window);
-  if (wasVisible != show && w->widget) Send(w, WM_SIZE, w->showState == SW_SHOWMINIMIZED ? 1 : 0,
-                                            (w->widget->height() << 16) | (w->widget->width() & 0xFFFF));
+  if (wasVisible != show && w->widget)
+    Send(w, WM_SIZE, w->showState == SW_SHOWMINIMIZED ? 1 : 0,
+         (w->widget->height() << 16) | (w->widget->width() & 0xFFFF));
   return wasVisible;
 }
 
@@ -666,7 +682,8 @@ bool IsZoomed(Hwnd window) {
 // ---- text ----------------------------------------------------------------
 
 bool SetWindowText(Hwnd window, const std::string& text) {
-  return AsWindow(window) && SendMessage(window, WM_SETTEXT, 0, reinterpret_cast<LParam>(text.c_str())) != 0;
+  return AsWindow(window) &&
+         SendMessage(window, WM_SETTEXT, 0, reinterpret_cast<LParam>(text.c_str())) != 0;
 }
 
 std::string GetWindowText(Hwnd window) {
@@ -679,11 +696,13 @@ std::string GetWindowText(Hwnd window) {
   return w->text;
 }
 
-LResult SendTextMessage(Hwnd window, std::uint32_t message, WParam wParam, const std::string& text) {
+LResult SendTextMessage(Hwnd window, std::uint32_t message, WParam wParam,
+                        const std::string& text) {
   return SendMessage(window, message, wParam, reinterpret_cast<LParam>(text.c_str()));
 }
 
-std::string GetItemText(Hwnd window, std::uint32_t lengthMessage, std::uint32_t getMessage, WParam index) {
+std::string GetItemText(Hwnd window, std::uint32_t lengthMessage, std::uint32_t getMessage,
+                        WParam index) {
   const LResult length = SendMessage(window, lengthMessage, index, 0);
   if (length <= 0) return {};
   std::string text(static_cast<std::size_t>(length) + 2, '\0');
@@ -691,7 +710,8 @@ std::string GetItemText(Hwnd window, std::uint32_t lengthMessage, std::uint32_t 
     const auto size = static_cast<std::uint16_t>(std::min<LResult>(length, 0xFFFF));
     std::memcpy(text.data(), &size, sizeof size);
   }
-  const LResult copied = SendMessage(window, getMessage, index, reinterpret_cast<LParam>(text.data()));
+  const LResult copied =
+      SendMessage(window, getMessage, index, reinterpret_cast<LParam>(text.data()));
   if (copied <= 0) return {};
   text.resize(static_cast<std::size_t>(std::min(copied, length)));
   return text;
@@ -704,7 +724,8 @@ std::string TextOfSetTextMessage(LParam lParam) {
 
 // ---- placement -----------------------------------------------------------
 
-bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags) {
+bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height,
+                  std::uint32_t flags) {
   Window* w = AsWindow(window);
   if (!w || !w->widget) return false;
   QWidget* widget = w->widget;
@@ -748,7 +769,8 @@ bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int he
   if (flags & SWP_HIDEWINDOW) ApplyVisibility(w, false);
   if (flags & SWP_FRAMECHANGED && w->systemClass != SystemClass::None)
     SystemProcedure(w->systemClass, window, kApplyStyleMessage, w->style, 0);
-  if ((flags & SWP_SHOWWINDOW) && !(flags & SWP_NOACTIVATE) && !IsChild(w)) SetForegroundWindow(window);
+  if ((flags & SWP_SHOWWINDOW) && !(flags & SWP_NOACTIVATE) && !IsChild(w))
+    SetForegroundWindow(window);
   if (widget->size() != oldSize)
     Send(w, WM_SIZE, 0, (widget->height() << 16) | (widget->width() & 0xFFFF));
   return true;
@@ -809,7 +831,8 @@ bool PostMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lPara
   return true;
 }
 
-LResult CallWindowProc(WndProc procedure, Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+LResult CallWindowProc(WndProc procedure, Hwnd window, std::uint32_t message, WParam wParam,
+                       LParam lParam) {
   return procedure ? procedure(window, message, wParam, lParam) : 0;
 }
 
@@ -830,7 +853,8 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
       DefaultMinMax(lParam);
       return 0;
     case WM_NCHITTEST:
-      return HitTest(w, {static_cast<std::int16_t>(lParam & 0xFFFF), static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)});
+      return HitTest(w, {static_cast<std::int16_t>(lParam & 0xFFFF),
+                         static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)});
     case WM_SETICON:
       return SetIconOf(w, wParam, lParam);
     case WM_GETICON:
@@ -848,7 +872,7 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
       w->font = reinterpret_cast<Font>(wParam);
       if (w->widget) ShowFont(w->widget, AsFont(w->font) ? AsFont(w->font)->font : SystemFont());
       return 0;
-    case WM_SETFONT + 1:  // WM_GETFONT
+    case WM_GETFONT:
       return reinterpret_cast<LResult>(w->font);
     default:
       if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
@@ -868,7 +892,8 @@ bool PeekMessage(QueuedMessage& message) {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   if (Queue().empty()) {
     if (!QuitPosted().first) return false;
-    message = {nullptr, WM_QUIT, static_cast<WParam>(QuitPosted().second), 0, Now(), GetCursorPos()};
+    message = {nullptr, WM_QUIT, static_cast<WParam>(QuitPosted().second),
+               0,       Now(),   GetCursorPos()};
     QuitPosted() = {false, 0};
     return true;
   }
@@ -932,7 +957,8 @@ bool SetForegroundWindow(Hwnd window) {
     Raise(w->widget);
     w->widget->activateWindow();
   }
-  if (previous && AsWindow(ToHwnd(previous))) Send(previous, WM_ACTIVATE, 0, reinterpret_cast<LParam>(w));
+  if (previous && AsWindow(ToHwnd(previous)))
+    Send(previous, WM_ACTIVATE, 0, reinterpret_cast<LParam>(w));
   if (t.foreground == w) Send(w, WM_ACTIVATE, 1, reinterpret_cast<LParam>(previous));
   return true;
 }
