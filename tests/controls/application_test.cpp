@@ -1,5 +1,6 @@
 // The application loop, modal windows, default and cancel buttons.
 #include "harness.h"
+#include "probe.h"
 
 namespace controls::testing {
 namespace {
@@ -65,6 +66,23 @@ TEST_F(ApplicationTest, TheIdleStepRunsOnceTheMainFormIsShownWithoutAnyInput) {
   RunApplication(variable);
   EXPECT_EQ(variable, nullptr);
   EXPECT_EQ(Log(), std::vector<std::string>{"idle with the window shown"});
+}
+
+TEST_F(ApplicationTest, TheCloseButtonEndsTheApplication) {
+  Control* main = CreateForm(nullptr, "main");
+  SetPosition(main, 40, 40);
+  SetSize(main, 200, 120);
+  main->OnMessage = {CountCloses, nullptr};
+  main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
+  IdleHook = [](Control* form) {
+    if (!AppWindow || !IsWindowVisible(form->window)) return;
+    IdleHook = nullptr;
+    PressCloseButton(form->window);
+  };
+  Control* variable = main;
+  RunApplication(variable);
+  EXPECT_EQ(variable, nullptr);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"WM_CLOSE", "freed"}));
 }
 
 TEST_F(ApplicationTest, OnCloseMayRefuseWhileTheApplicationRuns) {

@@ -59,5 +59,7 @@ native::Icon BigIconOf(native::Hwnd window);  // WM_GETICON ICON_BIG
 // True when a comes before b in the order of top-level windows.
 bool IsAbove(native::Hwnd a, native::Hwnd b);
 native::Hwnd ForegroundWindow();
+// What the system does when the user presses a window's close button.
+void PressCloseButton(native::Hwnd window);
 
 }  // namespace controls::testing

@@ -165,4 +165,9 @@ bool IsAbove(native::Hwnd a, native::Hwnd b) {
 
 native::Hwnd ForegroundWindow() { return native::qt::ToHwnd(native::qt::ForegroundWindow()); }
 
+// A window manager's close request reaches the widget as a close event.
+void PressCloseButton(native::Hwnd window) {
+  if (native::qt::Window* w = native::qt::AsWindow(window); w && w->widget) w->widget->close();
+}
+
 }  // namespace controls::testing

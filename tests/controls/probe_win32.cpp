@@ -91,7 +91,8 @@ Picture PrintClient(native::Hwnd window, std::uint32_t background) {
 native::Point MeasureText(native::Font font, const std::string& text) {
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = font ? SelectObject(dc, reinterpret_cast<HGDIOBJ>(font)) : nullptr;
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   SIZE size{};
@@ -118,8 +119,8 @@ Spot TextInk(native::Font font, const std::string& text) {
 void MovePointer(native::Point screen) { SetCursorPos(screen.x, screen.y); }
 
 bool WaitForInput(int milliseconds) {
-  return MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds), QS_ALLINPUT) !=
-         WAIT_TIMEOUT;
+  return MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds),
+                                   QS_ALLINPUT) != WAIT_TIMEOUT;
 }
 
 native::Cursor CurrentCursor() { return reinterpret_cast<native::Cursor>(GetCursor()); }
@@ -153,5 +154,8 @@ bool IsAbove(native::Hwnd a, native::Hwnd b) {
 }
 
 native::Hwnd ForegroundWindow() { return reinterpret_cast<native::Hwnd>(GetForegroundWindow()); }
+
+// A click on the caption's close button ends in this command.
+void PressCloseButton(native::Hwnd window) { PostMessageW(H(window), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace controls::testing
