@@ -27,8 +27,7 @@ constexpr U32 WM_CREATE = 0x1, WM_DESTROY = 0x2, WM_ENABLE = 0xA, WM_GETFONT = 0
 constexpr WParam SC_CLOSE = 0xF060, SC_RESTORE = 0xF120, SC_MAXIMIZE = 0xF030;
 constexpr LResult HTNOWHERE = 0, HTCAPTION = 2, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13,
                   HTTOPRIGHT = 14, HTBOTTOM = 15, HTBOTTOMLEFT = 16;
-constexpr int SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_MINIMIZE = 6, SW_SHOWNA = 8,
-              SW_RESTORE = 9;
+constexpr int SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_MINIMIZE = 6, SW_RESTORE = 9;
 constexpr U32 WS_CAPTION = 0x00C00000, WS_SYSMENU = 0x00080000;
 
 // ---- the table of windows ----------------------------------------------
