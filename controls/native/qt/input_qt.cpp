@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <iterator>
 #include <map>
 
 #include "controls/native/qt/qt_backend.h"
@@ -234,7 +235,9 @@ void TranslateKey(const QueuedMessage& message) {
   auto found = TypedText().find(message.time);
   if (found == TypedText().end()) return;
   const QString text = found->second;
-  TypedText().erase(found);
+  // Key presses queued before this one that were never translated (their
+  // window went, or a filter took them) are stale now.
+  TypedText().erase(TypedText().begin(), std::next(found));
   const U32 charMessage = message.message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
   // Queued in front, last first, so they come next and in order.
   for (qsizetype i = text.size(); i-- > 0;) {
