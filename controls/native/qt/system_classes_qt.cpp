@@ -113,6 +113,20 @@ void ForwardKey(Window* w, int qtKey, Qt::KeyboardModifiers modifiers) {
   DeliverToWidget(w->widget, &event);
 }
 
+// What every system control does with what it leaves alone: the widget
+// paints itself, over a background it fills itself.
+LResult ControlDefault(Hwnd h, U32 message, WParam wParam, LParam lParam) {
+  switch (message) {
+    case WM_PAINT:
+      if (Window* w = W(h)) w->widgetPaints = true;
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      return DefWindowProc(h, message, wParam, lParam);
+  }
+}
+
 // ---- BUTTON --------------------------------------------------------------
 
 U32 ButtonType(const Window* w) { return w->style & BS_TYPEMASK; }
@@ -268,12 +282,10 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       else
         w->widgetPaints = true;
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_CHAR:
       return 0;
     default:
-      return DefWindowProc(h, message, wParam, lParam);
+      return ControlDefault(h, message, wParam, lParam);
   }
 }
 
@@ -339,13 +351,8 @@ LResult StaticProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_LBUTTONDBLCLK:
       if (w->style & SS_NOTIFY) Notify(w, message == WM_LBUTTONDOWN ? STN_CLICKED : STN_DBLCLK);
       return 0;
-    case WM_PAINT:
-      w->widgetPaints = true;
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     default:
-      return DefWindowProc(h, message, wParam, lParam);
+      return ControlDefault(h, message, wParam, lParam);
   }
 }
 
@@ -631,13 +638,8 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
         return MakeLong(x + 1, 1);
       }
       return -1;
-    case WM_PAINT:
-      w->widgetPaints = true;
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     default:
-      return DefWindowProc(h, message, wParam, lParam);
+      return ControlDefault(h, message, wParam, lParam);
   }
 }
 
@@ -957,13 +959,8 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (!w->innerEdit) Notify(w, CBN_KILLFOCUS);
       if (w->widget) w->widget->update();
       return 0;
-    case WM_PAINT:
-      w->widgetPaints = true;
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     default:
-      return DefWindowProc(h, message, wParam, lParam);
+      return ControlDefault(h, message, wParam, lParam);
   }
 }
 
