@@ -63,6 +63,23 @@ TEST_F(ComboTest, ASelectionFiresOnChangeOnceWithTheNewTextInPlace) {
   EXPECT_EQ(GetSelectedIndex(combo), 1);
 }
 
+TEST_F(ComboTest, TheWheelStepsThroughAClosedListLikeTheArrowKeys) {
+  Fill(3);
+  combo->OnChange = Record("change");
+  ShowForm(form);
+  Focus(combo, true);
+  Pump();
+  const WParam down = WParam{static_cast<std::uint16_t>(-120)} << 16, up = WParam{120} << 16;
+  Send(combo, WM_MOUSEWHEEL, down);
+  Send(combo, WM_MOUSEWHEEL, down);
+  Pump();
+  EXPECT_EQ(GetSelectedIndex(combo), 2);
+  Send(combo, WM_MOUSEWHEEL, up);
+  Pump();
+  EXPECT_EQ(GetSelectedIndex(combo), 1);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"change", "change", "change"}));
+}
+
 TEST_F(ComboTest, OnSelChangeTakesPrecedenceOverOnChange) {
   Fill(3);
   combo->OnChange = Record("change");
@@ -98,7 +115,8 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
     Rect list{};
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LParam>(&list));
     if (c.items == 0) oneItemHeight = list.bottom - list.top;
-    EXPECT_EQ(list.bottom - list.top - oneItemHeight, fieldHeight * (c.shown - 1)) << c.items << " items";
+    EXPECT_EQ(list.bottom - list.top - oneItemHeight, fieldHeight * (c.shown - 1))
+        << c.items << " items";
     Send(combo, CB_SHOWDROPDOWN, 0);
     Pump();
     EXPECT_FALSE(combo->droppedDown);
@@ -126,7 +144,8 @@ TEST_F(ComboTest, TabTypedIntoTheInnerEditIsSwallowed) {
   ShowForm(form);
   std::vector<Hwnd> inner = ChildWindows(editable->window);
   ASSERT_FALSE(inner.empty());
-  for (char c : std::string("a\tb")) native::SendMessage(inner.front(), WM_CHAR, static_cast<WParam>(c), 1);
+  for (char c : std::string("a\tb"))
+    native::SendMessage(inner.front(), WM_CHAR, static_cast<WParam>(c), 1);
   EXPECT_EQ(GetText(editable), "ab");
 }
 

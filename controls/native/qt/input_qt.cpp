@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <iterator>
 #include <map>
 
@@ -155,6 +156,28 @@ bool OnMouse(QWidget* widget, QMouseEvent* event) {
   return true;
 }
 
+// The wheel turns for the window with the focus, as on Win32; one notch is
+// 120 there and in Qt alike.
+bool OnWheel(QWidget* widget, QWheelEvent* event) {
+  if (!WindowOfWidget(widget)) return false;
+  Window* target = AsWindow(GetFocus());
+  const int delta = event->angleDelta().y();
+  if (!target || InputRefused(target) || delta == 0) return true;
+  WParam keys = 0;
+  if (event->buttons() & Qt::LeftButton) keys |= MK_LBUTTON;
+  if (event->buttons() & Qt::RightButton) keys |= MK_RBUTTON;
+  if (event->modifiers() & Qt::ShiftModifier) keys |= MK_SHIFT;
+  if (event->modifiers() & Qt::ControlModifier) keys |= MK_CONTROL;
+  const QPoint global = event->globalPosition().toPoint();
+  Enqueue({ToHwnd(target),
+           WM_MOUSEWHEEL,
+           (static_cast<WParam>(static_cast<std::uint16_t>(delta)) << 16) | keys,
+           PointParam(global),
+           0,
+           {global.x(), global.y()}});
+  return true;
+}
+
 bool OnLeave(QWidget* widget) {
   Window* w = WindowOfWidget(widget);
   if (!w || w->widget != widget || !w->trackLeave) return false;
@@ -200,6 +223,7 @@ class InputFilter : public QObject {
       case QEvent::MouseMove:
         return OnMouse(widget, static_cast<QMouseEvent*>(event));
       case QEvent::Wheel:
+        return OnWheel(widget, static_cast<QWheelEvent*>(event));
       case QEvent::ContextMenu:
         return WindowOfWidget(widget) != nullptr;
       case QEvent::Leave:

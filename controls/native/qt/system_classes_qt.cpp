@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstring>
 
@@ -579,6 +580,16 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_KEYDOWN:
       EditKeyDown(w, wParam);
       return 0;
+    case WM_MOUSEWHEEL:
+      if (QPlainTextEdit* plain = PlainOf(w)) {
+        const QPoint delta(0, static_cast<std::int16_t>(High(wParam)));
+        const QPointF global(PointOf(lParam));
+        QWheelEvent turn(plain->viewport()->mapFromGlobal(global), global, QPoint(), delta,
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        DeliverToWidget(plain->viewport(), &turn);
+        return 0;
+      }
+      return DefWindowProc(h, message, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetFocus(h);
@@ -943,6 +954,11 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_KEYDOWN:
       ComboKeyDown(w, wParam);
       return 0;
+    case WM_MOUSEWHEEL:
+      // A turn is an arrow key, as the system's combo box makes it.
+      if (w->dropped || (wParam & 0xC)) return DefWindowProc(h, message, wParam, lParam);
+      return SendMessage(h, WM_KEYDOWN,
+                         static_cast<std::int16_t>(High(wParam)) > 0 ? VK_UP : VK_DOWN, 0);
     case WM_CHAR:
       ComboCharacter(w, wParam);
       return 0;

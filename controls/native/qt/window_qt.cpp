@@ -867,6 +867,9 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
       return 0;
     case WM_ERASEBKGND:
       return 0;
+    case WM_MOUSEWHEEL:
+      // Unused turns go up to the parent, which may scroll.
+      return IsChild(w) && w->parent ? Send(w->parent, message, wParam, lParam) : 0;
     case WM_SETFONT:
       w->font = reinterpret_cast<Font>(wParam);
       if (w->widget) ShowFont(w->widget, AsFont(w->font) ? AsFont(w->font)->font : SystemFont());
