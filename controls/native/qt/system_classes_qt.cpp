@@ -299,11 +299,9 @@ QString StaticText(const Window* w) {
   QString shown;
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (text[i] == u'&') {
-      if (i + 1 < text.size() && text[i + 1] == u'&') shown += u'&';
-      if (i + 1 < text.size()) ++i, shown += text[i] == u'&' ? QString() : QString(text[i]);
-      continue;
+      if (++i == text.size()) break;  // a last ampersand marks nothing
     }
-    shown += text[i];
+    shown += text[i];  // after an ampersand, the marked character (or "&" for "&&")
   }
   return shown;
 }
