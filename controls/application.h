@@ -13,6 +13,10 @@ void Show(Control* form);
 // key 13 makes the button the form's default (Enter) button, 27 its cancel (Esc) button.
 void MakeDefaultOrCancelButton(Control* button, int key, bool on);
 
+// Attached to every form: gives the focus on to the form's current control,
+// and ends the process with the logon session.
+bool FormFocusHook(Control* control, Message& message, LResult& result);
+
 // Runs after each batch of messages; nothing by default.
 extern void (*IdleHook)(Control*);
 // Ends the process once the logon session ends (WM_ENDSESSION); replaceable for tests.

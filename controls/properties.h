@@ -1,5 +1,5 @@
-// Properties and operations of controls: text, fonts, colours, styles,
-// placement, items, check state, focus.
+// Properties and operations of controls: text, styles, placement, items,
+// check state, focus. Colours and fonts are in fonts.h.
 #pragma once
 
 #include <string>
@@ -8,23 +8,6 @@
 
 namespace controls {
 
-// Colours
-std::uint32_t ResolveColor(Color color);
-std::uint32_t MixColors(Color a, Color b);
-native::Brush ControlBrush(Control* control);
-void SetColor(Control* control, Color color);
-void SetShadowColor(Control* control, Color color);
-
-// Fonts
-FontObject* GetFont(Control* control);  // made on first use
-FontObject* CopyFontObject(GdiObject* source, Control* owner);
-void SetFontHeight(FontObject* font, int height);
-void SetFontColor(FontObject* font, Color color);
-void SetFontFace(FontObject* font, const std::string& face);
-void SetFontStyle(FontObject* font, unsigned styleBits);  // 1 bold, 2 italic, 4 underline, 8 strike-out
-native::Font FontHandle(FontObject* font);
-void ApplyFont(Control* control);
-
 // Text
 void SetText(Control* control, const std::string& text);
 std::string GetText(Control* control);
@@ -32,8 +15,8 @@ std::string GetText(Control* control);
 // Styles and state
 void SetStyle(Control* control, std::uint32_t style);
 void SetExStyle(Control* control, std::uint32_t exStyle);
-void SetTextAlign(Control* control, int align);         // 0 left, 1 right, 2 centre
-void SetVerticalAlign(Control* control, int align);     // 0 centre, 1 top, 2 bottom
+void SetTextAlign(Control* control, int align);      // 0 left, 1 right, 2 centre
+void SetVerticalAlign(Control* control, int align);  // 0 centre, 1 top, 2 bottom
 void SetLook3D(Control* control, bool look3D);
 void SetEnabled(Control* control, bool enabled);
 bool IsEnabled(Control* control);
@@ -72,7 +55,6 @@ void SetTextLimit(Control* control, int count);
 void Focus(Control* control, bool focus);
 
 // Events that need a hook besides the field
-void SetKeyEvent(Control* control, KeyEvent Control::*event, KeyEvent handler);
 void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler);
 void SetMouseLeaveEvent(Control* control, NotifyEvent handler);
 

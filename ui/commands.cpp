@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/fonts.h"
 #include "controls/native/win_defs.h"
 #include "controls/properties.h"
 #include "platform/number_symbols.h"
@@ -160,8 +161,7 @@ void SuggestMetricUnits(MainWindow* window) { Suggest(window, units::UnitSystem:
 void BindMainWindowEvents(MainWindow* window) {
   for (const NotifyBinding& binding : kBindings)
     (window->*binding.control)->*binding.event = {binding.handler, window};
-  for (Control* field : FromValues(window))
-    controls::SetKeyEvent(field, &Control::OnKeyChar, {FilterValueKey, window});
+  for (Control* field : FromValues(window)) field->OnKeyChar = {FilterValueKey, window};
   controls::SetMouseEvent(window->AboutLink, &Control::OnMouseMove, {HighlightAboutLink, window});
   controls::SetMouseLeaveEvent(window->AboutLink, {UnhighlightAboutLink, window});
 }

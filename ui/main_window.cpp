@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "controls/fonts.h"
 #include "controls/kinds.h"
 #include "controls/native/native.h"
 #include "controls/native/win_defs.h"
@@ -175,8 +176,8 @@ Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
       return CreateComboBox(parent, kComboOptions);
     case Kind::StyleKeeper: {
       Control* button = CreateOwnerDrawnButton(parent, caption, 0);
-      button->pressShiftX = 1;
-      button->pressShiftY = 1;
+      button->ownerDrawPart->pressShiftX = 1;
+      button->ownerDrawPart->pressShiftY = 1;
       return button;
     }
   }

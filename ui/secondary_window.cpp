@@ -1,6 +1,7 @@
 #include "ui/secondary_window.h"
 
 #include "controls/application.h"
+#include "controls/fonts.h"
 #include "controls/kinds.h"
 #include "controls/native/win_defs.h"
 #include "controls/properties.h"
@@ -37,7 +38,7 @@ void ShowAndDestroy(Control* form) {
 }
 
 void CloseWithOk(void*, Control* sender) {
-  if (Control* form = controls::ParentForm(sender)) form->modalCode = 1;
+  if (Control* form = controls::ParentForm(sender)) form->formPart->modalCode = 1;
 }
 
 }  // namespace ui
