@@ -206,6 +206,10 @@ int ShowModal(Control* form) {
   return part.modalCode;
 }
 
+void EndModal(Control* form, int code) {
+  if (form->formPart) form->formPart->modalCode = code;
+}
+
 void MakeDefaultOrCancelButton(Control* button, int key, bool on) {
   if (key == VK_RETURN) {
     button->isDefault = on;

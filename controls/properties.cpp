@@ -134,6 +134,11 @@ void SetCursor(Control* control, native::Cursor cursor) {
   if (p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom) native::SetCursor(cursor);
 }
 
+void SetCursor(Control* control, StandardCursor cursor) {
+  constexpr int kIds[] = {IDC_ARROW, IDC_HAND, IDC_IBEAM};
+  SetCursor(control, native::LoadSystemCursor(kIds[static_cast<int>(cursor)]));
+}
+
 static void SendFormIcon(Control* form) {
   const FormPart& part = *form->formPart;
   native::Icon shown = part.icon == kNoIcon ? nullptr : part.icon;
@@ -250,6 +255,22 @@ void SetResizable(Control* form, bool resizable) {
   AttachHook(form, SizeHook);
 }
 
+struct FrameStyles {
+  std::uint32_t exStyleAdded;
+  std::uint32_t styleRemoved;
+};
+
+constexpr FrameStyles kFrameStyles[] = {
+    {WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME},
+    {WS_EX_TOOLWINDOW, WS_THICKFRAME},
+};
+
+void SetFormFrame(Control* form, FormFrame frame) {
+  const FrameStyles& styles = kFrameStyles[static_cast<int>(frame)];
+  SetExStyle(form, form->exStyle | styles.exStyleAdded);
+  SetStyle(form, form->style & ~styles.styleRemoved);
+}
+
 // ---- check state, items, selection -------------------------------------
 
 // An owner-drawn button that works as a check box keeps its own check state.
@@ -329,6 +350,12 @@ void SetSelectedIndex(Control* control, int index) {
 void SetTextLimit(Control* control, int count) {
   if (control->kindTable.textLimitMessage)
     Perform(control, control->kindTable.textLimitMessage, static_cast<WParam>(count), 0);
+}
+
+void SetSelection(Control* control, int start, int end) {
+  if (control->kindTable.setSelectionMessage)
+    Perform(control, control->kindTable.setSelectionMessage, static_cast<WParam>(start),
+            static_cast<LParam>(end));
 }
 
 void Focus(Control* control, bool focus) {

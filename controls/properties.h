@@ -23,6 +23,8 @@ bool IsEnabled(Control* control);
 void SetVisible(Control* control, bool visible);
 void Hide(Control* control);
 void SetCursor(Control* control, native::Cursor cursor);
+enum class StandardCursor { Arrow, Hand, IBeam };
+void SetCursor(Control* control, StandardCursor cursor);
 void SetIcon(Control* form, native::Icon icon);  // kNoIcon for none
 void ApplyFormIcon(Control* form);
 inline const native::Icon kNoIcon = reinterpret_cast<native::Icon>(-1);
@@ -40,6 +42,11 @@ void SetClientSize(Control* control, int width, int height);
 void Centre(Control* control);
 void BringToTop(Control* control);
 void SetResizable(Control* form, bool resizable);
+// The frame of a form the user does not size: a dialog frame without the
+// minimise and maximise boxes, or a tool window's narrow caption. Set it
+// before the client size, which the frame's width changes.
+enum class FormFrame { Dialog, ToolWindow };
+void SetFormFrame(Control* form, FormFrame frame);
 
 // Check state, items, selection
 bool GetChecked(Control* control);
@@ -52,6 +59,8 @@ void Clear(Control* control);
 int GetSelectedIndex(Control* control);
 void SetSelectedIndex(Control* control, int index);
 void SetTextLimit(Control* control, int count);
+// Selects the characters from start up to end; start == end puts the caret there.
+void SetSelection(Control* control, int start, int end);
 void Focus(Control* control, bool focus);
 
 // Events that need a hook besides the field

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "controls/fonts.h"
-#include "controls/native/win_defs.h"
 #include "controls/properties.h"
 #include "platform/number_symbols.h"
 #include "platform/utf8.h"
@@ -64,7 +63,7 @@ void Suggest(MainWindow* window, units::UnitSystem system) {
 }
 
 // Sees every character typed into a value field before the field does.
-void FilterValueKey(void*, Control* field, native::WParam& key, std::uint32_t) {
+void FilterValueKey(void*, Control* field, controls::WParam& key, std::uint32_t) {
   // A UTF-16 surrogate half is never part of a number.
   const bool surrogate = key >= 0xD800 && key <= 0xDFFF;
   const units::KeyFilterResult result = units::FilterValueKey(
@@ -72,8 +71,8 @@ void FilterValueKey(void*, Control* field, native::WParam& key, std::uint32_t) {
   if (result.NewText) {
     SetText(field, *result.NewText);
     // The caret would otherwise sit before the sign that was just put in front.
-    const auto end = static_cast<native::WParam>(result.NewText->size());
-    controls::Perform(field, native::EM_SETSEL, end, static_cast<native::LParam>(end));
+    const auto end = static_cast<int>(result.NewText->size());
+    controls::SetSelection(field, end, end);
   }
   key = result.Key;
 }

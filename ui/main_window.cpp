@@ -5,8 +5,6 @@
 
 #include "controls/fonts.h"
 #include "controls/kinds.h"
-#include "controls/native/native.h"
-#include "controls/native/win_defs.h"
 #include "controls/properties.h"
 #include "ui/commands.h"
 #include "ui/pages.h"
@@ -193,7 +191,7 @@ void ApplyRow(Control* control, const ControlRow& row) {
   if (row.text != kInherit) SetFontColor(GetFont(control), row.text);
   if (row.fontHeight != 0) SetFontHeight(GetFont(control), row.fontHeight);
   if (row.extras & kUnderline) SetFontStyle(GetFont(control), 4);
-  if (row.extras & kHandCursor) SetCursor(control, native::LoadSystemCursor(native::IDC_HAND));
+  if (row.extras & kHandCursor) SetCursor(control, StandardCursor::Hand);
   if (row.extras & kCentred) SetTextAlign(control, 2);
   if (row.extras & kTicked) SetChecked(control, true);
 }
@@ -219,9 +217,7 @@ void BuildMainWindow(MainWindow*& window, Control* parent) {
   window->MainForm = form;
   // The frame is final before the client area is sized inside it: a thinner
   // frame later would widen the client area.
-  SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
-  SetStyle(form, form->style &
-                     ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX | native::WS_THICKFRAME));
+  SetFormFrame(form, FormFrame::Dialog);
   SetClientSize(form, 394, 235);
   AppWindow = form;
   AddToAutoFree(form, window);
