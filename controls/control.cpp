@@ -34,7 +34,7 @@ void Control::Init() {
   enabled = true;
   visible = true;
   classStyle = CS_OWNDC;
-  style = 0x16CF0000;
+  style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   exStyle = WS_EX_CONTROLPARENT;
   children = NewObject<PointerList>();
 }
