@@ -82,7 +82,8 @@ double ApproxNumber(std::string_view text) { return platform::ReadFloat(text).va
 double ApproxBaseTotal(UnitTable table, const Quantity& quantity) {
   long double products[TermCount];
   for (int i = 0; i < TermCount; ++i) {
-    const double value = ApproxNumber(ResolveFraction(quantity.Values[i]));
+    const std::optional<std::string> resolved = ResolveFraction(quantity.Values[i]);
+    const double value = resolved ? ApproxNumber(*resolved) : 0.0;
     const double factor = ApproxNumber(RowAt(table, quantity.From[i]).Factor);
     products[i] = static_cast<long double>(value) * factor;
   }

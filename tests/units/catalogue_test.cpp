@@ -77,15 +77,12 @@ TEST(Catalogue, KeepsNonAsciiSymbolsAsUtf8) {
 }
 
 std::string Times(std::string_view factor, const char* by) {
-  std::string result;
-  decimal::BigMul(std::string(factor), by, false, result);
-  return result;
+  return decimal::BigMul(factor, by).value_or("failed");
 }
 
 bool SameValue(const std::string& a, const std::string& b) {
-  std::string difference;
-  decimal::BigSub(a, b, false, difference);
-  return difference.find_first_not_of("-0.") == std::string::npos;
+  const auto difference = decimal::BigSub(a, b);
+  return difference && difference->find_first_not_of("-0.") == std::string::npos;
 }
 
 struct Relation {
