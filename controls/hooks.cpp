@@ -11,9 +11,6 @@ using namespace native;
 
 namespace {
 
-constexpr std::uint16_t HighWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value >> 16); }
-constexpr std::uint16_t LowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value); }
-
 bool IsKeyDown(int virtualKey) { return native::GetKeyState(virtualKey) < 0; }
 
 bool IsCtlColor(std::uint32_t number) { return number >= WM_CTLCOLORMSGBOX && number <= WM_CTLCOLORSTATIC; }
