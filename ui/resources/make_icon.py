@@ -1,18 +1,20 @@
 #!/usr/bin/env python3
 """Draws Zurmet's application icon and writes it as ui/resources/zurmet.ico,
-and its 48-pixel picture as zurmet.png beside it.
+its 48-pixel picture as zurmet.png beside it, and a PNG of every size the
+desktop icon themes use as icons/zurmet-SIZE.png.
 
     python3 ui/resources/make_icon.py [OUTPUT]
 
 A yellow ruler with black ticks under a navy two-headed arrow: measuring and
-converting. The shapes are laid out on a 16-unit grid, so at 16, 32, 48 and
-256 pixels every straight edge falls on a pixel boundary and stays sharp;
+converting. The shapes are laid out on a 16-unit grid, so at 16, 32, 48, 64,
+128 and 256 pixels every straight edge falls on a pixel boundary and stays sharp;
 above 16 pixels the slanted arrow heads and the rounded corners are
 smoothed by sampling each pixel several times. Only the standard library is used, so
 the icon can be redrawn anywhere python3 runs. The .ico holds 32-bit
 bitmaps for 16, 32 and 48 pixels, which every icon reader understands, and
 a PNG for 256 pixels, which would be 256 KB as a bitmap. The native Linux
-build shows the 48-pixel PNG, which its toolkit reads without a plug-in.
+build shows the 48-pixel PNG, which its toolkit reads without a plug-in;
+the installed packages put the PNGs of icons/ into the hicolor theme.
 """
 
 import math
@@ -21,7 +23,8 @@ import sys
 import zlib
 from pathlib import Path
 
-SIZES = (16, 32, 48, 256)
+ICO_SIZES = (16, 32, 48, 256)
+PNG_SIZES = (16, 32, 48, 64, 128, 256)
 
 # (red, green, blue)
 RULER_YELLOW = (246, 196, 32)
@@ -168,15 +171,20 @@ def ico(images):
 
 def main():
     output = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).with_name("zurmet.ico")
-    images = []
-    for size in SIZES:
-        pixels = render(size)
-        images.append((size, png(pixels) if size >= 256 else dib(pixels)))
-    output.write_bytes(ico(images))
-    print(f"wrote {output} ({output.stat().st_size} bytes)")
-    picture = output.with_suffix(".png")
-    picture.write_bytes(png(render(48)))
-    print(f"wrote {picture} ({picture.stat().st_size} bytes)")
+    rendered = {size: render(size) for size in sorted(set(ICO_SIZES + PNG_SIZES))}
+    images = [(size, png(rendered[size]) if size >= 256 else dib(rendered[size]))
+              for size in ICO_SIZES]
+    write(output, ico(images))
+    write(output.with_suffix(".png"), png(rendered[48]))
+    folder = output.with_name("icons")
+    folder.mkdir(exist_ok=True)
+    for size in PNG_SIZES:
+        write(folder / f"zurmet-{size}.png", png(rendered[size]))
+
+
+def write(path, data):
+    path.write_bytes(data)
+    print(f"wrote {path} ({len(data)} bytes)")
 
 
 if __name__ == "__main__":
