@@ -15,9 +15,6 @@
 
 namespace ui {
 
-units::Category CurrentCategory = units::Category::Length;
-units::UnitTable CurrentTable;
-
 namespace {
 
 using controls::Color;
@@ -239,7 +236,7 @@ void ApplyInitialState(MainWindow* window) {
   SetPosition(window->PrefixesPage, -17, 20);
   for (Control* field : {window->FromValue1, window->FromValue2, window->FromValue3})
     SetTextLimit(field, static_cast<int>(units::ValueFieldLimit));
-  SelectLength(window);
+  SelectCategory(window, units::Category::Length);
   FillPrefixColumns(window);
 }
 
