@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "controls/native/win_defs.h"
+#include "controls/fonts.h"
 #include "controls/properties.h"
 #include "platform/number_symbols.h"
 #include "platform/utf8.h"
@@ -63,7 +63,7 @@ void Suggest(MainWindow* window, units::UnitSystem system) {
 }
 
 // Sees every character typed into a value field before the field does.
-void FilterValueKey(void* context, Control* field, native::WParam& key, std::uint32_t) {
+void FilterValueKey(void* context, Control* field, controls::WParam& key, std::uint32_t) {
   const auto* window = static_cast<MainWindow*>(context);
   // A UTF-16 surrogate half is never part of a number.
   const bool surrogate = key >= 0xD800 && key <= 0xDFFF;
@@ -73,8 +73,8 @@ void FilterValueKey(void* context, Control* field, native::WParam& key, std::uin
   if (result.NewText) {
     SetText(field, *result.NewText);
     // The caret would otherwise sit before the sign that was just put in front.
-    const auto end = static_cast<native::WParam>(result.NewText->size());
-    controls::Perform(field, native::EM_SETSEL, end, static_cast<native::LParam>(end));
+    const auto end = static_cast<int>(result.NewText->size());
+    controls::SetSelection(field, end, end);
   }
   key = result.Key;
 }
@@ -160,8 +160,7 @@ void BindMainWindowEvents(MainWindow* window) {
   for (const NotifyBinding& binding : kBindings)
     (window->*binding.control)->*binding.event = {binding.handler, window};
   BindSelectors(window);
-  for (Control* field : FromValues(window))
-    controls::SetKeyEvent(field, &Control::OnKeyChar, {FilterValueKey, window});
+  for (Control* field : FromValues(window)) field->OnKeyChar = {FilterValueKey, window};
   controls::SetMouseEvent(window->AboutLink, &Control::OnMouseMove, {HighlightAboutLink, window});
   controls::SetMouseLeaveEvent(window->AboutLink, {UnhighlightAboutLink, window});
 }

@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include "controls/fonts.h"
 #include "controls/kinds.h"
 #include "controls/properties.h"
 #include "ui/palette.h"

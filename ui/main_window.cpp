@@ -3,9 +3,8 @@
 #include <array>
 #include <string>
 
+#include "controls/fonts.h"
 #include "controls/kinds.h"
-#include "controls/native/native.h"
-#include "controls/native/win_defs.h"
 #include "controls/properties.h"
 #include "ui/commands.h"
 #include "ui/pages.h"
@@ -172,8 +171,8 @@ Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
       return CreateComboBox(parent, kComboOptions);
     case Kind::StyleKeeper: {
       Control* button = CreateOwnerDrawnButton(parent, caption, 0);
-      button->pressShiftX = 1;
-      button->pressShiftY = 1;
+      button->ownerDrawPart->pressShiftX = 1;
+      button->ownerDrawPart->pressShiftY = 1;
       return button;
     }
   }
@@ -189,7 +188,7 @@ void ApplyRow(Control* control, const ControlRow& row) {
   if (row.text != kInherit) SetFontColor(GetFont(control), row.text);
   if (row.fontHeight != 0) SetFontHeight(GetFont(control), row.fontHeight);
   if (row.extras & kUnderline) SetFontStyle(GetFont(control), 4);
-  if (row.extras & kHandCursor) SetCursor(control, native::LoadSystemCursor(native::IDC_HAND));
+  if (row.extras & kHandCursor) SetCursor(control, StandardCursor::Hand);
   if (row.extras & kCentred) SetTextAlign(control, 2);
   if (row.extras & kTicked) SetChecked(control, true);
 }
@@ -215,9 +214,7 @@ void BuildMainWindow(MainWindow*& window, Control* parent) {
   window->MainForm = form;
   // The frame is final before the client area is sized inside it: a thinner
   // frame later would widen the client area.
-  SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
-  SetStyle(form, form->style &
-                     ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX | native::WS_THICKFRAME));
+  SetFormFrame(form, FormFrame::Dialog);
   SetClientSize(form, 394, 235);
   AppWindow = form;
   AddToAutoFree(form, window);

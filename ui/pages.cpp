@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "controls/fonts.h"
 #include "controls/properties.h"
 #include "ui/palette.h"
 
