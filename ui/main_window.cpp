@@ -14,9 +14,6 @@
 
 namespace ui {
 
-units::Category CurrentCategory = units::Category::Length;
-units::UnitTable CurrentTable;
-
 namespace {
 
 using controls::Color;
@@ -236,7 +233,7 @@ void ApplyInitialState(MainWindow* window) {
   SetPosition(window->PrefixesPage, -17, 20);
   for (Control* field : {window->FromValue1, window->FromValue2, window->FromValue3})
     SetTextLimit(field, static_cast<int>(units::ValueFieldLimit));
-  SelectLength(window);
+  SelectCategory(window, units::Category::Length);
   FillPrefixColumns(window);
 }
 
