@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian 12 packages Zurmet's scripts use, listed once, by what needs
-# them. Sourced by scripts/test, scripts/run, scripts/screenshots and
-# bench/startup_qt_timing.sh, which ask for groups:
+# them. Sourced by scripts/test, scripts/run, scripts/screenshots,
+# scripts/bench and bench/startup_qt_timing.sh, which ask for groups:
 #   install_missing GROUP...   installs the packages of those groups that are missing
 #   missing_packages GROUP...  prints them, one a line
 #   packages_of GROUP...       prints every package of those groups, one a line
@@ -21,14 +21,17 @@ declare -gA package_groups=(
   [fonts]="fonts-wine fonts-liberation"
   # a private virtual X server when there is no display
   [display]="xvfb"
-  # the benchmarks, and the window tests under another locale
-  [tests]="libbenchmark-dev locales-all"
+  # the benchmarks (one runs beside GMP), and the window tests under
+  # another locale
+  [tests]="libbenchmark-dev libgmp-dev locales-all"
+  # the converters scripts/bench times the command line against
+  [peers]="units qalc"
   # driving the window with real input and taking pictures of it
   [screenshots]="imagemagick xdotool x11-utils"
   # the fuzz targets; scripts/test skips them when these cannot be installed
   [fuzz]="clang libclang-rt-dev"
 )
-package_group_names=(build linux windows fonts display tests screenshots fuzz)
+package_group_names=(build linux windows fonts display tests peers screenshots fuzz)
 
 packages_of() {
   local group package
