@@ -1,7 +1,7 @@
-# Sourced by scripts/test, scripts/run, scripts/screenshots and
-# bench/startup_qt_timing.sh: installs the Debian packages named in the
-# caller's `packages` array when some are missing (scripts/test uses only the
-# first two helpers).
+# Sourced by scripts/test, scripts/run, scripts/screenshots, scripts/package,
+# the package tests (packaging/tests/) and bench/startup_qt_timing.sh:
+# installs the Debian packages named in the caller's `packages` array when
+# some are missing (scripts/test uses only the first two helpers).
 
 as_root() {
   if [[ $EUID -eq 0 ]]; then
