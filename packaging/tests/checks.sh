@@ -26,6 +26,15 @@ expect() {
   if [[ "$output" == "$wanted" ]]; then pass "$what"; else fail "$what: got '$output', wanted '$wanted'"; fi
 }
 
+# contains TEXT COMMAND...: the command succeeds and prints TEXT somewhere;
+# for check, which shows the output when it does not.
+contains() {
+  local text="$1" output
+  shift
+  output="$("$@" 2>&1)" || { echo "$output"; return 1; }
+  grep -qF -- "$text" <<<"$output" || { echo "$output"; return 1; }
+}
+
 # finish WHAT: the summary line and the exit status of the whole test.
 finish() {
   if [[ $failures -eq 0 ]]; then

@@ -94,14 +94,6 @@ fish_completes() {
   fish -c 'complete -C"zurmet-convert 1 fee"; complete -C"zurmet-convert --pla"'
 }
 
-# contains TEXT COMMAND...: the command succeeds and prints TEXT somewhere.
-contains() {
-  local text="$1" output
-  shift
-  output="$("$@" 2>&1)" || { echo "$output"; return 1; }
-  grep -qF -- "$text" <<<"$output" || { echo "$output"; return 1; }
-}
-
 check_installed_files() {
   local size
   expect "man finds zurmet-convert(1)" /usr/share/man/man1/zurmet-convert.1.gz man -w zurmet-convert

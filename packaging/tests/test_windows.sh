@@ -83,6 +83,7 @@ check_installed() {
     check "installed $name" test -s "$dir/$name"
   done
   check "Start-menu shortcut to zurmet.exe" grep -aq zurmet.exe "$shortcut"
+  check "listed among the installed programs" contains "Zurmet|||Zurmet" wine uninstaller --list
   expect "uninstall key: name" Zurmet registry_value DisplayName
   expect "uninstall key: version" "$version" registry_value DisplayVersion
   expect "uninstall key: publisher" "The Zurmet developers" registry_value Publisher

@@ -25,6 +25,7 @@ ManifestDPIAware true
 !define SHORTCUT "$SMPROGRAMS\${APP}.lnk"
 
 Name "${APP} ${VERSION}"
+BrandingText "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${APP}"
 ; An earlier install is replaced where it is.
