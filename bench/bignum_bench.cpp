@@ -3,8 +3,9 @@
 // times a paper factor.
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 
 #include "decimal/bignum.h"
 
@@ -17,25 +18,23 @@ const std::string CurrencyFactor = "1447835952149685389363894539934416200";
 // A value field holds at most 35 characters.
 const std::string FullField = "12345678901234567.890123456789012345";
 
-using Operation = void (*)(std::string, std::string, bool, std::string&);
+using Operation = std::optional<std::string> (*)(std::string_view, std::string_view, bool);
 
-void Divide(std::string a, std::string b, bool skipCheck, std::string& result) {
-  decimal::BigDiv(std::move(a), std::move(b), skipCheck, false, result);
+std::optional<std::string> Divide(std::string_view a, std::string_view b, bool skipCheck) {
+  return decimal::BigDiv(a, b, skipCheck);
 }
 
 void Run(benchmark::State& state, Operation operation, const std::string& a, const std::string& b) {
-  std::string result;
+  std::optional<std::string> result;
   for (auto _ : state) {
-    operation(a, b, false, result);
+    result = operation(a, b, false);
     benchmark::DoNotOptimize(result);
   }
-  state.counters["chars"] = static_cast<double>(result.size());
+  state.counters["chars"] = static_cast<double>(result.value_or("").size());
 }
 
 std::string Product(const std::string& a, const std::string& b) {
-  std::string p;
-  decimal::BigMul(a, b, false, p);
-  return p;
+  return decimal::BigMul(a, b).value();
 }
 
 }  // namespace

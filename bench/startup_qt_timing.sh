@@ -24,9 +24,7 @@ source scripts/lib/packages.sh
 runs="${1:-10}"
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "usage: bench/startup_qt_timing.sh [RUNS]" >&2; exit 2; }
 
-# Configuring the linux preset needs GoogleTest and the two header libraries too.
-packages=(cmake make g++ qt6-base-dev libgtest-dev libcli11-dev nlohmann-json3-dev fonts-wine fonts-liberation xvfb)
-install_missing
+install_missing build linux fonts display
 [[ -f build/linux/CMakeCache.txt ]] || cmake --preset linux
 cmake --build --preset linux --target zurmet_until_idle minimal_qt_window time_run -j"$(nproc)"
 

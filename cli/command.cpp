@@ -148,9 +148,8 @@ std::string ReadSymbolOptions(const CLI::App& app, const Settings& settings,
 int ListUnits(const Settings& settings, std::ostream& out, const Reporter& report) {
   std::vector<units::Category> categories;
   if (settings.listCategory.empty()) {
-    for (int n = units::FirstCategory; n <= units::LastCategory; ++n)
-      if (n != static_cast<int>(units::Category::Prefixes))
-        categories.push_back(*units::CategoryFromNumber(n));
+    for (const units::CategoryInfo& info : units::AllCategories())
+      if (info.Measured) categories.push_back(info.Id);
   } else if (auto category = CategoryFromText(settings.listCategory)) {
     categories.push_back(*category);
   } else {
@@ -182,8 +181,8 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   if (!settings.category.empty()) {
     forced = CategoryFromText(settings.category);
     if (!forced) return report.Usage("unknown category '" + settings.category + "'");
-    if (*forced == units::Category::Prefixes)
-      return report.Usage("Prefixes has no units to convert");
+    if (!units::Describe(*forced).Measured)
+      return report.Usage(std::string(units::CategoryName(*forced)) + " has no units to convert");
   }
 
   std::vector<std::string> typed;
@@ -200,11 +199,11 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   if (!error.empty()) return report.Usage(error);
 
   const std::size_t terms = wording.terms.size();
-  if ((category == units::Category::Temperature || category == units::Category::Paper) && terms > 1)
-    return report.Usage(std::string(units::CategoryName(category)) +
-                        " converts one value at a time");
-  if (category == units::Category::Temperature && wording.targets.size() > 1)
-    return report.Usage("Temperature converts to one scale at a time");
+  const units::CategoryInfo& info = units::Describe(category);
+  if (terms > static_cast<std::size_t>(info.InputRows))
+    return report.Usage(std::string(info.Name) + " converts one value at a time");
+  if (wording.targets.size() > static_cast<std::size_t>(info.TargetUnits))
+    return report.Usage(std::string(info.Name) + " converts to one unit at a time");
 
   units::Quantity quantity;
   for (std::size_t i = 0; i < typed.size(); ++i) {

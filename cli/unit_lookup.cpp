@@ -36,11 +36,16 @@ bool IsUnitRow(int index, const units::UnitRow& row) {
   return index > 0 && !row.Name.empty() && row.Factor != "0";
 }
 
-constexpr std::array<units::Category, 7> Measured = {
-    units::Category::Length,      units::Category::Area,  units::Category::Capacity,
-    units::Category::Weight,      units::Category::Speed, units::Category::Paper,
-    units::Category::Temperature,
-};
+// The categories that have units, in number order.
+const std::vector<units::Category>& Measured() {
+  static const std::vector<units::Category> measured = [] {
+    std::vector<units::Category> list;
+    for (const units::CategoryInfo& info : units::AllCategories())
+      if (info.Measured) list.push_back(info.Id);
+    return list;
+  }();
+  return measured;
+}
 
 std::string_view SymbolOf(units::Category category, int index, const units::UnitRow& row) {
   return category == units::Category::Temperature ? TemperatureLetter(index) : row.Symbol;
@@ -49,7 +54,7 @@ std::string_view SymbolOf(units::Category category, int index, const units::Unit
 template <typename Match>
 bool Collect(UnitCandidates& found, Match match) {
   bool any = false;
-  for (units::Category category : Measured) {
+  for (units::Category category : Measured()) {
     const units::UnitTable table = units::TableFor(category);
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
       const units::UnitRow& row = table[static_cast<std::size_t>(i)];
@@ -142,7 +147,7 @@ std::string SettleCategory(std::span<const std::string> typed,
     return {};
   }
   std::vector<units::Category> fits;
-  for (units::Category category : Measured) {
+  for (units::Category category : Measured()) {
     if (std::all_of(candidates.begin(), candidates.end(),
                     [&](const UnitCandidates& c) { return c.In(category); }))
       fits.push_back(category);
@@ -193,11 +198,12 @@ std::vector<ListedUnit> UnitsOf(units::Category category) {
 std::size_t MaxUnitWords() {
   static const std::size_t most = [] {
     std::size_t words = 1;
-    for (units::Category category : Measured) {
+    for (units::Category category : Measured()) {
       for (const units::UnitRow& row : units::TableFor(category)) {
         for (std::string_view text : {row.Name, row.Symbol}) {
           const std::string collapsed = Collapsed(text, false);
-          words = std::max<std::size_t>(words, 1 + std::count(collapsed.begin(), collapsed.end(), ' '));
+          words =
+              std::max<std::size_t>(words, 1 + std::count(collapsed.begin(), collapsed.end(), ' '));
         }
       }
     }

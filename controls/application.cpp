@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "controls/hooks.h"
 #include "controls/native/win_defs.h"
 #include "controls/properties.h"
 
@@ -20,12 +19,12 @@ void RunIdleHook(Control* control) {
   if (IdleHook) IdleHook(control);
 }
 
-bool ProcessOneMessage(Control* control) {
+bool ProcessOneMessage() {
   QueuedMessage queued;
   if (!native::PeekMessage(queued)) return false;
   if (queued.message == WM_QUIT) {
     AppTerminated = true;
-  } else if (!(control && control->messageFilter && control->messageFilter(control, queued))) {
+  } else {
     native::TranslateAndDispatch(queued);
   }
   return queued.message != 0;
@@ -44,27 +43,28 @@ bool HandlesEnterItself(const Control* control) {
   return control && (control->isCancel || control->handlesEnter);
 }
 
-Control* ButtonForKey(Control* form, WParam key) {
+Control* ButtonForKey(const FormPart& form, WParam key) {
   if (key == VK_RETURN) {
-    Control* button = form->defaultButton;
-    Control* current = form->currentControl;
+    Control* button = form.defaultButton;
+    Control* current = form.currentControl;
     if (!button || !IsShown(button) || !IsEnabled(button)) return nullptr;
     if (current != button && HandlesEnterItself(current)) return nullptr;
     return button;
   }
-  Control* button = form->cancelButton;
+  Control* button = form.cancelButton;
   return button && IsShown(button) && IsEnabled(button) ? button : nullptr;
 }
 
+// The buttons are looked up on the AppWindow's form, whichever window has the
+// key: Enter in a secondary window does not press that window's button.
 bool KeyHook(void*, Control* sender, Message& message, LResult& result) {
-  if (AppWindow && AppWindow->savedOnMessage.Assigned() && AppWindow->savedOnMessage(sender, message, result))
+  FormPart* app = AppWindow ? AppWindow->formPart.get() : nullptr;
+  if (app && app->savedOnMessage.Assigned() && app->savedOnMessage(sender, message, result))
     return true;
-  if (AppTerminated || !AppWindow) return false;
-  Control* form = AppWindow->isForm ? AppWindow : AppWindow->currentControl;
-  if (!form) return false;
+  if (AppTerminated || !app) return false;
   if (message.message != WM_KEYDOWN && message.message != WM_KEYUP) return false;
   if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
-  Control* button = ButtonForKey(form, message.wParam);
+  Control* button = ButtonForKey(*app, message.wParam);
   if (!button) return false;
   if (message.message == WM_KEYDOWN) Focus(button, true);
   // The button presses itself on the key-up of a Space.
@@ -76,19 +76,29 @@ bool KeyHook(void*, Control* sender, Message& message, LResult& result) {
 
 void InstallKeyHook(bool on) {
   Control* app = AppWindow;
+  FormPart& form = *app->formPart;
   if (on) {
-    if (app->keyHookInstalled) return;
-    app->savedOnMessage = app->OnMessage;
+    if (form.keyHookInstalled) return;
+    form.savedOnMessage = app->OnMessage;
     app->OnMessage = {KeyHook, nullptr};
-    app->keyHookInstalled = true;
-  } else if (app->keyHookInstalled) {
-    app->OnMessage = app->savedOnMessage;
-    app->savedOnMessage = {};
-    app->keyHookInstalled = false;
+    form.keyHookInstalled = true;
+  } else if (form.keyHookInstalled) {
+    app->OnMessage = form.savedOnMessage;
+    form.savedOnMessage = {};
+    form.keyHookInstalled = false;
   }
 }
 
 // ---- modal windows ------------------------------------------------------
+
+// Closing a modal form by its caption ends the modal run instead of
+// destroying the window.
+bool ModalCloseHook(Control* control, Message& message, LResult& result) {
+  if (message.message != WM_CLOSE) return false;
+  if (control->formPart->modalCode == 0) control->formPart->modalCode = -1;
+  result = 0;
+  return true;
+}
 
 struct DisabledWindows {
   std::vector<Control*> forms;
@@ -102,13 +112,13 @@ DisabledWindows DisableOthers(Control* form) {
   if (AppWindow->isApplication) {
     for (int i = 0; i < ChildCount(AppWindow); ++i) {
       Control* other = Child(AppWindow, i);
-      if (other->isForm && other != form && IsEnabled(other)) disabled.forms.push_back(other);
+      if (other->IsForm() && other != form && IsEnabled(other)) disabled.forms.push_back(other);
     }
   } else {
     disabled.reactivate = AppWindow;
     if (IsEnabled(AppWindow)) {
       disabled.forms.push_back(AppWindow);
-      disabled.refocus = AppWindow->currentControl;
+      disabled.refocus = AppWindow->formPart ? AppWindow->formPart->currentControl : nullptr;
     }
   }
   for (Control* other : disabled.forms) SetEnabled(other, false);
@@ -118,7 +128,7 @@ DisabledWindows DisableOthers(Control* form) {
 
 void EnableAgain(DisabledWindows& disabled) {
   for (Control* other : disabled.forms) {
-    if (!other->BeingDestroyed() && !(other->referenceWord & 1)) SetEnabled(other, true);
+    if (!other->BeingDestroyed() && !other->FreeRequested()) SetEnabled(other, true);
     ReleaseReference(other);
   }
   disabled.forms.clear();
@@ -126,8 +136,8 @@ void EnableAgain(DisabledWindows& disabled) {
 
 }  // namespace
 
-void ProcessMessages(Control* control) {
-  while (ProcessOneMessage(control)) {
+void ProcessMessages(Control*) {
+  while (ProcessOneMessage()) {
   }
 }
 
@@ -168,30 +178,36 @@ void Show(Control* form) {
 }
 
 int ShowModal(Control* form) {
-  if (form->isChild || !form->parent) {
+  if (form->isChild || !form->parent || !form->formPart) {
     Show(form);
     return 0;
   }
+  FormPart& part = *form->formPart;
+  FormPart* app = AppWindow ? AppWindow->formPart.get() : nullptr;
   AttachHook(form, ModalCloseHook);
   DisabledWindows disabled = DisableOthers(form);
-  ++form->modalNesting;
-  if (AppWindow) AppWindow->modalForm = form;
+  ++part.modalNesting;
+  if (app) app->modalForm = form;
   SetEnabled(form, true);
   Show(form);
-  form->modalCode = 0;
-  while (!AppTerminated && form->modalCode == 0) {
+  part.modalCode = 0;
+  while (!AppTerminated && part.modalCode == 0) {
     native::WaitMessage();
     ProcessMessages(AppWindow);
     RunIdleHook(form);
   }
-  --form->modalNesting;
-  if (AppWindow) AppWindow->modalForm = nullptr;
+  --part.modalNesting;
+  if (app) app->modalForm = nullptr;
   DetachHook(form, ModalCloseHook);
   EnableAgain(disabled);
   if (disabled.reactivate && disabled.reactivate->window)
     native::PostMessage(disabled.reactivate->window, WM_ACTIVATE, 1, 0);
   if (disabled.refocus) Focus(disabled.refocus, true);
-  return form->modalCode;
+  return part.modalCode;
+}
+
+void EndModal(Control* form, int code) {
+  if (form->formPart) form->formPart->modalCode = code;
 }
 
 void MakeDefaultOrCancelButton(Control* button, int key, bool on) {
@@ -205,37 +221,17 @@ void MakeDefaultOrCancelButton(Control* button, int key, bool on) {
     return;
   }
   Control* form = ParentForm(button);
-  if (!AppWindow || !form) return;
+  if (!AppWindow || !AppWindow->formPart || !form) return;
   InstallKeyHook(on);
   if (key == VK_RETURN) {
-    form->defaultButton = on ? button : nullptr;
+    form->formPart->defaultButton = on ? button : nullptr;
     SetStyle(button, on ? button->style | BS_DEFPUSHBUTTON : button->style & ~BS_DEFPUSHBUTTON);
   } else {
-    form->cancelButton = on ? button : nullptr;
+    form->formPart->cancelButton = on ? button : nullptr;
   }
 }
 
 // ---- hooks of forms -----------------------------------------------------
-
-bool ModalCloseHook(Control* control, Message& message, LResult& result) {
-  if (message.message != WM_CLOSE) return false;
-  if (control->modalCode == 0) control->modalCode = -1;
-  result = 0;
-  return true;
-}
-
-bool BackgroundHook(Control* control, Message& message, LResult& result) {
-  if (message.message != WM_ERASEBKGND) return false;
-  result = 1;
-  CreateChildWindows(control);
-  if (control->transparent) return false;
-  auto dc = reinterpret_cast<Dc>(message.wParam);
-  native::SetBkMode(dc, OPAQUE);
-  native::SetBkColor(dc, ResolveColor(control->color));
-  native::SetBrushOrigin(dc, 0, 0);
-  native::FillRect(dc, native::GetClientRect(control->window), ControlBrush(control));
-  return false;
-}
 
 static void EndSession() {
   // The dispatch holds references on the form, so the Free completes when it
@@ -254,8 +250,9 @@ bool FormFocusHook(Control* control, Message& message, LResult& result) {
     return true;
   }
   if (message.message != WM_SETFOCUS) return false;
-  if (AppWindow && AppWindow != control) AppWindow->currentControl = control;
-  Control* current = control->currentControl;
+  if (AppWindow && AppWindow != control && AppWindow->formPart)
+    AppWindow->formPart->currentControl = control;
+  Control* current = control->formPart->currentControl;
   if (!current) return false;
   native::SetFocus(WindowHandle(current));
   result = 0;

@@ -34,7 +34,7 @@ void Free(BaseObject* object) {
   if (!object || object->BeingDestroyed()) return;
   if (object->referenceWord == 0) {
     DestroyNow(object);
-  } else if ((object->referenceWord & 1) == 0) {
+  } else if (!object->FreeRequested()) {
     object->referenceWord -= 1;
   }
 }
@@ -46,7 +46,7 @@ void AddReference(BaseObject* object) {
 void ReleaseReference(BaseObject* object) {
   if (object->BeingDestroyed()) return;
   object->referenceWord -= 2;
-  if (object->referenceWord < 0 && (object->referenceWord & 1)) DestroyNow(object);
+  if (object->referenceWord < 0 && object->FreeRequested()) DestroyNow(object);
 }
 
 void AddToAutoFree(BaseObject* owner, BaseObject* object) {

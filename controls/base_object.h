@@ -40,6 +40,8 @@ class BaseObject {
   PointerList* autoFreeList = nullptr;
 
   bool BeingDestroyed() const { return referenceWord < 0; }
+  // A Free came while references were held; the last release destroys it.
+  bool FreeRequested() const { return (referenceWord & 1) != 0; }
 
  protected:
   virtual ~BaseObject() = default;

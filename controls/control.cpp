@@ -1,8 +1,9 @@
 #include "controls/control.h"
 
-#include "controls/hooks.h"
-#include "controls/properties.h"
+#include "controls/dispatch.h"
+#include "controls/fonts.h"
 #include "controls/native/win_defs.h"
+#include "controls/properties.h"
 
 namespace controls {
 
@@ -19,8 +20,6 @@ bool CursorBusy = false;
 namespace {
 
 constexpr const char* kSelfProp = "SELF_";
-constexpr const char* kPrevProcProp = "PREV_PROC";
-constexpr std::uint32_t kChildClip = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 }  // namespace
 
@@ -49,8 +48,6 @@ void Control::InitWithParent(Control* newParent, const char* kindSubclass, bool 
   }
   subclassName = kindSubclass;
   if (!newParent) return;
-  inheritedHook = newParent->inheritedHook;
-  navigationHandler = newParent->navigationHandler;
   children3D = newParent->children3D;
   look3D = newParent->children3D && look3DDefault;
   fontColor = newParent->fontColor;
@@ -61,55 +58,27 @@ void Control::InitWithParent(Control* newParent, const char* kindSubclass, bool 
   bounds = {childMargin, childMargin + newParent->insets.top, childMargin + 64, childMargin + 64};
 }
 
-// The child-control part of construction; the kind's Create fills in the rest.
-static void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable& table) {
-  control->isChild = true;
-  control->verticalAlign = 1;
-  control->kindTable = table;
-  control->keysKept = 15;
-  std::uint32_t newStyle = kindStyle | kChildClip;
-  if (control->look3D) {
-    newStyle &= ~WS_BORDER;
-    control->exStyle |= WS_EX_CLIENTEDGE;
-  }
-  control->style = newStyle;
-  control->visible = (newStyle & WS_VISIBLE) != 0;
-  if (control->parent) control->cursor = control->parent->cursor;
-  Control* form = ParentForm(control);
-  if (form) control->tabOrder = ++form->tabCounter;
-  if (newStyle & WS_TABSTOP) {
-    control->tabStop = true;
-    if (form && !form->currentControl) form->currentControl = control;
-  }
-  control->controlId = NextControlId++;
-  AttachHook(control, GenericControlHook);
-}
-
 Control* CreateControl(Control* parent, const char* subclassName, bool look3DDefault) {
   Control* control = NewObject<Control>();
   control->InitWithParent(parent, subclassName, look3DDefault);
   return control;
 }
 
-Control* CreateChildControl(Control* parent, const char* subclassName, bool look3DDefault,
-                            std::uint32_t kindStyle, const KindTable& table) {
-  Control* control = CreateControl(parent, subclassName, look3DDefault);
-  InitChildControl(control, kindStyle, table);
-  return control;
-}
-
 // ---- destruction --------------------------------------------------------
 
 static void ClearCurrentIn(Control* form, Control* control) {
-  if (form && form->currentControl == control) form->currentControl = nullptr;
+  if (form && form->formPart && form->formPart->currentControl == control)
+    form->formPart->currentControl = nullptr;
 }
 
 static void DestroyOwnWindow(Control* control) {
   if (!control->window) return;
   if (!control->windowGone) {
-    auto bigIcon = reinterpret_cast<Icon>(
-        native::SendMessage(control->window, WM_SETICON, ICON_BIG, 0));
-    if (bigIcon && !control->iconShared) native::DestroyIcon(bigIcon);
+    if (const FormPart* form = control->formPart.get()) {
+      auto bigIcon =
+          reinterpret_cast<Icon>(native::SendMessage(control->window, WM_SETICON, ICON_BIG, 0));
+      if (bigIcon && !form->iconShared) native::DestroyIcon(bigIcon);
+    }
     native::DestroyWindow(control->window);
   }
   control->window = nullptr;
@@ -120,7 +89,6 @@ void Control::Destroy() {
   if (window && !windowGone) native::ShowWindow(window, SW_HIDE);
   for (int i = children->Count() - 1; i >= 0; --i) Free(children->At<Control>(i));
   children->Clear();
-  destroyed = true;
   Free(font);
   font = nullptr;
   Free(brushObject);
@@ -143,7 +111,9 @@ void Control::Destroy() {
 
 // ---- windows ------------------------------------------------------------
 
-int ChildCount(const Control* control) { return control->children ? control->children->Count() : 0; }
+int ChildCount(const Control* control) {
+  return control->children ? control->children->Count() : 0;
+}
 
 Control* Child(const Control* control, int index) { return control->children->At<Control>(index); }
 
@@ -174,7 +144,8 @@ static bool EnsureClassRegistered(Control* control, const std::string& className
 }
 
 static Rect CreationPlacement(const Control* control) {
-  Rect r{control->bounds.left, control->bounds.top, control->bounds.Width(), control->bounds.Height()};
+  Rect r{control->bounds.left, control->bounds.top, control->bounds.Width(),
+         control->bounds.Height()};
   if (r.right == 0) r.right = CW_USEDEFAULT;
   if (r.bottom == 0) r.bottom = CW_USEDEFAULT;
   if (!control->isChild && (control->positionSet & 3) == 0) r.left = r.top = CW_USEDEFAULT;
@@ -200,8 +171,8 @@ bool Control::CreateWindow() {
   window = created;
   native::SendMessage(window, WM_UPDATEUISTATE, 0x10002, 0);
   if (!native::GetProp(window, kSelfProp)) native::SetProp(window, kSelfProp, this);
-  if (isForm) ApplyFormIcon(this);
-  if (afterCreateHook) afterCreateHook(this);
+  if (IsForm()) ApplyFormIcon(this);
+  if (kindTable.afterCreate) kindTable.afterCreate(this);
   ApplyFont(this);
   CreateChildWindows(this);
   return true;
@@ -232,11 +203,11 @@ void Invalidate(Control* control) {
 
 Control* ParentForm(Control* control) {
   while (control && control->isChild) control = control->parent;
-  return control && control->isForm ? control : nullptr;
+  return control && control->IsForm() ? control : nullptr;
 }
 
 bool IsMainWindow(const Control* control) {
-  if (!control->isForm) return false;
+  if (!control->IsForm()) return false;
   const Control* parent = control->parent;
   if (!parent) return true;
   // Only an application object stands above the main form; a secondary form
@@ -267,7 +238,6 @@ Control* ControlOfWindow(Hwnd window) {
 // ---- hooks --------------------------------------------------------------
 
 void AttachHook(Control* control, MessageHook hook) {
-  control->firstStageHook = RunHookChain;
   for (const HookEntry& entry : control->hookChain)
     if (entry.hook == hook) return;
   control->hookChain.push_back({hook, false});
@@ -280,116 +250,6 @@ void DetachHook(Control* control, MessageHook hook) {
       chain.erase(it);
       return;
     }
-  }
-}
-
-bool RunHookChain(Control* control, Message& message, LResult& result) {
-  if (control->BeingDestroyed()) return false;
-  AddReference(control);
-  // Newest first; a hook may detach hooks or free the control, so the index is
-  // checked against the chain as it is now.
-  for (int i = static_cast<int>(control->hookChain.size()) - 1; i >= 0; --i) {
-    if (i >= static_cast<int>(control->hookChain.size())) continue;
-    const HookEntry entry = control->hookChain[static_cast<std::size_t>(i)];
-    if (AppTerminated && !entry.keepAfterTermination) continue;
-    if (entry.hook(control, message, result)) {
-      ReleaseReference(control);
-      return true;
-    }
-    if (control->referenceWord & 1) break;  // freed by the hook: stop touching it
-  }
-  bool freed = (control->referenceWord & 1) != 0;
-  ReleaseReference(control);
-  return freed;
-}
-
-LResult DefaultProcessing(Control* control, const Message& message) {
-  if (control->baseWindowProc)
-    return native::CallWindowProc(control->baseWindowProc, control->window, message.message,
-                                  message.wParam, message.lParam);
-  return native::DefWindowProc(message.window, message.message, message.wParam, message.lParam);
-}
-
-// ---- the shared window procedure ---------------------------------------
-
-LResult SharedWindowProc(Hwnd window, std::uint32_t number, WParam wParam, LParam lParam) {
-  Message message{window, number, wParam, lParam};
-  Control* control = nullptr;
-  if (window && CreatingControl) {
-    control = CreatingControl;
-    CreatingControl = nullptr;
-    control->window = window;
-    native::SetProp(window, kSelfProp, control);
-  } else {
-    control = ControlOfWindow(window);
-  }
-  if (control) return control->WindowProc(message);
-  if (AppWindow) return AppWindow->WindowProc(message);
-  return native::DefWindowProc(window, number, wParam, lParam);
-}
-
-static bool FreeRequested(const Control* control) { return (control->referenceWord & 1) != 0; }
-
-// The fixed dispatch order; false leaves the message to default processing.
-static bool Dispatch(Control* control, Message& message, LResult& result) {
-  if (AppRunning && AppWindow && control != AppWindow && AppWindow->OnMessage.Assigned() &&
-      AppWindow->OnMessage(control, message, result))
-    return true;
-  if (control->OnMessage.Assigned() && control->OnMessage(control, message, result)) return true;
-  if (control->firstStageHook && control->firstStageHook(control, message, result)) return true;
-  if (control->inheritedHook && control->inheritedHook(control, message, result)) return true;
-  return BuiltInHandling(control, message, result);
-}
-
-LResult Control::WindowProc(Message& message) {
-  // The reference defers a Free from any handler until the dispatch is over.
-  AddReference(this);
-  LResult result = 0;
-  if (!Dispatch(this, message, result)) {
-    result = DefaultProcessing(this, message);
-  } else if (handledMessageHook && !AppTerminated && !windowGone && !FreeRequested(this)) {
-    handledMessageHook(this, message, result);
-  }
-  ReleaseReference(this);
-  return result;
-}
-
-// ---- inner windows of a combo box --------------------------------------
-
-static LResult CallPreviousProc(const Message& inner) {
-  auto previous = reinterpret_cast<WndProc>(native::GetProp(inner.window, kPrevProcProp));
-  if (!previous) return 0;
-  return native::CallWindowProc(previous, inner.window, inner.message, inner.wParam, inner.lParam);
-}
-
-static bool OfferToFormEvents(Control* control, Message& message, LResult& result) {
-  if (AppWindow && AppWindow->OnMessage.Assigned() && AppWindow->OnMessage(control, message, result))
-    return true;
-  Control* form = ParentForm(control);
-  return form && form != AppWindow && form->OnMessage.Assigned() &&
-         form->OnMessage(control, message, result);
-}
-
-static LResult InnerWindowProc(Hwnd window, std::uint32_t number, WParam wParam, LParam lParam) {
-  Control* control = ControlOfWindow(native::GetParent(window));
-  if (!control) return native::DefWindowProc(window, number, wParam, lParam);
-  Message message{control->window, number, wParam, lParam};
-  LResult result = 0;
-  if (OfferToFormEvents(control, message, result)) return result;
-  Message inner{window, number, message.wParam, message.lParam};
-  if (number == WM_KEYDOWN || number == WM_KEYUP || number == WM_CHAR) {
-    if (InnerKeyMessage(control, message)) return 0;
-    inner.wParam = message.wParam;
-  } else if (number == WM_SETFOCUS) {
-    if (Control* form = ParentForm(control)) form->currentControl = control;
-  }
-  return CallPreviousProc(inner);
-}
-
-void SubclassInnerWindows(Control* control) {
-  for (Hwnd child : native::ChildWindows(control->window)) {
-    WndProc previous = native::SubclassWindow(child, InnerWindowProc);
-    native::SetProp(child, kPrevProcProp, reinterpret_cast<void*>(previous));
   }
 }
 

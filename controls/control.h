@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,23 +54,17 @@ using PointerTestEvent = EventHandler<bool(Control*)>;
 // Which Win32 messages and notification codes a kind uses; 0 = none.
 struct KindTable {
   void (*clear)(Control*) = nullptr;
-  int (*customAdd)(Control*, const std::string&) = nullptr;
+  void (*afterCreate)(Control*) = nullptr;  // runs once the window exists
   std::uint16_t clickCode = 0, enterCode = 0, leaveCode = 0, changeCode = 0, selChangeCode = 0;
   std::uint16_t countMessage = 0;
-  std::uint16_t itemLengthMessage = 0, getItemMessage = 0, replaceSelMessage = 0;
+  std::uint16_t itemLengthMessage = 0, getItemMessage = 0;
   std::uint16_t getItemDataMessage = 0, setItemDataMessage = 0;
   std::uint16_t addItemMessage = 0, deleteItemMessage = 0, insertItemMessage = 0;
-  std::uint16_t findExactMessage = 0, findMessage = 0;
-  std::uint8_t lineIndexMessage = 0, lineFromCharMessage = 0;
-  std::uint16_t selectionMessages[4] = {};
   std::uint16_t getIndexMessage = 0, setIndexMessage = 0, setSelectionMessage = 0;
-  std::uint16_t setSelectedTextMessage = 0;
   std::uint16_t alignStyles[3] = {};  // left, right, centre
-  std::uint8_t alignRemovedBits = 0;
-  std::uint8_t verticalStyles[3] = {};  // centre, top, bottom; shifted left 8
-  std::uint16_t directoryMessage = 0, textLimitMessage = 0;
-  std::uint16_t widthMargin = 0, heightMargin = 0;
-  std::uint16_t setColorMessage = 0, positionMessage = 0;
+  std::uint16_t alignRemovedBits = 0;
+  std::uint16_t verticalStyles[3] = {};  // centre, top, bottom
+  std::uint16_t textLimitMessage = 0;
 };
 
 // One record shape for fonts and brushes. The GDI handle is made on demand and
@@ -109,6 +104,47 @@ struct Insets {
   int top = 0, bottom = 0, left = 0, right = 0;
 };
 
+// What only a form keeps: its focus memory, icon, frozen size, modal run and
+// its Enter and Esc buttons.
+struct FormPart {
+  Control* currentControl = nullptr;  // the control that has or last had the focus
+  int tabCounter = 0;                 // the last tab order handed out
+  native::Icon icon = nullptr;
+  bool iconShared = false;  // not destroyed with the form
+  bool fixedSize = false;
+  int frozenWidth = 0, frozenHeight = 0;
+  int showStateToRestore = 0;  // while the owner is minimised
+  CloseEvent OnClose;
+  int modalCode = 0;  // 0 while the modal run goes on
+  int modalNesting = 0;
+  Control* modalForm = nullptr;  // on the AppWindow: the form shown modally
+  Control* defaultButton = nullptr;
+  Control* cancelButton = nullptr;
+  MessageEvent savedOnMessage;  // the AppWindow's OnMessage while the key hook stands in
+  bool keyHookInstalled = false;
+};
+
+// A combo box's list state and events.
+struct ComboPart {
+  bool droppedDown = false;
+  int savedIndex = 0;  // the selection when the list opened; Esc goes back to it
+  NotifyEvent OnDropDown, OnCloseUp, OnSelChange;
+};
+
+// An owner-drawn button: its options, its own check state and how far its
+// text moves while pressed.
+struct OwnerDrawPart {
+  std::uint32_t options = 0;
+  bool checked = false;
+  int pressShiftX = 0, pressShiftY = 0;
+};
+
+// A shadow label: the text drawn again behind itself.
+struct ShadowPart {
+  int depth = 0;
+  Color color = kNoColor;
+};
+
 class Control : public BaseObject {
  public:
   void Init() override;
@@ -117,17 +153,11 @@ class Control : public BaseObject {
   virtual LResult WindowProc(Message& message);
 
   Hwnd window = nullptr;
-  Hwnd innerWindow = nullptr;
   std::uint32_t classStyle = 0;
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
   native::Cursor cursor = nullptr;
-  native::Icon icon = nullptr;
-  bool iconShared = false;
   std::string caption;
-  std::uint8_t sizeState = 0;
-  int showStateToRestore = 0;
-  native::Dc canvas = nullptr;  // layer-painted kinds borrow the paint DC; nothing is kept
   native::WndProc baseWindowProc = nullptr;
   bool windowGone = false;
   Control* parent = nullptr;
@@ -135,28 +165,16 @@ class Control : public BaseObject {
   bool visible = false;
   bool tabStop = false;
   int tabOrder = 0;
-  int tabCounter = 0;  // forms: the last tab order handed out
   std::uint8_t textAlign = 0;
   std::uint8_t verticalAlign = 0;
-  bool fixedSize = false;
   PointerList* children = nullptr;
-  MessageHook handledMessageHook = nullptr;
-  bool (*messageFilter)(Control*, const native::QueuedMessage&) = nullptr;
   native::Brush brush = nullptr;
   std::uint32_t brushRgb = 0;
-  bool destroyed = false;
   std::uint16_t controlId = 0;
-  bool isApplication = false, isForm = false, isChild = false;
+  bool isApplication = false, isChild = false;
   std::uint8_t positionSet = 0;  // bit 0 left, bit 1 top
-  std::uint8_t keysKept = 0;
   std::vector<HookEntry> hookChain;
-  NotifyEvent OnLeave;
-  MessageHook firstStageHook = nullptr;
-  MessageHook keyboardRouter = nullptr;
-  void (*kindClickAction)(Control*) = nullptr;
   std::string subclassName;
-  MessageHook inheritedHook = nullptr;
-  MessageHook navigationHandler = nullptr;
   bool children3D = false, look3D = false;
   Color fontColor = kWindowText;
   FontObject* font = nullptr;
@@ -166,44 +184,31 @@ class Control : public BaseObject {
   Bounds bounds;
   Insets insets;
   bool transparent = false;
-  MessageEvent OnMessage;
-  MessageEvent savedOnMessage;  // the AppWindow's OnMessage while the key hook stands in
-  bool keyHookInstalled = false;
-  NotifyEvent OnClick;
-  Control* currentControl = nullptr;
   bool visibilitySet = false;
   bool showAfterCreation = false;
   std::uint8_t focusing = 0;
   bool isDefault = false, isCancel = false;
-  Control* defaultButton = nullptr;
-  Control* cancelButton = nullptr;
-  MouseEvent OnMouseDown, OnMouseUp, OnMouseMove, OnMouseDblClk, OnMouseWheel;
-  NotifyEvent OnChange, OnEnter;
-  KindTable kindTable;
-  KeyEvent OnKeyChar, OnKeyUp, OnKeyDown;
-  int shadowDepth = 0;
-  Color shadowColor = kNoColor;
-  bool droppedDown = false;
-  int savedIndex = 0;
-  NotifyEvent OnDropDown, OnCloseUp, OnSelChange;
-  int modalCode = 0;
-  int modalNesting = 0;
-  Control* modalForm = nullptr;
-  std::uint32_t ownerDrawOptions = 0;
-  bool ownerChecked = false;
   bool handlesEnter = false;  // push buttons, owner-drawn buttons, multi-line edits
+  KindTable kindTable;
+  native::Font appliedFont = nullptr;  // the font handle last given to the window
+  bool repaintOnMove = false;          // labels redraw after every change of their bounds
+  int storedIndex = 0;                 // selected index of kinds without index messages
+
+  MessageEvent OnMessage;
+  NotifyEvent OnClick, OnChange, OnEnter, OnLeave;
+  KeyEvent OnKeyChar, OnKeyUp, OnKeyDown;
+  MouseEvent OnMouseDown, OnMouseUp, OnMouseMove, OnMouseDblClk, OnMouseWheel;
   NotifyEvent OnMouseLeave, OnMouseEnter;
   PointerTestEvent pointerOverTest;
   bool pointerInside = false;
-  int frozenWidth = 0, frozenHeight = 0;
-  CloseEvent OnClose;
-  void (*afterCreateHook)(Control*) = nullptr;
-  bool isButton = false;
-  int pressShiftX = 0, pressShiftY = 0;
-  native::Font appliedFont = nullptr;  // the font handle last given to the window
-  bool isShadowLabel = false;
-  bool repaintOnMove = false;  // labels redraw after every change of their bounds
-  int storedIndex = 0;                 // selected index of kinds without index messages
+
+  // The part of the control's own kind; null for every other kind.
+  std::unique_ptr<FormPart> formPart;
+  std::unique_ptr<ComboPart> comboPart;
+  std::unique_ptr<OwnerDrawPart> ownerDrawPart;
+  std::unique_ptr<ShadowPart> shadowPart;
+
+  bool IsForm() const { return formPart != nullptr; }
 
  protected:
   void Destroy() override;
@@ -239,15 +244,8 @@ Control* ControlOfWindow(Hwnd window);  // through the "SELF_" property
 int ChildCount(const Control* control);
 Control* Child(const Control* control, int index);
 
-// Hooks
+// The hook chain: a hook attached later sees messages first.
 void AttachHook(Control* control, MessageHook hook);
 void DetachHook(Control* control, MessageHook hook);
-bool RunHookChain(Control* control, Message& message, LResult& result);
-LResult DefaultProcessing(Control* control, const Message& message);
-
-// The procedure every registered class of the layer uses.
-LResult SharedWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam);
-// Routes the inner windows of an editable combo box through the layer.
-void SubclassInnerWindows(Control* control);
 
 }  // namespace controls

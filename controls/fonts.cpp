@@ -1,6 +1,6 @@
-// Colours, font objects with their shared GDI handles, and control brushes.
+#include "controls/fonts.h"
+
 #include "controls/native/win_defs.h"
-#include "controls/properties.h"
 
 namespace controls {
 
@@ -145,7 +145,6 @@ native::Font FontHandle(FontObject* font) {
 }
 
 void ApplyFont(Control* control) {
-  control->canvas = nullptr;
   if (!control->font || !control->window) return;
   control->fontColor = control->font->color;
   native::Font handle = FontHandle(control->font);
@@ -170,8 +169,6 @@ Brush ControlBrush(Control* control) {
 
 void SetColor(Control* control, Color color) {
   WindowHandle(control);
-  if (control->kindTable.setColorMessage)
-    Perform(control, control->kindTable.setColorMessage, 0, static_cast<LParam>(ResolveColor(color)));
   if (control->color == color) return;
   control->color = color;
   if (control->brush) DeleteObject(control->brush);
@@ -181,7 +178,8 @@ void SetColor(Control* control, Color color) {
 }
 
 void SetShadowColor(Control* control, Color color) {
-  control->shadowColor = color;
+  if (!control->shadowPart) return;
+  control->shadowPart->color = color;
   Invalidate(control);
 }
 

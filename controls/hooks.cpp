@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/dispatch.h"
+#include "controls/fonts.h"
 #include "controls/native/win_defs.h"
 #include "controls/properties.h"
 
@@ -11,111 +13,15 @@ using namespace native;
 
 namespace {
 
-constexpr std::uint16_t HighWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value >> 16); }
-constexpr std::uint16_t LowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value); }
-
 bool IsKeyDown(int virtualKey) { return native::GetKeyState(virtualKey) < 0; }
 
-bool IsCtlColor(std::uint32_t number) { return number >= WM_CTLCOLORMSGBOX && number <= WM_CTLCOLORSTATIC; }
+bool IsCtlColor(std::uint32_t number) {
+  return number >= WM_CTLCOLORMSGBOX && number <= WM_CTLCOLORSTATIC;
+}
 
 bool HandledWith(LResult& result, LResult value) {
   result = value;
   return true;
-}
-
-// ---- built-in handling, one function per message -----------------------
-
-bool OnCloseMessage(Control* control, LResult& result) {
-  if (control->OnClose.Assigned()) {
-    bool accept = true;
-    control->OnClose(control, accept);
-    if (!accept && AppRunning) return HandledWith(result, 0);
-  }
-  control->OnClose = {};
-  if (!IsMainWindow(control) && control != AppWindow) return false;
-  if (AppWindow && AppWindow != control) native::SendMessage(AppWindow->window, WM_CLOSE, 0, 0);
-  native::PostQuitMessage(0);
-  return HandledWith(result, 0);
-}
-
-bool OnNcDestroy(Control* control, LResult& result) {
-  native::RemoveProp(control->window, "SELF_");
-  // The window no longer exists whoever destroyed it: nothing may call on it.
-  control->windowGone = true;
-  if (!control->parent || control->parent != AppWindow || IsMainWindow(control)) return false;
-  Free(control);
-  return HandledWith(result, 0);
-}
-
-bool OnShowWindow(Control* control, const Message& message, LResult& result) {
-  if (message.lParam == SW_PARENTCLOSING) {
-    control->showStateToRestore = native::IsIconic(control->window)   ? SW_SHOWMINNOACTIVE
-                                  : native::IsZoomed(control->window) ? SW_SHOWMAXIMIZED
-                                                                      : SW_SHOWNOACTIVATE;
-    return false;
-  }
-  if (message.lParam == SW_PARENTOPENING) {
-    if (control->showStateToRestore) native::ShowWindow(control->window, control->showStateToRestore);
-    control->showStateToRestore = 0;
-    return HandledWith(result, 0);
-  }
-  return false;
-}
-
-bool OnSysCommand(Control* control, const Message& message, LResult& result) {
-  if ((message.wParam & 0xFFF0) != SC_MINIMIZE || !IsMainWindow(control) || control == AppWindow ||
-      !AppWindow)
-    return false;
-  native::PostMessage(AppWindow->window, message.message, message.wParam, message.lParam);
-  return HandledWith(result, 0);
-}
-
-bool OnSetFocus(Control* control, const Message& message, LResult& result) {
-  if (!control->enabled || !control->tabStop) return HandledWith(result, 0);
-  ++control->focusing;
-  native::SetFocus(control->window);
-  result = DefaultProcessing(control, message);
-  --control->focusing;
-  return true;
-}
-
-bool OnSetCursor(Control* control, const Message& message, LResult& result) {
-  if (CursorBusy || native::GetCapture() || LowWord(static_cast<std::uintptr_t>(message.lParam)) != HTCLIENT)
-    return false;
-  Cursor cursor = ScreenCursor ? ScreenCursor : control->cursor;
-  if (!cursor) return false;
-  native::SetCursor(cursor);
-  return HandledWith(result, 1);
-}
-
-// Colour requests go back to the control that asked, so it answers with its
-// own colours. A window that is not the layer's keeps the default answer.
-bool OnCtlColor(const Message& message, LResult& result) {
-  auto child = reinterpret_cast<Hwnd>(message.lParam);
-  if (!ControlOfWindow(child)) return false;
-  return HandledWith(result, native::SendMessage(child, message.message + kReflectOffset, message.wParam,
-                                                 message.lParam));
-}
-
-bool OnCommand(const Message& message, LResult& result) {
-  auto child = reinterpret_cast<Hwnd>(message.lParam);
-  if (!ControlOfWindow(child)) return false;
-  return HandledWith(result, native::SendMessage(child, CM_COMMAND, message.wParam, message.lParam));
-}
-
-bool OnKeyMessage(Control* control, Message& message, LResult& result) {
-  Hwnd focus = native::GetFocus();
-  if (focus != control->window && focus != control->innerWindow) return HandledWith(result, 0);
-  if (control->keyboardRouter && control->keyboardRouter(control, message, result)) return true;
-  if (IsKeyDown(VK_CONTROL) || IsKeyDown(VK_MENU)) return false;
-  if (message.message == WM_CHAR && message.wParam == VK_TAB) {
-    message.wParam = 0;  // Tab moves nothing here and is never typed
-    return HandledWith(result, 0);
-  }
-  Control* form = ParentForm(control);
-  if (message.message != WM_CHAR && form && form->navigationHandler)
-    return form->navigationHandler(control, message, result);
-  return false;
 }
 
 // ---- generic control hook ----------------------------------------------
@@ -136,7 +42,6 @@ bool FireNotification(Control* control, std::uint16_t code) {
   const KindTable& table = control->kindTable;
   if (code == table.clickCode) {
     if (control->focusing > 0) return true;
-    if (control->kindClickAction) control->kindClickAction(control);
     if (control->OnClick.Assigned()) control->OnClick(control);
   } else if (code == table.enterCode) {
     if (control->OnEnter.Assigned()) control->OnEnter(control);
@@ -145,7 +50,8 @@ bool FireNotification(Control* control, std::uint16_t code) {
   } else if (code == table.changeCode) {
     if (control->OnChange.Assigned()) control->OnChange(control);
   } else if (code == table.selChangeCode) {
-    const NotifyEvent& event = control->OnSelChange.Assigned() ? control->OnSelChange : control->OnChange;
+    const bool own = control->comboPart && control->comboPart->OnSelChange.Assigned();
+    const NotifyEvent& event = own ? control->comboPart->OnSelChange : control->OnChange;
     if (event.Assigned()) event(control);
   } else {
     return false;
@@ -154,21 +60,6 @@ bool FireNotification(Control* control, std::uint16_t code) {
 }
 
 // ---- input --------------------------------------------------------------
-
-KeyEvent* KeyEventFor(Control* control, std::uint32_t number) {
-  switch (number) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      return &control->OnKeyDown;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-      return &control->OnKeyUp;
-    case WM_CHAR:
-      return &control->OnKeyChar;
-    default:
-      return nullptr;
-  }
-}
 
 struct MouseRoute {
   std::uint32_t message;
@@ -185,7 +76,9 @@ constexpr MouseRoute kMouseRoutes[] = {
     {WM_MOUSEWHEEL, 0, &Control::OnMouseWheel},
 };
 
-bool IsMouseMessage(std::uint32_t number) { return number >= WM_MOUSEMOVE && number <= WM_MOUSEWHEEL; }
+bool IsMouseMessage(std::uint32_t number) {
+  return number >= WM_MOUSEMOVE && number <= WM_MOUSEWHEEL;
+}
 
 bool PointerOver(Control* control) {
   if (control->pointerOverTest.Assigned()) return control->pointerOverTest(control);
@@ -199,39 +92,18 @@ void PointerLeft(Control* control) {
   if (control->OnMouseLeave.Assigned()) control->OnMouseLeave(control);
 }
 
+// An open list shows up to 8 items.
+void SizeOpenList(Control* control) {
+  int shown = std::clamp(ItemCount(control), 1, 8);
+  Bounds b = GetBounds(control);
+  native::SetWindowPos(control->window, nullptr, 0, 0, b.Width(), b.Height() * (shown + 1) + 2,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  native::SetWindowPos(
+      control->window, nullptr, 0, 0, 0, 0,
+      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 }  // namespace
-
-std::uint32_t ShiftState() {
-  return (IsKeyDown(VK_SHIFT) ? 4u : 0u) | (IsKeyDown(VK_CONTROL) ? 8u : 0u) | (IsKeyDown(VK_MENU) ? 0x20u : 0u);
-}
-
-bool BuiltInHandling(Control* control, Message& message, LResult& result) {
-  const std::uint32_t number = message.message;
-  if (IsCtlColor(number)) return OnCtlColor(message, result);
-  if (number >= WM_KEYFIRST && number <= WM_KEYLAST) return OnKeyMessage(control, message, result);
-  switch (number) {
-    case WM_CLOSE:
-      return OnCloseMessage(control, result);
-    case WM_NCDESTROY:
-      return OnNcDestroy(control, result);
-    case WM_SIZE:
-      result = DefaultProcessing(control, message);
-      control->sizeState = static_cast<std::uint8_t>(message.wParam);
-      return true;
-    case WM_SHOWWINDOW:
-      return OnShowWindow(control, message, result);
-    case WM_SYSCOMMAND:
-      return OnSysCommand(control, message, result);
-    case WM_SETFOCUS:
-      return OnSetFocus(control, message, result);
-    case WM_SETCURSOR:
-      return OnSetCursor(control, message, result);
-    case WM_COMMAND:
-      return OnCommand(message, result);
-    default:
-      return false;
-  }
-}
 
 bool GenericControlHook(Control* control, Message& message, LResult& result) {
   if (message.message >= CM_CTLCOLORFIRST && message.message <= CM_CTLCOLORLAST)
@@ -241,32 +113,8 @@ bool GenericControlHook(Control* control, Message& message, LResult& result) {
     return HandledWith(result, DefaultProcessing(control, message));
   }
   if (message.message == WM_SETFOCUS) {
-    if (Control* form = ParentForm(control)) form->currentControl = control;
+    if (Control* form = ParentForm(control)) form->formPart->currentControl = control;
   }
-  return false;
-}
-
-bool KeyboardRouter(Control* control, Message& message, LResult& result) {
-  KeyEvent* event = KeyEventFor(control, message.message);
-  if (!event || !event->Assigned()) return false;
-  (*event)(control, message.wParam, ShiftState());
-  if (message.wParam != 0) return false;
-  return HandledWith(result, 0);
-}
-
-bool InnerKeyMessage(Control* control, Message& message) {
-  LResult ignored = 0;
-  const bool isChar = message.message == WM_CHAR;
-  if (message.wParam == VK_TAB && message.message != WM_KEYDOWN) return true;
-  const bool closesList = isChar && (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN);
-  if (closesList && native::SendMessage(control->window, CB_GETDROPPEDSTATE, 0, 0) != 0) {
-    native::SendMessage(control->window, CB_SHOWDROPDOWN, 0, 0);
-    if (message.wParam == VK_ESCAPE)
-      native::SendMessage(control->window, CB_SETCURSEL, static_cast<WParam>(control->savedIndex), 0);
-    if (control->keyboardRouter) control->keyboardRouter(control, message, ignored);
-    return true;
-  }
-  if (control->keyboardRouter) control->keyboardRouter(control, message, ignored);
   return false;
 }
 
@@ -310,34 +158,28 @@ bool EnterLeaveHook(Control* control, Message& message, LResult&) {
   return false;
 }
 
-void DropDownHandler(Control* control) {
-  int shown = std::clamp(ItemCount(control), 1, 8);
-  Bounds b = GetBounds(control);
-  native::SetWindowPos(control->window, nullptr, 0, 0, b.Width(), b.Height() * (shown + 1) + 2,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  native::SetWindowPos(control->window, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  if (control->OnDropDown.Assigned()) control->OnDropDown(control);
-}
-
 bool ComboHook(Control* control, Message& message, LResult& result) {
   if (IsCtlColor(message.message))
-    return HandledWith(result, native::SendMessage(control->window, message.message + kReflectOffset,
-                                                   message.wParam, message.lParam));
+    return HandledWith(result,
+                       native::SendMessage(control->window, message.message + kReflectOffset,
+                                           message.wParam, message.lParam));
   if (message.message != CM_COMMAND) return false;
+  ComboPart& combo = *control->comboPart;
   switch (HighWord(message.wParam)) {
     case CBN_SELCHANGE:
       // Posted: the combo box has not put the new text in place yet.
-      native::PostMessage(control->window, CM_COMMAND, WParam{kSelChangeCode} << 16, message.lParam);
+      native::PostMessage(control->window, CM_COMMAND, WParam{kSelChangeCode} << 16,
+                          message.lParam);
       break;
     case CBN_DROPDOWN:
-      control->droppedDown = true;
-      control->savedIndex = GetSelectedIndex(control);
-      DropDownHandler(control);
+      combo.droppedDown = true;
+      combo.savedIndex = GetSelectedIndex(control);
+      SizeOpenList(control);
+      if (combo.OnDropDown.Assigned()) combo.OnDropDown(control);
       break;
     case CBN_CLOSEUP:
-      control->droppedDown = false;
-      if (control->OnCloseUp.Assigned()) control->OnCloseUp(control);
+      combo.droppedDown = false;
+      if (combo.OnCloseUp.Assigned()) combo.OnCloseUp(control);
       break;
     default:
       break;
@@ -346,10 +188,11 @@ bool ComboHook(Control* control, Message& message, LResult& result) {
 }
 
 bool SizeHook(Control* control, Message& message, LResult& result) {
-  if (!control->fixedSize) return false;
+  const FormPart& form = *control->formPart;
+  if (!form.fixedSize) return false;
   if (message.message == WM_GETMINMAXINFO) {
     result = DefaultProcessing(control, message);
-    native::SetTrackSizes(message.lParam, control->frozenWidth, control->frozenHeight);
+    native::SetTrackSizes(message.lParam, form.frozenWidth, form.frozenHeight);
     return true;
   }
   if (message.message == WM_NCHITTEST) {

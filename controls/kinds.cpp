@@ -1,7 +1,10 @@
 #include "controls/kinds.h"
 
+#include "controls/application.h"
+#include "controls/dispatch.h"
 #include "controls/hooks.h"
 #include "controls/native/win_defs.h"
+#include "controls/paint.h"
 #include "controls/properties.h"
 
 namespace controls {
@@ -20,8 +23,7 @@ KindTable MakeButtonKind() {
   t.enterCode = BN_SETFOCUS;
   t.leaveCode = BN_KILLFOCUS;
   t.alignStyles[0] = 0x100, t.alignStyles[1] = 0x200, t.alignStyles[2] = 0x300;
-  t.verticalStyles[0] = 0x0C, t.verticalStyles[1] = 0x04, t.verticalStyles[2] = 0x08;
-  t.widthMargin = 14;
+  t.verticalStyles[0] = 0x0C00, t.verticalStyles[1] = 0x0400, t.verticalStyles[2] = 0x0800;
   return t;
 }
 
@@ -31,8 +33,7 @@ KindTable MakeStaticKind() {
   t.clickCode = 0;  // STN_CLICKED
   t.alignStyles[0] = 0, t.alignStyles[1] = 2, t.alignStyles[2] = 1;
   t.alignRemovedBits = 0x0C;
-  t.verticalStyles[0] = 0x02;
-  t.widthMargin = 1, t.heightMargin = 1;
+  t.verticalStyles[0] = 0x0200;
   return t;
 }
 
@@ -41,22 +42,18 @@ KindTable MakeEditKind() {
   t.clear = ClearText;
   t.enterCode = EN_SETFOCUS, t.leaveCode = EN_KILLFOCUS, t.changeCode = EN_CHANGE;
   t.countMessage = EM_GETLINECOUNT;
-  t.itemLengthMessage = EM_LINELENGTH, t.getItemMessage = EM_GETLINE, t.replaceSelMessage = EM_REPLACESEL;
-  t.lineIndexMessage = EM_LINEINDEX, t.lineFromCharMessage = EM_LINEFROMCHAR;
-  t.selectionMessages[0] = EM_GETSEL, t.selectionMessages[2] = EM_GETSEL;
+  t.itemLengthMessage = EM_LINELENGTH, t.getItemMessage = EM_GETLINE;
   t.getIndexMessage = EM_LINEINDEX;
   t.setSelectionMessage = EM_SETSEL;
-  t.setSelectedTextMessage = EM_REPLACESEL;
   t.alignStyles[0] = 0, t.alignStyles[1] = 2, t.alignStyles[2] = 1;
   t.textLimitMessage = EM_LIMITTEXT;
-  t.heightMargin = 6;
-  t.positionMessage = EM_POSFROMCHAR;
   return t;
 }
 
 KindTable MakeComboKind() {
   KindTable t;
   t.clear = ResetContent;
+  t.afterCreate = SubclassInnerWindows;
   t.clickCode = CBN_DBLCLK, t.enterCode = CBN_SETFOCUS, t.leaveCode = CBN_KILLFOCUS;
   t.changeCode = CBN_EDITCHANGE, t.selChangeCode = kSelChangeCode;
   t.countMessage = CB_GETCOUNT;
@@ -64,11 +61,7 @@ KindTable MakeComboKind() {
   t.getItemDataMessage = CB_GETITEMDATA, t.setItemDataMessage = CB_SETITEMDATA;
   t.addItemMessage = CB_ADDSTRING, t.deleteItemMessage = CB_DELETESTRING;
   t.insertItemMessage = CB_INSERTSTRING;
-  t.findExactMessage = CB_FINDSTRINGEXACT, t.findMessage = CB_FINDSTRING;
-  t.selectionMessages[1] = CB_GETCURSEL;
   t.getIndexMessage = CB_GETCURSEL, t.setIndexMessage = CB_SETCURSEL;
-  t.directoryMessage = CB_DIR;
-  t.heightMargin = 6;
   return t;
 }
 
@@ -78,15 +71,21 @@ struct OptionStyle {
 };
 
 constexpr OptionStyle kEditOptionStyles[] = {
-    {kEditLowercase, 0x10},  {kEditMultiLine, ES_MULTILINE}, {kEditNoHideSel, 0x100},
+    {kEditLowercase, 0x10},   {kEditMultiLine, ES_MULTILINE}, {kEditNoHideSel, 0x100},
     {kEditOemConvert, 0x400}, {kEditPassword, 0x20},          {kEditReadOnly, 0x800},
-    {kEditUppercase, 8},     {kEditWantReturn, 0x1000},      {kEditNumber, 0x2000},
+    {kEditUppercase, 8},      {kEditWantReturn, 0x1000},      {kEditNumber, 0x2000},
 };
 
 constexpr OptionStyle kComboOptionStyles[] = {
-    {kComboDisableNoScroll, 0x800},  {kComboLowercase, 0x4000},     {kComboNoIntegralHeight, 0x400},
-    {kComboOemConvert, 0x80},        {kComboSort, 0x100},            {kComboUppercase, 0x2000},
-    {kComboOwnerDrawFixed, 0x10},    {kComboOwnerDrawVariable, 0x20}, {kComboSimple, 1},
+    {kComboDisableNoScroll, 0x800},
+    {kComboLowercase, 0x4000},
+    {kComboNoIntegralHeight, 0x400},
+    {kComboOemConvert, 0x80},
+    {kComboSort, 0x100},
+    {kComboUppercase, 0x2000},
+    {kComboOwnerDrawFixed, 0x10},
+    {kComboOwnerDrawVariable, 0x20},
+    {kComboSimple, 1},
 };
 
 template <std::size_t N>
@@ -112,10 +111,33 @@ std::uint32_t ComboStyle(unsigned options) {
   return style;
 }
 
-void SetHeight(Control* control, int height) { control->bounds.bottom = control->bounds.top + height; }
+void SetHeight(Control* control, int height) {
+  control->bounds.bottom = control->bounds.top + height;
+}
 void SetWidth(Control* control, int width) { control->bounds.right = control->bounds.left + width; }
 
-void ComboAfterCreate(Control* control) { SubclassInnerWindows(control); }
+// The child-control part of construction; the kind's Create fills in the rest.
+void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable& table) {
+  control->isChild = true;
+  control->verticalAlign = 1;
+  control->kindTable = table;
+  std::uint32_t newStyle = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  if (control->look3D) {
+    newStyle &= ~WS_BORDER;
+    control->exStyle |= WS_EX_CLIENTEDGE;
+  }
+  control->style = newStyle;
+  control->visible = (newStyle & WS_VISIBLE) != 0;
+  if (control->parent) control->cursor = control->parent->cursor;
+  Control* form = ParentForm(control);
+  if (form) control->tabOrder = ++form->formPart->tabCounter;
+  if (newStyle & WS_TABSTOP) {
+    control->tabStop = true;
+    if (form && !form->formPart->currentControl) form->formPart->currentControl = control;
+  }
+  control->controlId = NextControlId++;
+  AttachHook(control, GenericControlHook);
+}
 
 }  // namespace
 
@@ -124,13 +146,20 @@ const KindTable kStaticKind = MakeStaticKind();
 const KindTable kEditKind = MakeEditKind();
 const KindTable kComboKind = MakeComboKind();
 
+Control* CreateChildControl(Control* parent, const char* subclassName, bool look3DDefault,
+                            std::uint32_t kindStyle, const KindTable& table) {
+  Control* control = CreateControl(parent, subclassName, look3DDefault);
+  InitChildControl(control, kindStyle, table);
+  return control;
+}
+
 Control* CreateForm(Control* parent, const std::string& caption) {
   Control* form = CreateControl(parent, "Form", true);
+  form->formPart = std::make_unique<FormPart>();
   form->classStyle |= CS_DBLCLKS;
   AttachHook(form, FormFocusHook);
   AttachHook(form, BackgroundHook);
   form->caption = caption;
-  form->isForm = true;
   if (!parent) form->bounds = {};
   return form;
 }
@@ -139,7 +168,6 @@ Control* CreateButton(Control* parent, const std::string& caption) {
   Control* button = CreateChildControl(parent, "BUTTON", false, 0x50011000, kButtonKind);
   SetHeight(button, 22);
   button->textAlign = 2;
-  button->isButton = true;
   button->handlesEnter = true;
   button->caption = caption;
   return button;
@@ -148,9 +176,7 @@ Control* CreateButton(Control* parent, const std::string& caption) {
 Control* CreateCheckBox(Control* parent, const std::string& caption) {
   Control* box = CreateButton(parent, caption);
   box->style = (box->style & ~0xFFFFu) | BS_AUTOCHECKBOX | WS_TABSTOP;
-  box->isButton = false;
   box->handlesEnter = false;
-  box->kindTable.widthMargin = 24;
   SetWidth(box, 72);
   return box;
 }
@@ -165,12 +191,11 @@ Control* CreateLabel(Control* parent, const std::string& caption) {
 
 Control* CreateShadowLabel(Control* parent, const std::string& caption, int shadowDepth) {
   Control* label = CreateLabel(parent, caption);
-  label->isShadowLabel = true;
+  label->shadowPart = std::make_unique<ShadowPart>();
+  label->shadowPart->depth = shadowDepth;
   SetHeight(label, 40);
   label->textAlign = 2;
   label->fontColor = kWindowText;
-  label->shadowDepth = shadowDepth;
-  label->shadowColor = kNoColor;
   AttachHook(label, BackgroundHook);
   AttachHook(label, ShadowLabelHook);
   return label;
@@ -199,36 +224,33 @@ Control* CreatePanel(Control* parent, PanelEdge edge) {
 }
 
 Control* CreateEditBox(Control* parent, unsigned options) {
-  Control* edit = CreateChildControl(parent, "EDIT", true, EditStyle(options) | 0x50810000, kEditKind);
+  Control* edit =
+      CreateChildControl(parent, "EDIT", true, EditStyle(options) | 0x50810000, kEditKind);
   const bool multiLine = (options & kEditMultiLine) != 0;
   SetWidth(edit, multiLine ? 200 : 100);
   SetHeight(edit, multiLine ? 200 : 22);
   edit->handlesEnter = multiLine;
-  edit->keysKept = multiLine ? 1 : 13;
-  if (options & kEditKeepTab) edit->keysKept &= ~1u;
   return edit;
 }
 
 Control* CreateComboBox(Control* parent, unsigned options) {
-  Control* combo = CreateChildControl(parent, "COMBOBOX", true, ComboStyle(options) | 0x50210200, kComboKind);
+  Control* combo =
+      CreateChildControl(parent, "COMBOBOX", true, ComboStyle(options) | 0x50210200, kComboKind);
   SetWidth(combo, 100);
   combo->bounds.bottom -= 42;
+  combo->comboPart = std::make_unique<ComboPart>();
   combo->classStyle |= CS_DBLCLKS;
-  combo->afterCreateHook = ComboAfterCreate;
   AttachHook(combo, ComboHook);
-  combo->keysKept = (options & kComboDropDownList) ? 3 : 1;
   return combo;
 }
 
-Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options, int, void*,
-                                int) {
+Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options, int,
+                                void*, int) {
   Control* button = CreateChildControl(parent, "BUTTON", false, 0x5001000B, kButtonKind);
   SetHeight(button, 22);
-  button->isButton = true;
   button->handlesEnter = true;
-  button->ownerDrawOptions = options;
-  button->kindTable.widthMargin = 8;
-  button->kindTable.heightMargin = 8;
+  button->ownerDrawPart = std::make_unique<OwnerDrawPart>();
+  button->ownerDrawPart->options = options;
   if (parent) AttachHook(parent, DrawItemReflector);
   AttachHook(button, OwnerDrawnButtonHook);
   button->caption = caption;

@@ -10,16 +10,19 @@ namespace controls {
 enum class PanelEdge { Raised = 0, Lowered = 1, None = 2 };
 
 // Edit box option bits.
-inline constexpr unsigned kEditNoHScroll = 1u << 0, kEditNoVScroll = 1u << 1, kEditLowercase = 1u << 2,
-                          kEditMultiLine = 1u << 3, kEditNoHideSel = 1u << 4, kEditOemConvert = 1u << 5,
-                          kEditPassword = 1u << 6, kEditReadOnly = 1u << 7, kEditUppercase = 1u << 8,
-                          kEditWantReturn = 1u << 9, kEditKeepTab = 1u << 10, kEditNumber = 1u << 11;
+inline constexpr unsigned kEditNoHScroll = 1u << 0, kEditNoVScroll = 1u << 1,
+                          kEditLowercase = 1u << 2, kEditMultiLine = 1u << 3,
+                          kEditNoHideSel = 1u << 4, kEditOemConvert = 1u << 5,
+                          kEditPassword = 1u << 6, kEditReadOnly = 1u << 7,
+                          kEditUppercase = 1u << 8, kEditWantReturn = 1u << 9,
+                          kEditKeepTab = 1u << 10, kEditNumber = 1u << 11;
 // Combo box option bits.
 inline constexpr unsigned kComboDropDownList = 1u << 0, kComboNoAutoHScroll = 1u << 1,
                           kComboDisableNoScroll = 1u << 2, kComboLowercase = 1u << 3,
-                          kComboNoIntegralHeight = 1u << 4, kComboOemConvert = 1u << 5, kComboSort = 1u << 6,
-                          kComboUppercase = 1u << 7, kComboOwnerDrawFixed = 1u << 8,
-                          kComboOwnerDrawVariable = 1u << 9, kComboSimple = 1u << 10;
+                          kComboNoIntegralHeight = 1u << 4, kComboOemConvert = 1u << 5,
+                          kComboSort = 1u << 6, kComboUppercase = 1u << 7,
+                          kComboOwnerDrawFixed = 1u << 8, kComboOwnerDrawVariable = 1u << 9,
+                          kComboSimple = 1u << 10;
 
 Control* CreateForm(Control* parent, const std::string& caption);
 Control* CreateButton(Control* parent, const std::string& caption);

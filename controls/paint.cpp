@@ -1,7 +1,8 @@
-// The kinds the layer paints itself: the shadow label and the owner-drawn button.
+#include "controls/paint.h"
+
 #include <cstdlib>
 
-#include "controls/hooks.h"
+#include "controls/fonts.h"
 #include "controls/native/win_defs.h"
 #include "controls/properties.h"
 
@@ -25,14 +26,14 @@ Point ShadowTextOrigin(Control* control, const Rect& area, Point text) {
 }
 
 std::uint32_t ShadowRgb(Control* control) {
-  if (control->shadowColor != kNoColor) return ResolveColor(control->shadowColor);
+  if (control->shadowPart->color != kNoColor) return ResolveColor(control->shadowPart->color);
   return MixColors(control->fontColor, 0xFEFEFE);
 }
 
 void DrawShadowLabel(Control* control, Dc dc) {
   const Rect area = ClientArea(control);
   void* oldFont = control->font ? SelectObject(dc, FontHandle(control->font)) : nullptr;
-  const int depth = control->shadowDepth;
+  const int depth = control->shadowPart->depth;
   const int grow = std::abs(depth) * (control->look3D ? 2 : 1);
   Point text = GetTextExtent(dc, control->caption);
   if (depth != 0) text = {text.x + grow, text.y + grow};
@@ -58,8 +59,9 @@ void DrawShadowLabel(Control* control, Dc dc) {
 enum class ButtonState { Normal = 0, Pressed = 1, Disabled = 2, Focused = 3, Hot = 4 };
 
 ButtonState StateOf(Control* button, std::uint32_t itemState) {
-  const bool pressed = (button->ownerDrawOptions & kOwnerDrawCheck) ? button->ownerChecked
-                                                                      : (itemState & ODS_SELECTED) != 0;
+  const OwnerDrawPart& part = *button->ownerDrawPart;
+  const bool pressed =
+      (part.options & kOwnerDrawCheck) ? part.checked : (itemState & ODS_SELECTED) != 0;
   ButtonState state = ButtonState::Normal;
   if (pressed) {
     state = ButtonState::Pressed;
@@ -76,20 +78,24 @@ ButtonState StateOf(Control* button, std::uint32_t itemState) {
 void Shrink(Rect& rect) { rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1}; }
 
 void DrawButtonFrame(Control* button, Dc dc, Rect& rect, ButtonState state, bool focused) {
-  if (button->ownerDrawOptions & kOwnerDrawNoFrame) return;
+  const std::uint32_t options = button->ownerDrawPart->options;
+  if (options & kOwnerDrawNoFrame) return;
   if (focused) {
     FrameRect(dc, rect, GetStockBrush(BLACK_BRUSH));
     Shrink(rect);
   }
-  const bool flat = (button->ownerDrawOptions & kOwnerDrawFlat) != 0;
+  const bool flat = (options & kOwnerDrawFlat) != 0;
   if (!flat || state == ButtonState::Hot || focused) {
-    DrawEdge(dc, rect, state == ButtonState::Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    DrawEdge(dc, rect, state == ButtonState::Pressed ? EDGE_SUNKEN : EDGE_RAISED,
+             BF_RECT | BF_ADJUST);
     Shrink(rect);
   }
 }
 
 void DrawButtonText(Control* button, Dc dc, const Rect& rect, bool pressed) {
-  if ((button->ownerDrawOptions & kOwnerDrawNoText) || rect.right <= rect.left || rect.bottom <= rect.top) return;
+  const OwnerDrawPart& part = *button->ownerDrawPart;
+  if ((part.options & kOwnerDrawNoText) || rect.right <= rect.left || rect.bottom <= rect.top)
+    return;
   const std::string text = GetText(button);
   std::uint32_t options = ETO_CLIPPED;
   int oldMode = 0;
@@ -109,8 +115,8 @@ void DrawButtonText(Control* button, Dc dc, const Rect& rect, bool pressed) {
   if (button->textAlign == 1) x = rect.right - size.x;
   if (button->textAlign == 2) x = rect.left + (width - size.x) / 2;
   if (pressed) {
-    x += button->pressShiftX;
-    y += button->pressShiftY;
+    x += part.pressShiftX;
+    y += part.pressShiftY;
   }
   ExtTextOut(dc, x < rect.left ? rect.left : x, y < 0 ? 0 : y, options, rect, text);
   SetTextColor(dc, oldColor);
@@ -123,6 +129,19 @@ void DrawButtonText(Control* button, Dc dc, const Rect& rect, bool pressed) {
 }
 
 }  // namespace
+
+bool BackgroundHook(Control* control, Message& message, LResult& result) {
+  if (message.message != WM_ERASEBKGND) return false;
+  result = 1;
+  CreateChildWindows(control);
+  if (control->transparent) return false;
+  auto dc = reinterpret_cast<Dc>(message.wParam);
+  native::SetBkMode(dc, OPAQUE);
+  native::SetBkColor(dc, ResolveColor(control->color));
+  native::SetBrushOrigin(dc, 0, 0);
+  native::FillRect(dc, native::GetClientRect(control->window), ControlBrush(control));
+  return false;
+}
 
 bool ShadowLabelHook(Control* control, Message& message, LResult& result) {
   switch (message.message) {

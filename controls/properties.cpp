@@ -1,5 +1,6 @@
 #include "controls/properties.h"
 
+#include "controls/fonts.h"
 #include "controls/hooks.h"
 #include "controls/native/win_defs.h"
 
@@ -23,15 +24,16 @@ void SetText(Control* control, const std::string& text) {
 }
 
 std::string GetText(Control* control) {
-  if (control->window && !control->isShadowLabel) return native::GetWindowText(control->window);
+  // A shadow label keeps its text to itself: the system never sees it.
+  if (control->window && !control->shadowPart) return native::GetWindowText(control->window);
   return control->caption;
 }
 
 // ---- styles -------------------------------------------------------------
 
 // Stores a style word and, when the window exists, makes the window take it.
-static void ApplyStyleWord(Control* control, std::uint32_t Control::*field, void (*write)(Hwnd, std::uint32_t),
-                           std::uint32_t value) {
+static void ApplyStyleWord(Control* control, std::uint32_t Control::*field,
+                           void (*write)(Hwnd, std::uint32_t), std::uint32_t value) {
   if (control->*field == value) return;
   control->*field = value;
   if (!control->window) return;
@@ -64,8 +66,8 @@ void SetVerticalAlign(Control* control, int align) {
   const KindTable& table = control->kindTable;
   control->verticalAlign = static_cast<std::uint8_t>(align);
   std::uint32_t style = control->style;
-  for (std::uint8_t value : table.verticalStyles) style &= ~(std::uint32_t{value} << 8);
-  style |= std::uint32_t{table.verticalStyles[align]} << 8;
+  for (std::uint16_t value : table.verticalStyles) style &= ~std::uint32_t{value};
+  style |= table.verticalStyles[align];
   SetStyle(control, style);
 }
 
@@ -132,25 +134,33 @@ void SetCursor(Control* control, native::Cursor cursor) {
   if (p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom) native::SetCursor(cursor);
 }
 
+void SetCursor(Control* control, StandardCursor cursor) {
+  constexpr int kIds[] = {IDC_ARROW, IDC_HAND, IDC_IBEAM};
+  SetCursor(control, native::LoadSystemCursor(kIds[static_cast<int>(cursor)]));
+}
+
 static void SendFormIcon(Control* form) {
-  native::Icon shown = form->icon == kNoIcon ? nullptr : form->icon;
+  const FormPart& part = *form->formPart;
+  native::Icon shown = part.icon == kNoIcon ? nullptr : part.icon;
   auto previous = reinterpret_cast<native::Icon>(
       Perform(form, WM_SETICON, ICON_BIG, reinterpret_cast<LParam>(shown)));
-  if (previous && previous != shown && !form->iconShared) native::DestroyIcon(previous);
+  if (previous && previous != shown && !part.iconShared) native::DestroyIcon(previous);
 }
 
 void SetIcon(Control* form, native::Icon icon) {
-  if (form->icon == icon) return;
-  form->icon = icon;
+  if (!form->formPart || form->formPart->icon == icon) return;
+  form->formPart->icon = icon;
   SendFormIcon(form);
 }
 
 void ApplyFormIcon(Control* form) {
-  if (!form->icon) {
+  native::Icon& icon = form->formPart->icon;
+  if (!icon) {
     if (form == AppWindow || !AppWindow) {
-      form->icon = native::LoadMainIcon();
-    } else if (AppWindow->icon && AppWindow->icon != kNoIcon) {
-      form->icon = native::CopyIcon(AppWindow->icon);
+      icon = native::LoadMainIcon();
+    } else if (native::Icon appIcon = AppWindow->formPart ? AppWindow->formPart->icon : nullptr;
+               appIcon && appIcon != kNoIcon) {
+      icon = native::CopyIcon(appIcon);
     }
   }
   SendFormIcon(form);
@@ -229,30 +239,54 @@ void Centre(Control* control) {
 }
 
 void BringToTop(Control* control) {
-  native::SetWindowPos(WindowHandle(control), native::TopWindow(), 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+  native::SetWindowPos(
+      WindowHandle(control), native::TopWindow(), 0, 0, 0, 0,
+      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
 }
 
 void SetResizable(Control* form, bool resizable) {
-  if (form->fixedSize == !resizable) return;
-  form->fixedSize = !resizable;
+  FormPart* part = form->formPart.get();
+  if (!part || part->fixedSize == !resizable) return;
+  part->fixedSize = !resizable;
   SetStyle(form, resizable ? form->style | WS_THICKFRAME : form->style & ~WS_THICKFRAME);
   WindowHandle(form);
-  form->frozenWidth = Width(form);
-  form->frozenHeight = Height(form);
+  part->frozenWidth = Width(form);
+  part->frozenHeight = Height(form);
   AttachHook(form, SizeHook);
+}
+
+struct FrameStyles {
+  std::uint32_t exStyleAdded;
+  std::uint32_t styleRemoved;
+};
+
+constexpr FrameStyles kFrameStyles[] = {
+    {WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME},
+    {WS_EX_TOOLWINDOW, WS_THICKFRAME},
+};
+
+void SetFormFrame(Control* form, FormFrame frame) {
+  const FrameStyles& styles = kFrameStyles[static_cast<int>(frame)];
+  SetExStyle(form, form->exStyle | styles.exStyleAdded);
+  SetStyle(form, form->style & ~styles.styleRemoved);
 }
 
 // ---- check state, items, selection -------------------------------------
 
+// An owner-drawn button that works as a check box keeps its own check state.
+static OwnerDrawPart* OwnCheck(Control* control) {
+  OwnerDrawPart* part = control->ownerDrawPart.get();
+  return part && (part->options & kOwnerDrawCheck) ? part : nullptr;
+}
+
 bool GetChecked(Control* control) {
-  if (control->ownerDrawOptions & kOwnerDrawCheck) return control->ownerChecked;
+  if (const OwnerDrawPart* part = OwnCheck(control)) return part->checked;
   return Perform(control, BM_GETCHECK, 0, 0) != 0;
 }
 
 void SetChecked(Control* control, bool checked) {
-  if (control->ownerDrawOptions & kOwnerDrawCheck) {
-    control->ownerChecked = checked;
+  if (OwnerDrawPart* part = OwnCheck(control)) {
+    part->checked = checked;
     Invalidate(control);
     return;
   }
@@ -262,11 +296,11 @@ void SetChecked(Control* control, bool checked) {
 int AddItem(Control* control, const std::string& text) {
   const KindTable& table = control->kindTable;
   if (!table.addItemMessage) {
-    if (table.customAdd) return table.customAdd(control, text);
     SetText(control, GetText(control) + text);
     return 0;
   }
-  auto index = static_cast<int>(native::SendTextMessage(WindowHandle(control), table.addItemMessage, 0, text));
+  auto index = static_cast<int>(
+      native::SendTextMessage(WindowHandle(control), table.addItemMessage, 0, text));
   if (ItemCount(control) == 1) SetSelectedIndex(control, 0);
   return index;
 }
@@ -275,9 +309,11 @@ void SetItemText(Control* control, int index, const std::string& text) {
   const KindTable& table = control->kindTable;
   if (!table.insertItemMessage) return;
   int selected = GetSelectedIndex(control);
-  LResult data = table.getItemDataMessage ? Perform(control, table.getItemDataMessage, index, 0) : 0;
+  LResult data =
+      table.getItemDataMessage ? Perform(control, table.getItemDataMessage, index, 0) : 0;
   Perform(control, table.deleteItemMessage, static_cast<WParam>(index), 0);
-  native::SendTextMessage(WindowHandle(control), table.insertItemMessage, static_cast<WParam>(index), text);
+  native::SendTextMessage(WindowHandle(control), table.insertItemMessage,
+                          static_cast<WParam>(index), text);
   if (table.setItemDataMessage) Perform(control, table.setItemDataMessage, index, data);
   SetSelectedIndex(control, selected);
 }
@@ -316,10 +352,16 @@ void SetTextLimit(Control* control, int count) {
     Perform(control, control->kindTable.textLimitMessage, static_cast<WParam>(count), 0);
 }
 
+void SetSelection(Control* control, int start, int end) {
+  if (control->kindTable.setSelectionMessage)
+    Perform(control, control->kindTable.setSelectionMessage, static_cast<WParam>(start),
+            static_cast<LParam>(end));
+}
+
 void Focus(Control* control, bool focus) {
   if (!focus) return;
   if (control->isChild) {
-    if (Control* form = ParentForm(control)) form->currentControl = control;
+    if (Control* form = ParentForm(control)) form->formPart->currentControl = control;
     native::SetFocus(WindowHandle(control));
   } else {
     native::SetForegroundWindow(WindowHandle(control));
@@ -327,11 +369,6 @@ void Focus(Control* control, bool focus) {
 }
 
 // ---- events with hooks --------------------------------------------------
-
-void SetKeyEvent(Control* control, KeyEvent Control::*event, KeyEvent handler) {
-  control->*event = handler;
-  control->keyboardRouter = KeyboardRouter;
-}
 
 void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler) {
   control->*event = handler;

@@ -1,5 +1,5 @@
-// Properties and operations of controls: text, fonts, colours, styles,
-// placement, items, check state, focus.
+// Properties and operations of controls: text, styles, placement, items,
+// check state, focus. Colours and fonts are in fonts.h.
 #pragma once
 
 #include <string>
@@ -8,23 +8,6 @@
 
 namespace controls {
 
-// Colours
-std::uint32_t ResolveColor(Color color);
-std::uint32_t MixColors(Color a, Color b);
-native::Brush ControlBrush(Control* control);
-void SetColor(Control* control, Color color);
-void SetShadowColor(Control* control, Color color);
-
-// Fonts
-FontObject* GetFont(Control* control);  // made on first use
-FontObject* CopyFontObject(GdiObject* source, Control* owner);
-void SetFontHeight(FontObject* font, int height);
-void SetFontColor(FontObject* font, Color color);
-void SetFontFace(FontObject* font, const std::string& face);
-void SetFontStyle(FontObject* font, unsigned styleBits);  // 1 bold, 2 italic, 4 underline, 8 strike-out
-native::Font FontHandle(FontObject* font);
-void ApplyFont(Control* control);
-
 // Text
 void SetText(Control* control, const std::string& text);
 std::string GetText(Control* control);
@@ -32,14 +15,16 @@ std::string GetText(Control* control);
 // Styles and state
 void SetStyle(Control* control, std::uint32_t style);
 void SetExStyle(Control* control, std::uint32_t exStyle);
-void SetTextAlign(Control* control, int align);         // 0 left, 1 right, 2 centre
-void SetVerticalAlign(Control* control, int align);     // 0 centre, 1 top, 2 bottom
+void SetTextAlign(Control* control, int align);      // 0 left, 1 right, 2 centre
+void SetVerticalAlign(Control* control, int align);  // 0 centre, 1 top, 2 bottom
 void SetLook3D(Control* control, bool look3D);
 void SetEnabled(Control* control, bool enabled);
 bool IsEnabled(Control* control);
 void SetVisible(Control* control, bool visible);
 void Hide(Control* control);
 void SetCursor(Control* control, native::Cursor cursor);
+enum class StandardCursor { Arrow, Hand, IBeam };
+void SetCursor(Control* control, StandardCursor cursor);
 void SetIcon(Control* form, native::Icon icon);  // kNoIcon for none
 void ApplyFormIcon(Control* form);
 inline const native::Icon kNoIcon = reinterpret_cast<native::Icon>(-1);
@@ -57,6 +42,11 @@ void SetClientSize(Control* control, int width, int height);
 void Centre(Control* control);
 void BringToTop(Control* control);
 void SetResizable(Control* form, bool resizable);
+// The frame of a form the user does not size: a dialog frame without the
+// minimise and maximise boxes, or a tool window's narrow caption. Set it
+// before the client size, which the frame's width changes.
+enum class FormFrame { Dialog, ToolWindow };
+void SetFormFrame(Control* form, FormFrame frame);
 
 // Check state, items, selection
 bool GetChecked(Control* control);
@@ -69,10 +59,11 @@ void Clear(Control* control);
 int GetSelectedIndex(Control* control);
 void SetSelectedIndex(Control* control, int index);
 void SetTextLimit(Control* control, int count);
+// Selects the characters from start up to end; start == end puts the caret there.
+void SetSelection(Control* control, int start, int end);
 void Focus(Control* control, bool focus);
 
 // Events that need a hook besides the field
-void SetKeyEvent(Control* control, KeyEvent Control::*event, KeyEvent handler);
 void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler);
 void SetMouseLeaveEvent(Control* control, NotifyEvent handler);
 

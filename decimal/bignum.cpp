@@ -1,26 +1,26 @@
 #include "decimal/bignum.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace decimal {
 namespace {
+
+using Answer = std::optional<std::string>;
+
+// Four decimal digits per limb, most significant first, numbers right-aligned.
+constexpr int LimbCount = 128;
+using Limbs = std::array<std::int32_t, LimbCount>;
 
 constexpr int LastLimb = LimbCount - 1;
 constexpr int LimbBase = 10000;
 constexpr int MaxLen = static_cast<int>(MaxLength);
 // Digits a limb array holds: room for the product of two operands.
 constexpr int MaxDigits = 4 * LimbCount;
-
-// Status of the last alignment; subtraction reads it.
-std::string_view alignStatus = "good";
-
-// Subtraction's working limbs: minuend, subtrahend, difference. Fixed arrays,
-// so that a subtraction's digit work allocates nothing.
-Limbs subMinuend{};
-Limbs subSubtrahend{};
-Limbs subDifference{};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -43,8 +43,6 @@ bool Rejected(std::string_view a, std::string_view b, bool skipCheck) {
   return !skipCheck && !(IsValidNumber(a) && IsValidNumber(b));
 }
 
-void SetBad(std::string& result) { result.assign(Bad); }
-
 int LimbsFor(int digitCount) { return (digitCount - 1) / 4 + 1; }
 
 // Text order equals numeric order on digit strings of one length, or on
@@ -52,110 +50,6 @@ int LimbsFor(int digitCount) { return (digitCount - 1) / 4 + 1; }
 bool DigitsLess(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return a.size() < b.size();
   return a < b;
-}
-
-// Writes big - small for two digit strings of n digits, big >= small, as
-// exactly n digits. Works on the module's subtraction limbs.
-void SubtractDigits(std::string_view big, std::string_view small, int n, std::string& out) {
-  n = std::clamp(n, 1, MaxDigits);
-  const int k = LimbsFor(n);
-  const int first = LimbCount - k;
-  DigitsToLimbs(big, n, subMinuend);
-  DigitsToLimbs(small, n, subSubtrahend);
-  for (int i = LastLimb; i >= first; --i) {
-    if (subMinuend[i] < subSubtrahend[i]) {
-      int lender = i - 1;
-      while (lender > first && subMinuend[lender] == 0) --lender;
-      if (lender >= first) {
-        subMinuend[lender] -= 1;
-        for (int j = lender + 1; j < i; ++j) subMinuend[j] = LimbBase - 1;
-        subMinuend[i] += LimbBase;
-      }
-    }
-    subDifference[i] = subMinuend[i] - subSubtrahend[i];
-  }
-  LimbsToDigits(subDifference, first, 0, out);
-  if (static_cast<int>(out.size()) < n) out.insert(0, n - out.size(), '0');
-}
-
-// Both texts hold a point. Zeros in front of the text whose point stands
-// further left line the points up, zeros behind the shorter even the lengths.
-// With a limit, a text may not grow in front beyond MaxLength characters.
-bool LineUpPoints(std::string& a, std::string& b, bool limited) {
-  const std::size_t aPoint = a.find('.');
-  const std::size_t bPoint = b.find('.');
-  if (aPoint != bPoint) {
-    std::string& behind = aPoint < bPoint ? a : b;
-    const std::size_t shift = aPoint < bPoint ? bPoint - aPoint : aPoint - bPoint;
-    if (limited && behind.size() + shift > MaxLength) return false;
-    behind.insert(0, shift, '0');
-  }
-  std::string& shorter = a.size() < b.size() ? a : b;
-  shorter.append(std::max(a.size(), b.size()) - shorter.size(), '0');
-  return true;
-}
-
-}  // namespace
-
-bool IsValidNumber(std::string_view text) {
-  if (text.empty() || text == "." || text == "-") return false;
-  int points = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '.') {
-      if (++points > 1) return false;
-    } else if (c == '-') {
-      if (i != 0) return false;
-    } else if (!IsDigit(c)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-void RemovePoint(std::string& text) {
-  const std::size_t at = text.find('.');
-  if (at != std::string::npos) text.erase(at, 1);
-}
-
-void StripLeadingZeros(std::string& text) {
-  if (text.empty()) return;
-  const std::size_t first = text.find_first_not_of('0');
-  if (first == std::string::npos) {
-    text = "0";
-    return;
-  }
-  text.erase(0, first);
-  if (text == ".") text = "0";
-}
-
-void StripTrailingZeros(std::string& text) {
-  if (!HasPoint(text)) return;
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text == ".") text = "0";
-}
-
-std::string_view AlignStatus() { return alignStatus; }
-
-bool AlignPoints(std::string& a, std::string& b, bool aHasPoint, bool bHasPoint, int& point,
-                 int& digits) {
-  alignStatus = "good";
-  if (!aHasPoint && !bHasPoint) return true;
-  const auto fail = [] {
-    alignStatus = "bad";
-    return false;
-  };
-  for (std::string* text : {&a, &b}) {
-    if (HasPoint(*text)) continue;
-    if (text->size() >= MaxLength) return fail();
-    text->push_back('.');
-  }
-  if (!LineUpPoints(a, b, true)) return fail();
-  point = static_cast<int>(a.find('.')) + 1;
-  RemovePoint(a);
-  RemovePoint(b);
-  digits = static_cast<int>(a.size());
-  return true;
 }
 
 void DigitsToLimbs(std::string_view digits, int count, Limbs& limbs) {
@@ -180,7 +74,7 @@ void DigitsToLimbs(std::string_view digits, int count, Limbs& limbs) {
   }
 }
 
-void LimbsToDigits(const Limbs& limbs, int first, int point, std::string& result) {
+void LimbsToDigits(const Limbs& limbs, int first, std::string& result) {
   first = std::clamp(first, 0, LastLimb);
   // Appending keeps the result's buffer, which long division reuses.
   result.clear();
@@ -195,28 +89,88 @@ void LimbsToDigits(const Limbs& limbs, int first, int point, std::string& result
     group[3] = static_cast<char>('0' + value % 10);
     result.append(group, 4);
   }
-  if (point > 0 && static_cast<std::size_t>(point - 1) <= result.size()) {
-    result.insert(static_cast<std::size_t>(point - 1), 1, '.');
-  }
 }
 
-void BigAdd(std::string a, std::string b, bool skipCheck, std::string& result) {
-  if (Rejected(a, b, skipCheck)) return SetBad(result);
+// Writes big - small for two digit strings of n digits, big >= small, as
+// exactly n digits.
+void SubtractDigits(std::string_view big, std::string_view small, int n, std::string& out) {
+  Limbs minuend{};
+  Limbs subtrahend{};
+  Limbs difference{};
+  n = std::clamp(n, 1, MaxDigits);
+  const int k = LimbsFor(n);
+  const int first = LimbCount - k;
+  DigitsToLimbs(big, n, minuend);
+  DigitsToLimbs(small, n, subtrahend);
+  for (int i = LastLimb; i >= first; --i) {
+    if (minuend[i] < subtrahend[i]) {
+      int lender = i - 1;
+      while (lender > first && minuend[lender] == 0) --lender;
+      if (lender >= first) {
+        minuend[lender] -= 1;
+        for (int j = lender + 1; j < i; ++j) minuend[j] = LimbBase - 1;
+        minuend[i] += LimbBase;
+      }
+    }
+    difference[i] = minuend[i] - subtrahend[i];
+  }
+  LimbsToDigits(difference, first, out);
+  if (static_cast<int>(out.size()) < n) out.insert(0, n - out.size(), '0');
+}
+
+// Both texts hold a point. Zeros in front of the text whose point stands
+// further left line the points up, zeros behind the shorter even the lengths.
+// With a limit, a text may not grow in front beyond MaxLength characters.
+bool LineUpPoints(std::string& a, std::string& b, bool limited) {
+  const std::size_t aPoint = a.find('.');
+  const std::size_t bPoint = b.find('.');
+  if (aPoint != bPoint) {
+    std::string& behind = aPoint < bPoint ? a : b;
+    const std::size_t shift = aPoint < bPoint ? bPoint - aPoint : aPoint - bPoint;
+    if (limited && behind.size() + shift > MaxLength) return false;
+    behind.insert(0, shift, '0');
+  }
+  std::string& shorter = a.size() < b.size() ? a : b;
+  shorter.append(std::max(a.size(), b.size()) - shorter.size(), '0');
+  return true;
+}
+
+// Aligns two unsigned texts, at least one with a point, on their points and
+// removes the points, leaving digit strings of one length; point is the
+// point's place counted from 1. False when a text of MaxLength characters
+// would have to grow.
+bool AlignPoints(std::string& a, std::string& b, int& point) {
+  for (std::string* text : {&a, &b}) {
+    if (HasPoint(*text)) continue;
+    if (text->size() >= MaxLength) return false;
+    text->push_back('.');
+  }
+  if (!LineUpPoints(a, b, true)) return false;
+  point = static_cast<int>(a.find('.')) + 1;
+  RemovePoint(a);
+  RemovePoint(b);
+  return true;
+}
+
+Answer Sub(std::string a, std::string b, bool skipCheck);
+
+Answer Add(std::string a, std::string b, bool skipCheck) {
+  if (Rejected(a, b, skipCheck)) return std::nullopt;
   const bool aNegative = IsNegative(a);
   const bool bNegative = IsNegative(b);
   if (aNegative) a.erase(0, 1);
   if (bNegative) b.erase(0, 1);
   if (aNegative != bNegative) {
     // Mixed signs are a difference of magnitudes.
-    if (aNegative) return BigSub(std::move(b), std::move(a), false, result);
-    return BigSub(std::move(a), std::move(b), false, result);
+    if (aNegative) return Sub(std::move(b), std::move(a), false);
+    return Sub(std::move(a), std::move(b), false);
   }
   if (!HasPoint(a)) a.push_back('.');
   if (!HasPoint(b)) b.push_back('.');
   LineUpPoints(a, b, false);
   a.insert(0, 1, '0');  // room for the last carry
   b.insert(0, 1, '0');
-  if (a.size() > MaxLength - 1) return SetBad(result);
+  if (a.size() > MaxLength - 1) return std::nullopt;
 
   // The point column adds 0 + 9 + carry, which passes a carry on unchanged.
   const std::size_t point = a.find('.');
@@ -234,70 +188,51 @@ void BigAdd(std::string a, std::string b, bool skipCheck, std::string& result) {
   StripTrailingZeros(sum);
   StripLeadingZeros(sum);
   if (aNegative) sum.insert(0, 1, '-');
-  result = std::move(sum);
+  return sum;
 }
 
-void BigSub(std::string a, std::string b, bool skipCheck, std::string& result) {
-  if (Rejected(a, b, skipCheck)) return SetBad(result);
-  if (b == "0") {
-    result = std::move(a);
-    return;
-  }
+Answer Sub(std::string a, std::string b, bool skipCheck) {
+  if (Rejected(a, b, skipCheck)) return std::nullopt;
+  if (b == "0") return a;
   const bool aNegative = IsNegative(a);
   const bool bNegative = IsNegative(b);
   if (aNegative != bNegative) {
     // Mixed signs are a sum of magnitudes; the sum must leave room for a sign.
-    std::string sum;
-    if (aNegative) {
-      BigAdd(a.substr(1), std::move(b), true, sum);
-    } else {
-      BigAdd(std::move(a), b.substr(1), true, sum);
-    }
-    if (sum.front() == 'b' || sum.size() == MaxLength) return SetBad(result);
-    if (aNegative) sum.insert(0, 1, '-');
-    result = std::move(sum);
-    return;
+    Answer sum =
+        aNegative ? Add(a.substr(1), std::move(b), true) : Add(std::move(a), b.substr(1), true);
+    if (!sum || sum->size() == MaxLength) return std::nullopt;
+    if (aNegative) sum->insert(0, 1, '-');
+    return sum;
   }
-  if (a == b) {
-    result = "0";
-    return;
-  }
+  if (a == b) return "0";
   const bool negative = aNegative;
   if (negative) {
     a.erase(0, 1);
     b.erase(0, 1);
   }
   int point = 0;
-  int n = 0;
-  const bool aHasPoint = HasPoint(a);
-  const bool bHasPoint = HasPoint(b);
-  alignStatus = "good";
-  if ((aHasPoint || bHasPoint) && !AlignPoints(a, b, aHasPoint, bHasPoint, point, n)) {
-    return SetBad(result);
-  }
+  if ((HasPoint(a) || HasPoint(b)) && !AlignPoints(a, b, point)) return std::nullopt;
   std::string& shorter = a.size() < b.size() ? a : b;
   shorter.insert(0, std::max(a.size(), b.size()) - shorter.size(), '0');
-  n = static_cast<int>(a.size());
-  if (n == 0 || n > MaxLen) return SetBad(result);
+  const int n = static_cast<int>(a.size());
+  if (n == 0 || n > MaxLen) return std::nullopt;
 
   const bool swapped = a < b;
   if (swapped) std::swap(a, b);
   std::string difference;
   SubtractDigits(a, b, n, difference);
   if (point > 0) {
-    if (difference.size() >= MaxLength) return SetBad(result);
+    if (difference.size() >= MaxLength) return std::nullopt;
     difference.insert(static_cast<std::size_t>(point - 1), 1, '.');
   }
   if (difference.front() == '0') StripLeadingZeros(difference);
   if (HasPoint(difference) && difference.back() == '0') StripTrailingZeros(difference);
   if (swapped != negative) {
-    if (difference.size() >= MaxLength && !HasPoint(difference)) return SetBad(result);
+    if (difference.size() >= MaxLength && !HasPoint(difference)) return std::nullopt;
     difference.insert(0, 1, '-');
   }
-  result = std::move(difference);
+  return difference;
 }
-
-namespace {
 
 struct MulOperand {
   std::string text;
@@ -363,28 +298,17 @@ void MultiplyDigits(std::string_view a, std::string_view b, std::string& out) {
   }
   const int lastColumn = aFirst - (kb - 1);
   const int first = product[lastColumn - 1] != 0 ? lastColumn - 1 : lastColumn;
-  LimbsToDigits(product, first, 0, out);
+  LimbsToDigits(product, first, out);
 }
 
-}  // namespace
-
-void BigMul(std::string a, std::string b, bool skipCheck, std::string& result) {
-  if (Rejected(a, b, skipCheck)) return SetBad(result);
+Answer Mul(std::string a, std::string b, bool skipCheck) {
+  if (Rejected(a, b, skipCheck)) return std::nullopt;
   MulOperand x = NormaliseFactor(std::move(a));
   MulOperand y = NormaliseFactor(std::move(b));
-  if (IsZero(x.text) || IsZero(y.text)) {
-    result = "0";
-    return;
-  }
+  if (IsZero(x.text) || IsZero(y.text)) return "0";
   // Multiplying by one answers the other factor as normalised so far.
-  if (x.text == "1") {
-    result = std::move(y.text);
-    return;
-  }
-  if (y.text == "1") {
-    result = std::move(x.text);
-    return;
-  }
+  if (x.text == "1") return std::move(y.text);
+  if (y.text == "1") return std::move(x.text);
   int fraction = x.fraction + y.fraction;
   const bool negative = x.negative != y.negative;
   int zeros = 0;
@@ -399,22 +323,20 @@ void BigMul(std::string a, std::string b, bool skipCheck, std::string& result) {
     if (fraction > 0) {
       --fraction;
     } else {
-      if (text.size() >= MaxLength) return SetBad(result);
+      if (text.size() >= MaxLength) return std::nullopt;
       text.push_back('0');
     }
   }
-  if (c > MaxLen && (fraction == 0 || fraction < c)) return SetBad(result);
+  if (c > MaxLen && (fraction == 0 || fraction < c)) return std::nullopt;
   if (c < fraction) text.insert(0, fraction - c, '0');
   if (fraction > 0) text.insert(text.size() - fraction, 1, '.');
   if (text.front() == '0') StripLeadingZeros(text);
   if (negative) {
-    if (text.size() >= MaxLength && !HasPoint(text)) return SetBad(result);
+    if (text.size() >= MaxLength && !HasPoint(text)) return std::nullopt;
     text.insert(0, 1, '-');
   }
-  result = std::move(text);
+  return text;
 }
-
-namespace {
 
 struct DivOperand {
   std::string text;
@@ -432,30 +354,24 @@ std::string WholePart(const std::string& a) {
   return whole.empty() ? "0" : whole;
 }
 
-// The answers that need no long division; false when there is none.
-bool QuickQuotient(const std::string& a, const std::string& b, bool negative, bool integerOnly,
-                   std::string& result) {
+// The answers that need no long division: an empty optional when there is
+// none, an empty optional inside for division by zero.
+std::optional<Answer> QuickQuotient(const std::string& a, const std::string& b, bool negative,
+                                    bool integerOnly) {
   const auto withSign = [&](std::string text) {
     if (negative) text.insert(0, 1, '-');
-    result = std::move(text);
-    return true;
+    return std::optional<Answer>(std::move(text));
   };
-  if (b == "0" || b == "0.") {
-    SetBad(result);
-    return true;
-  }
+  if (b == "0" || b == "0.") return Answer();
   if (b == "1" || b == "1.") return withSign(integerOnly ? WholePart(a) : a);
-  if (a == "0" || a == "0.") {
-    result = "0";
-    return true;
-  }
+  if (a == "0" || a == "0.") return Answer("0");
   if (a == b) return withSign("1");
-  return false;
+  return std::nullopt;
 }
 
 // remainder -= product for digit strings without leading zeros, remainder
 // not below product. Works in place, so that the 255 or so subtractions
-// of an endless quotient allocate nothing; the answer is the one BigSub
+// of an endless quotient allocate nothing; the answer is the one Sub
 // gives for such operands.
 void SubtractInPlace(std::string& remainder, std::string_view product) {
   int borrow = 0;
@@ -537,10 +453,8 @@ class LongDivision {
   std::array<std::string, 10> trials_;
 };
 
-}  // namespace
-
-void BigDiv(std::string a, std::string b, bool skipCheck, bool integerOnly, std::string& result) {
-  if (Rejected(a, b, skipCheck)) return SetBad(result);
+Answer Div(std::string a, std::string b, bool skipCheck, bool integerOnly) {
+  if (Rejected(a, b, skipCheck)) return std::nullopt;
   bool negative = false;
   if (IsNegative(a)) {
     a[0] = '0';
@@ -552,7 +466,7 @@ void BigDiv(std::string a, std::string b, bool skipCheck, bool integerOnly, std:
   }
   NormaliseDivOperand(a);
   NormaliseDivOperand(b);
-  if (QuickQuotient(a, b, negative, integerOnly, result)) return;
+  if (auto quick = QuickQuotient(a, b, negative, integerOnly)) return *std::move(quick);
 
   // Scale both to whole numbers with the same factor of ten.
   DivOperand x{std::move(a)};
@@ -569,8 +483,8 @@ void BigDiv(std::string a, std::string b, bool skipCheck, bool integerOnly, std:
     if (!op->text.empty() && op->text.front() == '0') StripLeadingZeros(op->text);
   }
   // Scaling can leave an empty divisor only when a check was skipped.
-  if (y.text.empty()) return SetBad(result);
-  if (QuickQuotient(x.text, y.text, negative, integerOnly, result)) return;
+  if (y.text.empty()) return std::nullopt;
+  if (auto quick = QuickQuotient(x.text, y.text, negative, integerOnly)) return *std::move(quick);
 
   const std::size_t limit = negative ? MaxLength - 1 : MaxLength;
   std::string quotient;
@@ -590,7 +504,68 @@ void BigDiv(std::string a, std::string b, bool skipCheck, bool integerOnly, std:
     }
   }
   if (negative) quotient.insert(0, 1, '-');
-  result = std::move(quotient);
+  return quotient;
+}
+
+}  // namespace
+
+bool IsValidNumber(std::string_view text) {
+  if (text.empty() || text == "." || text == "-") return false;
+  int points = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.') {
+      if (++points > 1) return false;
+    } else if (c == '-') {
+      if (i != 0) return false;
+    } else if (!IsDigit(c)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void RemovePoint(std::string& text) {
+  const std::size_t at = text.find('.');
+  if (at != std::string::npos) text.erase(at, 1);
+}
+
+void StripLeadingZeros(std::string& text) {
+  if (text.empty()) return;
+  const std::size_t first = text.find_first_not_of('0');
+  if (first == std::string::npos) {
+    text = "0";
+    return;
+  }
+  text.erase(0, first);
+  if (text == ".") text = "0";
+}
+
+void StripTrailingZeros(std::string& text) {
+  if (!HasPoint(text)) return;
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text == ".") text = "0";
+}
+
+std::optional<std::string> BigAdd(std::string_view a, std::string_view b, bool skipCheck) {
+  if (TooLong(a, b)) return std::nullopt;
+  return Add(std::string(a), std::string(b), skipCheck);
+}
+
+std::optional<std::string> BigSub(std::string_view a, std::string_view b, bool skipCheck) {
+  if (TooLong(a, b)) return std::nullopt;
+  return Sub(std::string(a), std::string(b), skipCheck);
+}
+
+std::optional<std::string> BigMul(std::string_view a, std::string_view b, bool skipCheck) {
+  if (TooLong(a, b)) return std::nullopt;
+  return Mul(std::string(a), std::string(b), skipCheck);
+}
+
+std::optional<std::string> BigDiv(std::string_view a, std::string_view b, bool skipCheck,
+                                  bool integerOnly) {
+  if (TooLong(a, b)) return std::nullopt;
+  return Div(std::string(a), std::string(b), skipCheck, integerOnly);
 }
 
 }  // namespace decimal

@@ -1,17 +1,16 @@
 // Arbitrary bytes as two operands and the flags, through every operation.
 // Beyond not crashing, it checks what holds for any input: a checked call on
-// an invalid or over-long operand answers "bad", an answer that is not "bad"
-// is a number, and skipping the check changes nothing for valid operands.
+// an invalid or over-long operand fails, an answer is a number, and skipping
+// the check changes nothing for valid operands.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "decimal/bignum.h"
 
 namespace {
-
-using decimal::Bad;
 
 void Require(bool condition) {
   if (!condition) std::abort();
@@ -23,17 +22,15 @@ bool InDomain(const std::string& text) {
 
 // The answers of every operation for one pair.
 struct Answers {
-  std::string sum, difference, product, quotient, wholeQuotient;
+  std::optional<std::string> sum, difference, product, quotient, wholeQuotient;
+
+  bool operator==(const Answers&) const = default;
 };
 
 Answers RunAll(const std::string& a, const std::string& b, bool skipCheck) {
-  Answers r;
-  decimal::BigAdd(a, b, skipCheck, r.sum);
-  decimal::BigSub(a, b, skipCheck, r.difference);
-  decimal::BigMul(a, b, skipCheck, r.product);
-  decimal::BigDiv(a, b, skipCheck, false, r.quotient);
-  decimal::BigDiv(a, b, skipCheck, true, r.wholeQuotient);
-  return r;
+  return {decimal::BigAdd(a, b, skipCheck), decimal::BigSub(a, b, skipCheck),
+          decimal::BigMul(a, b, skipCheck), decimal::BigDiv(a, b, skipCheck, false),
+          decimal::BigDiv(a, b, skipCheck, true)};
 }
 
 void ExerciseHelpers(const std::string& a, const std::string& b) {
@@ -42,14 +39,6 @@ void ExerciseHelpers(const std::string& a, const std::string& b) {
   decimal::StripLeadingZeros(x);
   decimal::StripTrailingZeros(y);
   decimal::RemovePoint(x);
-  if (a.size() <= decimal::MaxLength && b.size() <= decimal::MaxLength) {
-    std::string p = a;
-    std::string q = b;
-    int point = 0;
-    int digits = 0;
-    decimal::AlignPoints(p, q, p.find('.') != std::string::npos, q.find('.') != std::string::npos,
-                         point, digits);
-  }
 }
 
 }  // namespace
@@ -67,16 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Answers answers = RunAll(a, b, skipCheck);
   const bool valid = InDomain(a) && InDomain(b);
 
-  for (const std::string* r : {&answers.sum, &answers.difference, &answers.product,
-                               &answers.quotient, &answers.wholeQuotient}) {
-    if (!skipCheck && !valid) Require(*r == Bad);
-    if (valid && *r != Bad) Require(decimal::IsValidNumber(*r));
+  for (const std::optional<std::string>* r : {&answers.sum, &answers.difference, &answers.product,
+                                              &answers.quotient, &answers.wholeQuotient}) {
+    if (!skipCheck && !valid) Require(!r->has_value());
+    if (valid && r->has_value()) Require(decimal::IsValidNumber(**r));
   }
-  if (valid && skipCheck) {
-    const Answers checked = RunAll(a, b, false);
-    Require(checked.sum == answers.sum && checked.difference == answers.difference &&
-            checked.product == answers.product && checked.quotient == answers.quotient &&
-            checked.wholeQuotient == answers.wholeQuotient);
-  }
+  if (valid && skipCheck) Require(RunAll(a, b, false) == answers);
   return 0;
 }

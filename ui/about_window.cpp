@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "controls/fonts.h"
 #include "controls/kinds.h"
 #include "controls/properties.h"
 #include "platform/number_symbols.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "controls/native/win_defs.h"
+#include "controls/fonts.h"
 #include "controls/properties.h"
 #include "platform/number_symbols.h"
 #include "platform/utf8.h"
@@ -58,23 +58,29 @@ units::ResultOptions ReadOptions(MainWindow* window) {
 
 void Suggest(MainWindow* window, units::UnitSystem system) {
   const std::array<int, TermCount> rows =
-      units::SuggestUnits(system, CurrentCategory, ReadQuantity(window));
+      units::SuggestUnits(system, window->CurrentCategory, ReadQuantity(window));
   for (int i = 0; i < TermCount; ++i) SetSelectedIndex(ToUnits(window)[i], rows[i]);
 }
 
 // Sees every character typed into a value field before the field does.
-void FilterValueKey(void*, Control* field, native::WParam& key, std::uint32_t) {
+void FilterValueKey(void* context, Control* field, controls::WParam& key, std::uint32_t) {
+  const auto* window = static_cast<MainWindow*>(context);
   // A UTF-16 surrogate half is never part of a number.
   const bool surrogate = key >= 0xD800 && key <= 0xDFFF;
-  const units::KeyFilterResult result = units::FilterValueKey(
-      CurrentCategory, controls::GetText(field), surrogate ? 0 : static_cast<char32_t>(key));
+  const units::KeyFilterResult result =
+      units::FilterValueKey(window->CurrentCategory, controls::GetText(field),
+                            surrogate ? 0 : static_cast<char32_t>(key));
   if (result.NewText) {
     SetText(field, *result.NewText);
     // The caret would otherwise sit before the sign that was just put in front.
-    const auto end = static_cast<native::WParam>(result.NewText->size());
-    controls::Perform(field, native::EM_SETSEL, end, static_cast<native::LParam>(end));
+    const auto end = static_cast<int>(result.NewText->size());
+    controls::SetSelection(field, end, end);
   }
   key = result.Key;
+}
+
+void ShowPageHelp(MainWindow* window) {
+  ShowTopicHelp(units::Describe(window->CurrentCategory).Help);
 }
 
 void HighlightAboutLink(void*, Control* link, controls::MouseRecord&) {
@@ -107,17 +113,9 @@ struct NotifyBinding {
 constexpr auto Click = &Control::OnClick;
 
 constexpr NotifyBinding kBindings[] = {
-    {&M::WeightHelpLink, Click, OnPlain<ShowTopicHelp>},
-    {&M::PaperHelpLink, Click, OnPlain<ShowTopicHelp>},
+    {&M::WeightHelpLink, Click, On<ShowPageHelp>},
+    {&M::PaperHelpLink, Click, On<ShowPageHelp>},
     {&M::AboutLink, Click, OnPlain<ShowAbout>},
-    {&M::LengthSelector, Click, On<SelectLength>},
-    {&M::AreaSelector, Click, On<SelectArea>},
-    {&M::CapacitySelector, Click, On<SelectCapacity>},
-    {&M::WeightSelector, Click, On<SelectWeight>},
-    {&M::TempSelector, Click, On<SelectTemperature>},
-    {&M::SpeedSelector, Click, On<SelectSpeed>},
-    {&M::PaperSelector, Click, On<SelectPaper>},
-    {&M::PrefixesSelector, Click, On<SelectPrefixes>},
     {&M::ConvertButton, Click, On<RunConvert>},
     {&M::RoundUpCheck, Click, On<RunConvert>},
     {&M::ThousandSepCheck, Click, On<RunConvert>},
@@ -136,7 +134,7 @@ void ResetInputs(MainWindow* window) {
   SetSelectedIndex(window->FromUnit2, 0);
   SetSelectedIndex(window->FromUnit3, 0);
   ClearValues(window);
-  SelectDefaultFromUnits(window, CurrentCategory);
+  SelectDefaultFromUnits(window, window->CurrentCategory);
 }
 
 void ClearFromInputs(MainWindow* window) {
@@ -149,8 +147,9 @@ void ClearToUnits(MainWindow* window) {
 }
 
 void RunConvert(MainWindow* window) {
-  const std::optional<std::string> result = units::Convert(
-      CurrentCategory, ReadQuantity(window), ReadOptions(window), platform::RegionalSymbols());
+  const std::optional<std::string> result =
+      units::Convert(window->CurrentCategory, ReadQuantity(window), ReadOptions(window),
+                     platform::RegionalSymbols());
   if (result) SetText(window->ResultBox, *result);
 }
 
@@ -160,8 +159,8 @@ void SuggestMetricUnits(MainWindow* window) { Suggest(window, units::UnitSystem:
 void BindMainWindowEvents(MainWindow* window) {
   for (const NotifyBinding& binding : kBindings)
     (window->*binding.control)->*binding.event = {binding.handler, window};
-  for (Control* field : FromValues(window))
-    controls::SetKeyEvent(field, &Control::OnKeyChar, {FilterValueKey, window});
+  BindSelectors(window);
+  for (Control* field : FromValues(window)) field->OnKeyChar = {FilterValueKey, window};
   controls::SetMouseEvent(window->AboutLink, &Control::OnMouseMove, {HighlightAboutLink, window});
   controls::SetMouseLeaveEvent(window->AboutLink, {UnhighlightAboutLink, window});
 }

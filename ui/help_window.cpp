@@ -1,8 +1,8 @@
 #include "ui/help_window.h"
 
+#include "controls/fonts.h"
 #include "controls/kinds.h"
 #include "controls/properties.h"
-#include "ui/main_window.h"
 #include "ui/palette.h"
 #include "ui/secondary_window.h"
 
@@ -73,10 +73,11 @@ void BuildHelpWindow(HelpWindow*& window, Control* owner) {
   FinishSecondaryForm(form);
 }
 
-void ShowTopicHelp() {
+void ShowTopicHelp(units::HelpTopic topic) {
+  if (topic == units::HelpTopic::None) return;
   HelpWindow* window = nullptr;
   BuildHelpWindow(window, controls::AppWindow);
-  const bool weight = CurrentCategory == units::Category::Weight;
+  const bool weight = topic == units::HelpTopic::WeightOrMass;
   controls::SetText(window->HelpText, weight ? WeightHelpText : PaperHelpText);
   controls::SetText(window->HelpTitle, weight ? "Weight or Mass?" : "Paper Weight");
   ShowAndDestroy(window->HelpForm);

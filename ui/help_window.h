@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/control.h"
+#include "units/catalogue.h"
 
 namespace ui {
 
@@ -17,8 +18,8 @@ class HelpWindow : public controls::BaseObject {
 
 // Builds the window, hidden, owned by `owner`.
 void BuildHelpWindow(HelpWindow*& window, Control* owner);
-// Shows the help of the current category modally over the main window.
-void ShowTopicHelp();
+// Shows the help on a topic modally over the main window; nothing for none.
+void ShowTopicHelp(units::HelpTopic topic);
 
 // The texts, laid out by hand for the label, which does not wrap.
 extern const char* const WeightHelpText;

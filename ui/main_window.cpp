@@ -3,9 +3,8 @@
 #include <array>
 #include <string>
 
+#include "controls/fonts.h"
 #include "controls/kinds.h"
-#include "controls/native/native.h"
-#include "controls/native/win_defs.h"
 #include "controls/properties.h"
 #include "ui/commands.h"
 #include "ui/pages.h"
@@ -14,9 +13,6 @@
 #include "units/value_input.h"
 
 namespace ui {
-
-units::Category CurrentCategory = units::Category::Length;
-units::UnitTable CurrentTable;
 
 namespace {
 
@@ -175,8 +171,8 @@ Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
       return CreateComboBox(parent, kComboOptions);
     case Kind::StyleKeeper: {
       Control* button = CreateOwnerDrawnButton(parent, caption, 0);
-      button->pressShiftX = 1;
-      button->pressShiftY = 1;
+      button->ownerDrawPart->pressShiftX = 1;
+      button->ownerDrawPart->pressShiftY = 1;
       return button;
     }
   }
@@ -192,7 +188,7 @@ void ApplyRow(Control* control, const ControlRow& row) {
   if (row.text != kInherit) SetFontColor(GetFont(control), row.text);
   if (row.fontHeight != 0) SetFontHeight(GetFont(control), row.fontHeight);
   if (row.extras & kUnderline) SetFontStyle(GetFont(control), 4);
-  if (row.extras & kHandCursor) SetCursor(control, native::LoadSystemCursor(native::IDC_HAND));
+  if (row.extras & kHandCursor) SetCursor(control, StandardCursor::Hand);
   if (row.extras & kCentred) SetTextAlign(control, 2);
   if (row.extras & kTicked) SetChecked(control, true);
 }
@@ -218,9 +214,7 @@ void BuildMainWindow(MainWindow*& window, Control* parent) {
   window->MainForm = form;
   // The frame is final before the client area is sized inside it: a thinner
   // frame later would widen the client area.
-  SetExStyle(form, form->exStyle | native::WS_EX_DLGMODALFRAME | native::WS_EX_WINDOWEDGE);
-  SetStyle(form, form->style &
-                     ~(native::WS_MINIMIZEBOX | native::WS_MAXIMIZEBOX | native::WS_THICKFRAME));
+  SetFormFrame(form, FormFrame::Dialog);
   SetClientSize(form, 394, 235);
   AppWindow = form;
   AddToAutoFree(form, window);
@@ -239,7 +233,7 @@ void ApplyInitialState(MainWindow* window) {
   SetPosition(window->PrefixesPage, -17, 20);
   for (Control* field : {window->FromValue1, window->FromValue2, window->FromValue3})
     SetTextLimit(field, static_cast<int>(units::ValueFieldLimit));
-  SelectLength(window);
+  SelectCategory(window, units::Category::Length);
   FillPrefixColumns(window);
 }
 

@@ -1,5 +1,4 @@
-// The converter's main window: its record, its construction and the
-// program-wide state of the category shown.
+// The converter's main window: its record and its construction.
 #pragma once
 
 #include "controls/control.h"
@@ -73,11 +72,12 @@ class MainWindow : public controls::BaseObject {
   Control* SmallPowersColumn = nullptr;
 
   Control* StyleKeeperButton = nullptr;
-};
 
-// The category on show and its unit table; written only by the selectors.
-extern units::Category CurrentCategory;
-extern units::UnitTable CurrentTable;
+  // The category on show and the table in its unit lists; written only by
+  // the selectors. Prefixes keeps the table of the page before it.
+  units::Category CurrentCategory = units::Category::Length;
+  units::UnitTable CurrentTable;
+};
 
 // Builds the whole main window into `window` (the form is `window->MainForm`)
 // and puts it into its start state. The windows themselves are made when

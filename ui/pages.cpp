@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "controls/fonts.h"
 #include "controls/properties.h"
 #include "ui/palette.h"
 
@@ -11,49 +12,41 @@ namespace ui {
 namespace {
 
 using units::Category;
-using Ref = Control* MainWindow::*;
+using M = MainWindow;
+using Ref = Control* M::*;
 
-// What a selector sets up beyond the common refill. Rows are row indexes of
-// the category's table; 0 is its first row, "-".
-struct PageSetup {
+struct Selector {
   Category category;
-  Ref selector;
-  std::array<int, 3> fromRows;
-  int toRow;
-  bool singleValue;  // rows 2 and 3 make no sense for this category
-  Ref helpLink;      // nullptr: none
+  Ref control;
 };
 
-constexpr PageSetup kPages[] = {
-    {Category::Length, &MainWindow::LengthSelector, {4, 3, 2}, 0, false, nullptr},
-    {Category::Area, &MainWindow::AreaSelector, {4, 0, 0}, 0, false, nullptr},
-    {Category::Capacity, &MainWindow::CapacitySelector, {6, 0, 0}, 0, false, nullptr},
-    {Category::Weight,
-     &MainWindow::WeightSelector,
-     {3, 0, 0},
-     0,
-     false,
-     &MainWindow::WeightHelpLink},
-    {Category::Temperature,
-     &MainWindow::TempSelector,
-     {units::Celsius, 0, 0},
-     units::Fahrenheit,
-     true,
-     nullptr},
-    {Category::Speed, &MainWindow::SpeedSelector, {8, 0, 0}, 0, false, nullptr},
-    {Category::Paper, &MainWindow::PaperSelector, {5, 0, 0}, 0, true, &MainWindow::PaperHelpLink},
+constexpr Selector kSelectors[] = {
+    {Category::Length, &M::LengthSelector},     {Category::Area, &M::AreaSelector},
+    {Category::Capacity, &M::CapacitySelector}, {Category::Weight, &M::WeightSelector},
+    {Category::Temperature, &M::TempSelector},  {Category::Prefixes, &M::PrefixesSelector},
+    {Category::Speed, &M::SpeedSelector},       {Category::Paper, &M::PaperSelector},
 };
 
-const PageSetup* PageOf(Category category) {
-  for (const PageSetup& page : kPages)
-    if (page.category == category) return &page;
+struct HelpLink {
+  units::HelpTopic topic;
+  Ref control;
+};
+
+constexpr HelpLink kHelpLinks[] = {
+    {units::HelpTopic::WeightOrMass, &M::WeightHelpLink},
+    {units::HelpTopic::PaperWeight, &M::PaperHelpLink},
+};
+
+Control* SelectorOf(MainWindow* window, Category category) {
+  for (const Selector& selector : kSelectors)
+    if (selector.category == category) return window->*selector.control;
   return nullptr;
 }
 
-std::array<Control*, 3> FromUnits(MainWindow* w) {
+std::array<Control*, units::TermCount> FromUnits(MainWindow* w) {
   return {w->FromUnit1, w->FromUnit2, w->FromUnit3};
 }
-std::array<Control*, 3> FromValues(MainWindow* w) {
+std::array<Control*, units::TermCount> FromValues(MainWindow* w) {
   return {w->FromValue1, w->FromValue2, w->FromValue3};
 }
 std::array<Control*, 6> UnitLists(MainWindow* w) {
@@ -80,19 +73,33 @@ void FocusFirstFilledValue(MainWindow* window) {
 }
 
 void ShowPage(MainWindow* window, Category category) {
-  const PageSetup& page = *PageOf(category);
-  CurrentTable = units::TableFor(category);
+  const units::CategoryInfo& info = units::Describe(category);
+  window->CurrentTable = info.Table;
   FillUnitLists(window, units::RowCount(category) - 1);
   SelectDefaultFromUnits(window, category);
-  if (page.toRow != 0) controls::SetSelectedIndex(window->ToUnit1, page.toRow);
-  if (page.singleValue) {
+  if (info.DefaultTo != 0) controls::SetSelectedIndex(window->ToUnit1, info.DefaultTo);
+  if (info.InputRows < units::TermCount) {
     for (Control* control : LaterRows(window)) controls::SetEnabled(control, false);
     // The refill may have put the focus in a field that is now disabled.
     FocusFirstFilledValue(window);
   }
-  if (page.helpLink) controls::SetVisible(window->*page.helpLink, true);
-  CurrentCategory = category;
-  Highlight(window->*page.selector);
+  for (const HelpLink& link : kHelpLinks)
+    if (link.topic == info.Help) controls::SetVisible(window->*link.control, true);
+  window->CurrentCategory = category;
+  Highlight(SelectorOf(window, category));
+}
+
+void ShowPrefixes(MainWindow* window) {
+  ClearSelectorHighlights(window);
+  Highlight(window->PrefixesSelector);
+  window->CurrentCategory = Category::Prefixes;
+  controls::SetVisible(window->PrefixesPage, true);
+}
+
+void OnSelector(void* context, Control* sender) {
+  auto* window = static_cast<MainWindow*>(context);
+  for (const Selector& selector : kSelectors)
+    if (window->*selector.control == sender) SelectCategory(window, selector.category);
 }
 
 // The prefix page: ten rows, large prefixes left and small ones right.
@@ -129,22 +136,18 @@ std::string Column(const char* PrefixRow::*field) {
 
 }  // namespace
 
-void ClearSelectorHighlights(MainWindow* w) {
-  for (Control* selector :
-       {w->LengthSelector, w->AreaSelector, w->CapacitySelector, w->WeightSelector, w->TempSelector,
-        w->PrefixesSelector, w->SpeedSelector, w->PaperSelector})
-    controls::SetColor(selector, kWhite);
+void ClearSelectorHighlights(MainWindow* window) {
+  for (const Selector& selector : kSelectors) controls::SetColor(window->*selector.control, kWhite);
 }
 
 void FillUnitLists(MainWindow* window, int lastRow) {
   using namespace controls;
   Hide(window->PrefixesPage);
-  Hide(window->WeightHelpLink);
-  Hide(window->PaperHelpLink);
+  for (const HelpLink& link : kHelpLinks) Hide(window->*link.control);
   ClearSelectorHighlights(window);
   for (Control* list : UnitLists(window)) Clear(list);
   for (int row = 0; row <= lastRow; ++row) {
-    const std::string name(units::RowAt(CurrentTable, row).Name);
+    const std::string name(units::RowAt(window->CurrentTable, row).Name);
     for (Control* list : UnitLists(window)) AddItem(list, name);
   }
   for (Control* control : LaterRows(window)) SetEnabled(control, true);
@@ -152,26 +155,23 @@ void FillUnitLists(MainWindow* window, int lastRow) {
 }
 
 void SelectDefaultFromUnits(MainWindow* window, Category category) {
-  const PageSetup* page = PageOf(category);
-  if (!page) return;
-  const std::array<Control*, 3> lists = FromUnits(window);
+  const units::CategoryInfo& info = units::Describe(category);
+  if (!info.Measured) return;
+  const std::array<Control*, units::TermCount> lists = FromUnits(window);
   for (std::size_t i = 0; i < lists.size(); ++i)
-    controls::SetSelectedIndex(lists[i], page->fromRows[i]);
+    controls::SetSelectedIndex(lists[i], info.DefaultFrom[i]);
 }
 
-void SelectLength(MainWindow* window) { ShowPage(window, Category::Length); }
-void SelectArea(MainWindow* window) { ShowPage(window, Category::Area); }
-void SelectCapacity(MainWindow* window) { ShowPage(window, Category::Capacity); }
-void SelectWeight(MainWindow* window) { ShowPage(window, Category::Weight); }
-void SelectTemperature(MainWindow* window) { ShowPage(window, Category::Temperature); }
-void SelectSpeed(MainWindow* window) { ShowPage(window, Category::Speed); }
-void SelectPaper(MainWindow* window) { ShowPage(window, Category::Paper); }
+void SelectCategory(MainWindow* window, Category category) {
+  if (units::Describe(category).Measured)
+    ShowPage(window, category);
+  else
+    ShowPrefixes(window);
+}
 
-void SelectPrefixes(MainWindow* window) {
-  ClearSelectorHighlights(window);
-  Highlight(window->PrefixesSelector);
-  CurrentCategory = Category::Prefixes;
-  controls::SetVisible(window->PrefixesPage, true);
+void BindSelectors(MainWindow* window) {
+  for (const Selector& selector : kSelectors)
+    (window->*selector.control)->OnClick = {OnSelector, window};
 }
 
 void FillPrefixColumns(MainWindow* w) {

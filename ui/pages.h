@@ -6,16 +6,12 @@
 
 namespace ui {
 
-void SelectLength(MainWindow* window);
-void SelectArea(MainWindow* window);
-void SelectCapacity(MainWindow* window);
-void SelectWeight(MainWindow* window);
-void SelectTemperature(MainWindow* window);
-void SelectPrefixes(MainWindow* window);
-void SelectSpeed(MainWindow* window);
-void SelectPaper(MainWindow* window);
+// Shows the category's page, as its selector in the category bar does.
+void SelectCategory(MainWindow* window, units::Category category);
+// Each selector of the category bar shows its page when clicked.
+void BindSelectors(MainWindow* window);
 
-// Loads rows 0 to lastRow of CurrentTable into the six unit lists and
+// Loads rows 0 to lastRow of the window's CurrentTable into the six unit lists and
 // resets the page around them.
 void FillUnitLists(MainWindow* window, int lastRow);
 void ClearSelectorHighlights(MainWindow* window);

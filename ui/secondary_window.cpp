@@ -1,8 +1,8 @@
 #include "ui/secondary_window.h"
 
 #include "controls/application.h"
+#include "controls/fonts.h"
 #include "controls/kinds.h"
-#include "controls/native/win_defs.h"
 #include "controls/properties.h"
 
 namespace ui {
@@ -13,8 +13,7 @@ Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record,
   using namespace controls;
   Control* form = CreateForm(owner, caption);
   // The frame and caption are final before the client area is sized inside them.
-  SetExStyle(form, form->exStyle | native::WS_EX_TOOLWINDOW);
-  SetStyle(form, form->style & ~native::WS_THICKFRAME);
+  SetFormFrame(form, FormFrame::ToolWindow);
   SetClientSize(form, clientWidth, clientHeight);
   AddToAutoFree(form, record);
   SetColor(form, background);
@@ -23,7 +22,7 @@ Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record,
 
 void BindOkButton(Control* button) {
   button->OnClick = {CloseWithOk, nullptr};
-  controls::MakeDefaultOrCancelButton(button, native::VK_RETURN, true);
+  controls::MakeDefaultOrCancelButton(button, controls::kEnterKey, true);
 }
 
 void FinishSecondaryForm(Control* form) {
@@ -37,7 +36,7 @@ void ShowAndDestroy(Control* form) {
 }
 
 void CloseWithOk(void*, Control* sender) {
-  if (Control* form = controls::ParentForm(sender)) form->modalCode = 1;
+  if (Control* form = controls::ParentForm(sender)) controls::EndModal(form, 1);
 }
 
 }  // namespace ui

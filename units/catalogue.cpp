@@ -1,6 +1,6 @@
 #include "units/catalogue.h"
 
-#include <array>
+#include <iterator>
 
 namespace units {
 namespace {
@@ -274,32 +274,108 @@ constexpr UnitRow PaperRows[] = {
     {"wrapping paper (24x36)", "lb", "341850155368675716933141766373403825"},
     {"writing (17x22)", "lb", "789728701172555666925760658146045200"},
 };
-struct CategoryEntry {
-  std::string_view name;
-  std::string_view caption;
-  UnitTable table;
-};
 
-// Indexed by category number; 0 is unused and Prefixes has no table.
-constexpr std::array<CategoryEntry, LastCategory + 1> Categories = {{
-    {"", "", {}},
-    {"Length", "Length", LengthRows},
-    {"Area", "Area", AreaRows},
-    {"Capacity", "Capacity", CapacityRows},
-    {"Weight", "Weight", WeightRows},
-    {"Temperature", "Temp.", TemperatureRows},
-    {"Prefixes", "Prefixes", {}},
-    {"Speed", "Speed", SpeedRows},
-    {"Paper", "Paper", PaperRows},
-}};
+// Indexed by category number less one.
+constexpr CategoryInfo Categories[] = {
+    {.Id = Category::Length,
+     .Name = "Length",
+     .Caption = "Length",
+     .Table = LengthRows,
+     .DefaultFrom = {LengthRow::Yards, LengthRow::Feet, LengthRow::Inches}},
+    {.Id = Category::Area,
+     .Name = "Area",
+     .Caption = "Area",
+     .Table = AreaRows,
+     .DefaultFrom = {AreaRow::SqYards, 0, 0}},
+    {.Id = Category::Capacity,
+     .Name = "Capacity",
+     .Caption = "Capacity",
+     .Table = CapacityRows,
+     .DefaultFrom = {CapacityRow::Gallons, 0, 0}},
+    {.Id = Category::Weight,
+     .Name = "Weight",
+     .Caption = "Weight",
+     .Table = WeightRows,
+     .DefaultFrom = {WeightRow::Pounds, 0, 0},
+     .Help = HelpTopic::WeightOrMass},
+    {.Id = Category::Temperature,
+     .Name = "Temperature",
+     .Caption = "Temp.",
+     .Table = TemperatureRows,
+     .DefaultFrom = {Celsius, 0, 0},
+     .DefaultTo = Fahrenheit,
+     .InputRows = 1,
+     .TargetUnits = 1},
+    {.Id = Category::Prefixes, .Name = "Prefixes", .Caption = "Prefixes", .Measured = false},
+    {.Id = Category::Speed,
+     .Name = "Speed",
+     .Caption = "Speed",
+     .Table = SpeedRows,
+     .DefaultFrom = {SpeedRow::MilesPerHour, 0, 0}},
+    {.Id = Category::Paper,
+     .Name = "Paper",
+     .Caption = "Paper",
+     .Table = PaperRows,
+     .DefaultFrom = {PaperRow::Bond, 0, 0},
+     .InputRows = 1,
+     .Help = HelpTopic::PaperWeight},
+};
+static_assert(std::size(Categories) == LastCategory);
+
+constexpr bool InNumberOrder() {
+  for (int i = 0; i < LastCategory; ++i)
+    if (static_cast<int>(Categories[i].Id) != i + 1) return false;
+  return true;
+}
+static_assert(InNumberOrder());
+
+// The named rows are the rows they say.
+static_assert(LengthRows[LengthRow::Inches].Name == "inches" &&
+              LengthRows[LengthRow::Feet].Name == "feet" &&
+              LengthRows[LengthRow::Yards].Name == "yards" &&
+              LengthRows[LengthRow::Miles].Name == "miles" &&
+              LengthRows[LengthRow::Millimeters].Name == "millimeters" &&
+              LengthRows[LengthRow::Centimeters].Name == "centimeters" &&
+              LengthRows[LengthRow::Meters].Name == "meters" &&
+              LengthRows[LengthRow::Kilometers].Name == "kilometers");
+static_assert(AreaRows[AreaRow::SqInches].Name == "sq. inches" &&
+              AreaRows[AreaRow::SqFeet].Name == "sq. feet" &&
+              AreaRows[AreaRow::SqYards].Name == "sq. yards" &&
+              AreaRows[AreaRow::SqMiles].Name == "sq. miles" &&
+              AreaRows[AreaRow::SqMillimeters].Name == "sq. millimeters" &&
+              AreaRows[AreaRow::SqCentimeters].Name == "sq. centimeters" &&
+              AreaRows[AreaRow::SqMeters].Name == "sq. meters" &&
+              AreaRows[AreaRow::SqKilometers].Name == "sq. kilometers");
+static_assert(CapacityRows[CapacityRow::FluidOunces].Name == "ounces (US fluid)" &&
+              CapacityRows[CapacityRow::Cups].Name == "cups (US)" &&
+              CapacityRows[CapacityRow::Pints].Name == "pints (US)" &&
+              CapacityRows[CapacityRow::Quarts].Name == "quarts (US)" &&
+              CapacityRows[CapacityRow::Gallons].Name == "gallons (US)" &&
+              CapacityRows[CapacityRow::Milliliters].Name == "milliliters" &&
+              CapacityRows[CapacityRow::Centiliters].Name == "centiliters" &&
+              CapacityRows[CapacityRow::Deciliters].Name == "deciliters" &&
+              CapacityRows[CapacityRow::Liters].Name == "liters");
+static_assert(WeightRows[WeightRow::Ounces].Name == "ounces (avdp)" &&
+              WeightRows[WeightRow::Pounds].Name == "pounds (avdp)" &&
+              WeightRows[WeightRow::ShortTons].Name == "tons, short (US avdp)" &&
+              WeightRows[WeightRow::Milligrams].Name == "milligrams" &&
+              WeightRows[WeightRow::Grams].Name == "grams" &&
+              WeightRows[WeightRow::Kilograms].Name == "kilograms" &&
+              WeightRows[WeightRow::MetricTons].Name == "tons ('metric')");
+static_assert(TemperatureRows[Celsius].Name == "Celsius" &&
+              TemperatureRows[Fahrenheit].Name == "Fahrenheit" &&
+              TemperatureRows[Kelvin].Name == "Kelvin");
+static_assert(SpeedRows[SpeedRow::FeetPerSecond].Name == "feet per second" &&
+              SpeedRows[SpeedRow::KilometersPerHour].Name == "kilometers per hour" &&
+              SpeedRows[SpeedRow::MetersPerSecond].Name == "meters per second" &&
+              SpeedRows[SpeedRow::MilesPerHour].Name == "miles per hour");
+static_assert(PaperRows[PaperRow::GramsPerSqMeter].Name == "grams/sq. meter" &&
+              PaperRows[PaperRow::Bond].Name == "bond (17x22)");
+
+// No category: no table, nothing to convert.
+constexpr CategoryInfo NoCategory = {.Measured = false};
 
 constexpr UnitRow NoUnit = {"", "", "0"};
-
-// A number outside the categories reads as the unused entry: no table.
-const CategoryEntry& EntryFor(Category category) {
-  const auto number = static_cast<std::size_t>(category);
-  return Categories[number < Categories.size() ? number : 0];
-}
 
 }  // namespace
 
@@ -308,11 +384,20 @@ std::optional<Category> CategoryFromNumber(int number) {
   return static_cast<Category>(number);
 }
 
-std::string_view CategoryName(Category category) { return EntryFor(category).name; }
+std::span<const CategoryInfo> AllCategories() { return Categories; }
 
-std::string_view CategoryCaption(Category category) { return EntryFor(category).caption; }
+// A number outside the categories reads as no category.
+const CategoryInfo& Describe(Category category) {
+  const int number = static_cast<int>(category);
+  if (number < FirstCategory || number > LastCategory) return NoCategory;
+  return Categories[number - FirstCategory];
+}
 
-UnitTable TableFor(Category category) { return EntryFor(category).table; }
+std::string_view CategoryName(Category category) { return Describe(category).Name; }
+
+std::string_view CategoryCaption(Category category) { return Describe(category).Caption; }
+
+UnitTable TableFor(Category category) { return Describe(category).Table; }
 
 int RowCount(Category category) { return static_cast<int>(TableFor(category).size()); }
 

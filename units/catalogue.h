@@ -3,6 +3,7 @@
 // as an exact decimal text; rows with factor "0" stand for no unit.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -23,6 +24,9 @@ enum class Category : int {
 inline constexpr int FirstCategory = 1;
 inline constexpr int LastCategory = 8;
 
+// A quantity has up to three values, and a result up to three parts.
+inline constexpr int TermCount = 3;
+
 struct UnitRow {
   std::string_view Name;
   std::string_view Symbol;
@@ -31,8 +35,39 @@ struct UnitRow {
 
 using UnitTable = std::span<const UnitRow>;
 
+enum class HelpTopic { None, WeightOrMass, PaperWeight };
+
+// Everything the window, the command line and the unit suggestion know
+// about a category. Rows are row indexes of its table; 0 is "-".
+//
+// A new category needs: its value in Category and LastCategory; its table
+// and its entry in Categories (catalogue.cpp); its US and metric rules in
+// suggest.cpp, if the buttons should offer units; and in the window, its
+// selector (ui/main_window.h, its place in the layout in ui/main_window.cpp,
+// its row in ui/pages.cpp). The command line and batch take it from here.
+struct CategoryInfo {
+  Category Id{};
+  std::string_view Name{};     // "Temperature"
+  std::string_view Caption{};  // of its page selector: "Temp."
+  UnitTable Table{};           // empty for Prefixes
+  std::array<int, TermCount> DefaultFrom = {0, 0, 0};
+  int DefaultTo = 0;
+  // Rows of values and units in use: the page disables the others and the
+  // command line takes as many values.
+  int InputRows = TermCount;
+  // Units a result can be split over; a temperature goes to one scale.
+  int TargetUnits = TermCount;
+  HelpTopic Help = HelpTopic::None;
+  // Whether it has units to convert; Prefixes is a reference page.
+  bool Measured = true;
+};
+
 // The category with this number, if there is one.
 std::optional<Category> CategoryFromNumber(int number);
+
+// Every category, in number order.
+std::span<const CategoryInfo> AllCategories();
+const CategoryInfo& Describe(Category category);
 
 // "Length", ..., "Temperature", "Prefixes", ...: the category's full name.
 std::string_view CategoryName(Category category);
@@ -51,5 +86,30 @@ const UnitRow& RowAt(UnitTable table, int index);
 inline constexpr int Celsius = 1;
 inline constexpr int Fahrenheit = 2;
 inline constexpr int Kelvin = 3;
+
+// Rows that code names: the common units at the top of each table.
+struct LengthRow {
+  static constexpr int Inches = 2, Feet = 3, Yards = 4, Miles = 5;
+  static constexpr int Millimeters = 7, Centimeters = 8, Meters = 9, Kilometers = 10;
+};
+struct AreaRow {
+  static constexpr int SqInches = 2, SqFeet = 3, SqYards = 4, SqMiles = 5;
+  static constexpr int SqMillimeters = 7, SqCentimeters = 8, SqMeters = 9, SqKilometers = 10;
+};
+struct CapacityRow {
+  static constexpr int FluidOunces = 2, Cups = 3, Pints = 4, Quarts = 5, Gallons = 6;
+  static constexpr int Milliliters = 8, Centiliters = 9, Deciliters = 10, Liters = 11;
+};
+struct WeightRow {
+  static constexpr int Ounces = 2, Pounds = 3, ShortTons = 4;
+  static constexpr int Milligrams = 6, Grams = 7, Kilograms = 8, MetricTons = 9;
+};
+struct SpeedRow {
+  static constexpr int FeetPerSecond = 4, KilometersPerHour = 5, MetersPerSecond = 7,
+                       MilesPerHour = 8;
+};
+struct PaperRow {
+  static constexpr int GramsPerSqMeter = 1, Bond = 5;
+};
 
 }  // namespace units

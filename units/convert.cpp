@@ -10,42 +10,20 @@
 namespace units {
 namespace {
 
-bool IsBad(std::string_view text) { return !text.empty() && text.front() == 'b'; }
-
-std::string Add(const std::string& a, const std::string& b) {
-  std::string result;
-  decimal::BigAdd(a, b, false, result);
-  return result;
-}
-
-std::string Sub(const std::string& a, const std::string& b) {
-  std::string result;
-  decimal::BigSub(a, b, false, result);
-  return result;
-}
-
-std::string Mul(const std::string& a, const std::string& b) {
-  std::string result;
-  decimal::BigMul(a, b, false, result);
-  return result;
-}
-
-std::string Div(const std::string& a, const std::string& b) {
-  std::string result;
-  decimal::BigDiv(a, b, false, false, result);
-  return result;
-}
+// Failure travels as an empty optional, from the arithmetic to the result.
+using Exact = std::optional<std::string>;
 
 // The quantity in base units; a term that is not a number counts as zero.
-std::string BaseTotal(UnitTable table, const Quantity& quantity) {
+Exact BaseTotal(UnitTable table, const Quantity& quantity) {
   std::array<std::string, TermCount> products;
   for (int i = 0; i < TermCount; ++i) {
-    std::string& product = products[static_cast<std::size_t>(i)];
-    product = Mul(std::string(RowAt(table, quantity.From[i]).Factor),
-                  ResolveFraction(quantity.Values[i]));
-    if (IsBad(product)) product = "0";
+    const Exact value = ResolveFraction(quantity.Values[i]);
+    const Exact product =
+        value ? decimal::BigMul(RowAt(table, quantity.From[i]).Factor, *value) : std::nullopt;
+    products[static_cast<std::size_t>(i)] = product.value_or("0");
   }
-  return Add(Add(products[0], products[1]), products[2]);
+  const Exact firstTwo = decimal::BigAdd(products[0], products[1]);
+  return firstTwo ? decimal::BigAdd(*firstTwo, products[2]) : std::nullopt;
 }
 
 struct Target {
@@ -105,39 +83,53 @@ struct Part {
 
 // Splits the total over the targets, largest first: every unit but the
 // smallest takes a whole number, the smallest the rest to the chosen places.
-std::vector<Part> SplitOverTargets(const std::string& total,
-                                   const std::array<Target, TermCount>& t,
-                                   const ResultOptions& options) {
-  const auto whole = [&](const std::string& x) {
-    return RoundToPlaces(x, WholePart, false, options);
+std::optional<std::vector<Part>> SplitOverTargets(const std::string& total,
+                                                  const std::array<Target, TermCount>& t,
+                                                  const ResultOptions& options) {
+  // How many of a target an amount makes, cut to places.
+  const auto share = [&](const Exact& amount, const Target& target, int places) -> Exact {
+    const Exact quotient = amount ? decimal::BigDiv(*amount, target.factor) : std::nullopt;
+    return quotient ? RoundToPlaces(*quotient, places, false, options) : std::nullopt;
   };
-  const auto last = [&](const std::string& x) {
-    return RoundToPlaces(x, options.Places, false, options);
+  const auto times = [](const Exact& a, const Target& target) -> Exact {
+    return a ? decimal::BigMul(*a, target.factor) : std::nullopt;
   };
-  if (t[1].factor == "0") return {{last(Div(total, t[2].factor)), t[2].symbol}};
-  const std::string w3 = whole(Div(total, t[2].factor));
-  const std::string p3 = Mul(w3, t[2].factor);
-  if (t[0].factor == "0") {
-    return {{w3, t[2].symbol}, {last(Div(Sub(total, p3), t[1].factor)), t[1].symbol}};
+  const auto minus = [&](const Exact& amount) -> Exact {
+    return amount ? decimal::BigSub(total, *amount) : std::nullopt;
+  };
+  if (t[1].factor == "0") {
+    const Exact last = share(total, t[2], options.Places);
+    if (!last) return std::nullopt;
+    return std::vector<Part>{{*last, t[2].symbol}};
   }
-  const std::string w2 = whole(Div(Sub(total, p3), t[1].factor));
-  const std::string rest = Sub(total, Add(p3, Mul(w2, t[1].factor)));
-  return {{w3, t[2].symbol}, {w2, t[1].symbol}, {last(Div(rest, t[0].factor)), t[0].symbol}};
+  const Exact w3 = share(total, t[2], WholePart);
+  const Exact p3 = times(w3, t[2]);
+  if (t[0].factor == "0") {
+    const Exact last = share(minus(p3), t[1], options.Places);
+    if (!w3 || !last) return std::nullopt;
+    return std::vector<Part>{{*w3, t[2].symbol}, {*last, t[1].symbol}};
+  }
+  const Exact w2 = share(minus(p3), t[1], WholePart);
+  const Exact p2 = times(w2, t[1]);
+  const Exact p32 = p3 && p2 ? decimal::BigAdd(*p3, *p2) : std::nullopt;
+  const Exact last = share(minus(p32), t[0], options.Places);
+  if (!w3 || !w2 || !last) return std::nullopt;
+  return std::vector<Part>{{*w3, t[2].symbol}, {*w2, t[1].symbol}, {*last, t[0].symbol}};
 }
 
 }  // namespace
 
 std::string ConvertLinear(UnitTable table, const Quantity& quantity, const ResultOptions& options,
                           const platform::NumberSymbols& symbols) {
-  const std::string total = BaseTotal(table, quantity);
-  const std::vector<Part> parts =
-      SplitOverTargets(total, SortedTargets(table, quantity), options);
+  const Exact total = BaseTotal(table, quantity);
+  const auto parts =
+      total ? SplitOverTargets(*total, SortedTargets(table, quantity), options) : std::nullopt;
+  if (!parts) return std::string(ErrorText);
   std::string text;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    // A failed inner part must not hide behind a good first one.
-    if (IsBad(parts[i].value)) return std::string(ErrorText);
-    text += FormatResult(parts[i].value, options, symbols) + " ";
-    text += parts[i].symbol;
+  for (std::size_t i = 0; i < parts->size(); ++i) {
+    const Part& part = (*parts)[i];
+    text += FormatResult(part.value, options, symbols) + " ";
+    text += part.symbol;
     if (i + 1 < TermCount) text += "  ";
   }
   return text;
@@ -156,18 +148,18 @@ struct Formula {
   std::vector<Step> steps;
 };
 
-std::string Apply(const std::string& value, const Step& step) {
+Exact Apply(std::string_view value, const Step& step) {
   switch (step.op) {
     case Op::Add:
-      return Add(value, step.constant);
+      return decimal::BigAdd(value, step.constant);
     case Op::Sub:
-      return Sub(value, step.constant);
+      return decimal::BigSub(value, step.constant);
     case Op::Mul:
-      return Mul(value, step.constant);
+      return decimal::BigMul(value, step.constant);
     case Op::Div:
-      return Div(value, step.constant);
+      return decimal::BigDiv(value, step.constant);
   }
-  return std::string(decimal::Bad);
+  return std::nullopt;
 }
 
 // Steps from one scale to another, by row (Celsius, Fahrenheit, Kelvin); the
@@ -188,9 +180,9 @@ constexpr std::string_view ScaleLetters[] = {"C", "F", "K"};
 bool IsScale(int row) { return row >= Celsius && row <= Kelvin; }
 
 // What the key filter lets a field hold when it holds no number yet reads
-// as zero; "bad" stays as it is, for the caller to report.
+// as zero.
 bool IsNumberOrBlank(std::string_view text) {
-  return text.empty() || text == "." || text == "-" || text == "-." || IsBad(text) ||
+  return text.empty() || text == "." || text == "-" || text == "-." ||
          (text.size() <= decimal::MaxLength && decimal::IsValidNumber(text));
 }
 
@@ -200,15 +192,17 @@ std::string ConvertTemperature(std::string_view value, int fromRow, int toRow,
                                const ResultOptions& options,
                                const platform::NumberSymbols& symbols) {
   if (!IsScale(fromRow) || !IsScale(toRow)) return "";
-  std::string v = ResolveFraction(value);
+  Exact v = ResolveFraction(value);
   // Pasted text skips the key filter; on the same scale nothing would
   // validate it, and it would be shown back as if it were a temperature.
-  if (!IsNumberOrBlank(v)) return std::string(ErrorText);
-  for (const Step& step : FormulaFor(fromRow, toRow).steps) v = Apply(v, step);
-  const std::string text =
-      FormatResult(RoundToPlaces(v, options.Places, false, options), options, symbols) + " " +
-      std::string(ScaleLetters[toRow - 1]);
-  return IsBad(text) ? std::string(ErrorText) : text;
+  if (!v || !IsNumberOrBlank(*v)) return std::string(ErrorText);
+  for (const Step& step : FormulaFor(fromRow, toRow).steps) {
+    v = Apply(*v, step);
+    if (!v) return std::string(ErrorText);
+  }
+  const Exact rounded = RoundToPlaces(*v, options.Places, false, options);
+  if (!rounded) return std::string(ErrorText);
+  return FormatResult(*rounded, options, symbols) + " " + std::string(ScaleLetters[toRow - 1]);
 }
 
 std::optional<std::string> Convert(Category category, const Quantity& quantity,

@@ -12,8 +12,6 @@
 
 namespace units {
 
-inline constexpr int TermCount = 3;
-
 // What the "Convert From" and "Convert To" groups hold: the value texts as
 // typed and the row index of each unit list.
 struct Quantity {

@@ -1,6 +1,7 @@
 #include "units/result_format.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "decimal/bignum.h"
 
@@ -15,8 +16,6 @@ constexpr char FractionMark = '\x02';
 
 constexpr std::size_t RoundingOperandLength = 250;
 
-bool IsBad(std::string_view text) { return !text.empty() && text.front() == 'b'; }
-
 bool HasPoint(std::string_view text) { return text.find('.') != std::string_view::npos; }
 
 // '.001' for three places, '1' for none.
@@ -30,15 +29,18 @@ std::string RoundingIncrement(int places) {
 bool RoundHalfUp(std::string& magnitude, int places) {
   const std::size_t decider = magnitude.find('.') + static_cast<std::size_t>(places) + 1;
   if (decider >= magnitude.size() || magnitude[decider] <= '4') return true;
-  decimal::BigAdd(magnitude.substr(0, RoundingOperandLength), RoundingIncrement(places), false,
-                  magnitude);
-  return !IsBad(magnitude);
+  auto rounded = decimal::BigAdd(std::string_view(magnitude).substr(0, RoundingOperandLength),
+                                 RoundingIncrement(places));
+  if (!rounded) return false;
+  magnitude = std::move(*rounded);
+  return true;
 }
 
 void CutToPlaces(std::string& magnitude, int places) {
   const std::size_t point = magnitude.find('.');
   if (point == std::string::npos) return;
-  const std::size_t cut = places == WholePart ? point : point + static_cast<std::size_t>(places) + 1;
+  const std::size_t cut =
+      places == WholePart ? point : point + static_cast<std::size_t>(places) + 1;
   if (cut < magnitude.size()) magnitude.erase(cut);
 }
 
@@ -79,15 +81,17 @@ std::string ScientificForm(const std::string& text, const ResultOptions& options
     return text;
   }
   Mantissa mantissa = ToMantissa(text);
-  std::string rounded = RoundToPlaces(mantissa.digits, options.Places, true, options);
+  // Rounding a mantissa fails only for a text that is no number, which
+  // keeps its digits as they are.
+  std::string rounded =
+      RoundToPlaces(mantissa.digits, options.Places, true, options).value_or(mantissa.digits);
   std::string& digits = mantissa.digits;
   const std::size_t point = digits.find('.');
   // The point is never first for a number text; the guard is for any other.
-  if (options.RoundUp && rounded.find('.') != point && point != 0 &&
-      point != std::string::npos) {
+  if (options.RoundUp && rounded.find('.') != point && point != 0 && point != std::string::npos) {
     digits.erase(point, 1);
     digits.insert(point - 1, ".");
-    rounded = RoundToPlaces(digits, options.Places, true, options);
+    rounded = RoundToPlaces(digits, options.Places, true, options).value_or(digits);
     ++mantissa.exponent;
   }
   suffix = " E" + std::to_string(mantissa.exponent);
@@ -150,12 +154,12 @@ std::string PlainMagnitude(std::string_view text, bool& negative) {
 
 }  // namespace
 
-std::string RoundToPlaces(std::string_view text, int places, bool keepForExponent,
-                          const ResultOptions& options) {
+std::optional<std::string> RoundToPlaces(std::string_view text, int places, bool keepForExponent,
+                                         const ResultOptions& options) {
   places = std::clamp(places, WholePart, MaxPlaces);
   if (options.ExponentForm && places != WholePart && !keepForExponent) return std::string(text);
   if (text.empty()) return "0";
-  if (!HasPoint(text) || IsBad(text)) return std::string(text);
+  if (!HasPoint(text)) return std::string(text);
 
   std::string magnitude(text);
   decimal::StripLeadingZeros(magnitude);
@@ -166,7 +170,7 @@ std::string RoundToPlaces(std::string_view text, int places, bool keepForExponen
   }
   if (!HasPoint(magnitude)) return (negative ? "-" : "") + (magnitude.empty() ? "0" : magnitude);
   if (options.RoundUp && places != WholePart && !RoundHalfUp(magnitude, places)) {
-    return std::string(decimal::Bad);
+    return std::nullopt;
   }
   CutToPlaces(magnitude, places);
   if (magnitude.empty()) magnitude = "0";
@@ -175,7 +179,6 @@ std::string RoundToPlaces(std::string_view text, int places, bool keepForExponen
 
 std::string FormatResult(std::string_view text, const ResultOptions& options,
                          const platform::NumberSymbols& symbols) {
-  if (IsBad(text)) return std::string(text);
   const int places = std::clamp(options.Places, 0, MaxPlaces);
   bool negative = false;
   std::string s = PlainMagnitude(text, negative);

@@ -2,6 +2,7 @@
 // the user, in the regional symbols.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,13 +24,13 @@ struct ResultOptions {
 // Cuts text to places decimals (WholePart: to its whole part, truncated
 // toward zero), rounding half up on the one next digit when RoundUp is on.
 // In exponent form the text is left for FormatResult to round as a mantissa,
-// unless keepForExponent says this is that mantissa. "bad" passes through.
-std::string RoundToPlaces(std::string_view text, int places, bool keepForExponent,
-                          const ResultOptions& options);
+// unless keepForExponent says this is that mantissa. Empty when rounding up
+// would make the number too long for the arithmetic.
+std::optional<std::string> RoundToPlaces(std::string_view text, int places, bool keepForExponent,
+                                         const ResultOptions& options);
 
 // The display text of a cut result: zeros trimmed or padded, scientific
-// form with " E" exponent, grouping, regional symbols, sign. A text starting
-// with "b" (the arithmetic's "bad") comes back unchanged.
+// form with " E" exponent, grouping, regional symbols, sign.
 std::string FormatResult(std::string_view text, const ResultOptions& options,
                          const platform::NumberSymbols& symbols);
 

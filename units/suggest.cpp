@@ -21,44 +21,51 @@ struct Rule {
 
 // Tried top to bottom within a system and category; the first rule that
 // holds picks the units. Thresholds are in each category's base units.
-constexpr Rule Rules[] = {
-    {UnitSystem::Us, Category::Length, Test::AtLeast, 3425718606459.08418, 5, 0},  // mile - 1 in
-    {UnitSystem::Us, Category::Length, Test::AtLeast, 162205145589.06, 4, 0},  // 250 feet
-    {UnitSystem::Us, Category::Length, Test::AtLeast, 648820582.35624, 3, 2},   // 1 foot
-    {UnitSystem::Us, Category::Length, Test::Above, 0, 2, 0},
-    {UnitSystem::Us, Category::Area, Test::AtLeast, 1580501394510.88896, 5, 0},
-    {UnitSystem::Us, Category::Area, Test::AtLeast, 510234.1795296, 4, 0},
-    {UnitSystem::Us, Category::Area, Test::AtLeast, 22319.95536, 3, 0},
-    {UnitSystem::Us, Category::Area, Test::Above, 0, 2, 0},
-    {UnitSystem::Us, Category::Capacity, Test::AtLeast, 11356.233, 6, 0},
-    {UnitSystem::Us, Category::Capacity, Test::AtLeast, 2839.056, 5, 0},
-    {UnitSystem::Us, Category::Capacity, Test::AtLeast, 1419.528, 4, 0},
-    {UnitSystem::Us, Category::Capacity, Test::Above, 0, 2, 0},
-    {UnitSystem::Us, Category::Weight, Test::AtLeast, 345637382.13, 4, 0},
-    {UnitSystem::Us, Category::Weight, Test::AtLeast, 172818.552, 3, 0},
-    {UnitSystem::Us, Category::Weight, Test::AtLeast, 0, 2, 0},
-    {UnitSystem::Us, Category::Temperature, Test::FirstValueGiven, 0, Fahrenheit, 0},
-    {UnitSystem::Us, Category::Speed, Test::NonZero, 0, 4, 0},
-    {UnitSystem::Us, Category::Paper, Test::NonZero, 0, 5, 0},
+using L = LengthRow;
+using A = AreaRow;
+using C = CapacityRow;
+using W = WeightRow;
+constexpr auto Us = UnitSystem::Us;
+constexpr auto Metric = UnitSystem::Metric;
 
-    {UnitSystem::Metric, Category::Length, Test::AtLeast, 2128676451300, 10, 0},
-    {UnitSystem::Metric, Category::Length, Test::AtLeast, 2128676451.3, 9, 0},
-    {UnitSystem::Metric, Category::Length, Test::AtLeast, 21286764.513, 8, 0},
-    {UnitSystem::Metric, Category::Length, Test::Above, 0, 7, 0},
-    {UnitSystem::Metric, Category::Area, Test::AtLeast, 1549996900000, 10, 0},
-    {UnitSystem::Metric, Category::Area, Test::AtLeast, 1549996.9, 9, 0},
-    {UnitSystem::Metric, Category::Area, Test::AtLeast, 154.99969, 8, 0},
-    {UnitSystem::Metric, Category::Area, Test::Above, 0, 7, 0},
-    {UnitSystem::Metric, Category::Capacity, Test::AtLeast, 3000, 11, 0},
-    {UnitSystem::Metric, Category::Capacity, Test::AtLeast, 30, 9, 0},
-    {UnitSystem::Metric, Category::Capacity, Test::AtLeast, 0, 8, 0},
-    {UnitSystem::Metric, Category::Weight, Test::AtLeast, 381000000, 9, 0},
-    {UnitSystem::Metric, Category::Weight, Test::AtLeast, 381000, 8, 0},
-    {UnitSystem::Metric, Category::Weight, Test::AtLeast, 381, 7, 0},
-    {UnitSystem::Metric, Category::Weight, Test::AtLeast, 0, 6, 0},
-    {UnitSystem::Metric, Category::Temperature, Test::FirstValueGiven, 0, Celsius, 0},
-    {UnitSystem::Metric, Category::Speed, Test::NonZero, 0, 7, 0},
-    {UnitSystem::Metric, Category::Paper, Test::NonZero, 0, 1, 0},
+constexpr Rule Rules[] = {
+    {Us, Category::Length, Test::AtLeast, 3425718606459.08418, L::Miles, 0},     // mile - 1 in
+    {Us, Category::Length, Test::AtLeast, 162205145589.06, L::Yards, 0},         // 250 feet
+    {Us, Category::Length, Test::AtLeast, 648820582.35624, L::Feet, L::Inches},  // 1 foot
+    {Us, Category::Length, Test::Above, 0, L::Inches, 0},
+    {Us, Category::Area, Test::AtLeast, 1580501394510.88896, A::SqMiles, 0},
+    {Us, Category::Area, Test::AtLeast, 510234.1795296, A::SqYards, 0},
+    {Us, Category::Area, Test::AtLeast, 22319.95536, A::SqFeet, 0},
+    {Us, Category::Area, Test::Above, 0, A::SqInches, 0},
+    {Us, Category::Capacity, Test::AtLeast, 11356.233, C::Gallons, 0},
+    {Us, Category::Capacity, Test::AtLeast, 2839.056, C::Quarts, 0},
+    {Us, Category::Capacity, Test::AtLeast, 1419.528, C::Pints, 0},
+    {Us, Category::Capacity, Test::Above, 0, C::FluidOunces, 0},
+    {Us, Category::Weight, Test::AtLeast, 345637382.13, W::ShortTons, 0},
+    {Us, Category::Weight, Test::AtLeast, 172818.552, W::Pounds, 0},
+    {Us, Category::Weight, Test::AtLeast, 0, W::Ounces, 0},
+    {Us, Category::Temperature, Test::FirstValueGiven, 0, Fahrenheit, 0},
+    {Us, Category::Speed, Test::NonZero, 0, SpeedRow::FeetPerSecond, 0},
+    {Us, Category::Paper, Test::NonZero, 0, PaperRow::Bond, 0},
+
+    {Metric, Category::Length, Test::AtLeast, 2128676451300, L::Kilometers, 0},
+    {Metric, Category::Length, Test::AtLeast, 2128676451.3, L::Meters, 0},
+    {Metric, Category::Length, Test::AtLeast, 21286764.513, L::Centimeters, 0},
+    {Metric, Category::Length, Test::Above, 0, L::Millimeters, 0},
+    {Metric, Category::Area, Test::AtLeast, 1549996900000, A::SqKilometers, 0},
+    {Metric, Category::Area, Test::AtLeast, 1549996.9, A::SqMeters, 0},
+    {Metric, Category::Area, Test::AtLeast, 154.99969, A::SqCentimeters, 0},
+    {Metric, Category::Area, Test::Above, 0, A::SqMillimeters, 0},
+    {Metric, Category::Capacity, Test::AtLeast, 3000, C::Liters, 0},
+    {Metric, Category::Capacity, Test::AtLeast, 30, C::Centiliters, 0},
+    {Metric, Category::Capacity, Test::AtLeast, 0, C::Milliliters, 0},
+    {Metric, Category::Weight, Test::AtLeast, 381000000, W::MetricTons, 0},
+    {Metric, Category::Weight, Test::AtLeast, 381000, W::Kilograms, 0},
+    {Metric, Category::Weight, Test::AtLeast, 381, W::Grams, 0},
+    {Metric, Category::Weight, Test::AtLeast, 0, W::Milligrams, 0},
+    {Metric, Category::Temperature, Test::FirstValueGiven, 0, Celsius, 0},
+    {Metric, Category::Speed, Test::NonZero, 0, SpeedRow::MetersPerSecond, 0},
+    {Metric, Category::Paper, Test::NonZero, 0, PaperRow::GramsPerSqMeter, 0},
 };
 
 bool Holds(const Rule& rule, double total, const Quantity& quantity) {
@@ -82,7 +89,8 @@ double ApproxNumber(std::string_view text) { return platform::ReadFloat(text).va
 double ApproxBaseTotal(UnitTable table, const Quantity& quantity) {
   long double products[TermCount];
   for (int i = 0; i < TermCount; ++i) {
-    const double value = ApproxNumber(ResolveFraction(quantity.Values[i]));
+    const std::optional<std::string> resolved = ResolveFraction(quantity.Values[i]);
+    const double value = resolved ? ApproxNumber(*resolved) : 0.0;
     const double factor = ApproxNumber(RowAt(table, quantity.From[i]).Factor);
     products[i] = static_cast<long double>(value) * factor;
   }

@@ -47,13 +47,11 @@ KeyFilterResult FilterValueKey(Category category, std::string_view text, char32_
   }
 }
 
-std::string ResolveFraction(std::string_view text) {
+std::optional<std::string> ResolveFraction(std::string_view text) {
   const std::size_t slash = text.find('/');
   if (slash == std::string_view::npos) return std::string(text);
-  std::string quotient;
-  decimal::BigDiv(std::string(text.substr(0, slash)), std::string(text.substr(slash + 1)), false,
-                  false, quotient);
-  if (quotient.size() > FractionLength) quotient.resize(FractionLength);
+  auto quotient = decimal::BigDiv(text.substr(0, slash), text.substr(slash + 1));
+  if (quotient && quotient->size() > FractionLength) quotient->resize(FractionLength);
   return quotient;
 }
 

@@ -29,7 +29,7 @@ struct KeyFilterResult {
 KeyFilterResult FilterValueKey(Category category, std::string_view text, char32_t key);
 
 // The decimal value of "a/b", cut to 40 characters, or the text itself when
-// it holds no "/". An unfinished fraction or a zero denominator gives "bad".
-std::string ResolveFraction(std::string_view text);
+// it holds no "/". Empty for an unfinished fraction or a zero denominator.
+std::optional<std::string> ResolveFraction(std::string_view text);
 
 }  // namespace units

@@ -29,7 +29,7 @@ const std::string FullField = "1234567890123456789012345678901.234";
 
 struct Case {
   const char* name;
-  void (*select)(ui::MainWindow*);
+  units::Category category;
   int from[3];
   int to[3];
 };
@@ -38,8 +38,8 @@ struct Case {
 // factors (the second and third rows cannot be chosen by hand there, so
 // this bounds what a user can reach).
 const Case kCases[] = {
-    {"length", ui::SelectLength, {32, 14, 13}, {32, 14, 13}},
-    {"paper", ui::SelectPaper, {28, 5, 1}, {28, 6, 1}},
+    {"length", units::Category::Length, {32, 14, 13}, {32, 14, 13}},
+    {"paper", units::Category::Paper, {28, 5, 1}, {28, 6, 1}},
 };
 
 constexpr int kClicks = 300;
@@ -79,7 +79,7 @@ Summary Summarise(std::vector<double> samples) {
 }
 
 void Prepare(ui::MainWindow* w, const Case& c, int optionBits) {
-  c.select(w);
+  ui::SelectCategory(w, c.category);
   Control* values[] = {w->FromValue1, w->FromValue2, w->FromValue3};
   Control* from[] = {w->FromUnit1, w->FromUnit2, w->FromUnit3};
   Control* to[] = {w->ToUnit1, w->ToUnit2, w->ToUnit3};

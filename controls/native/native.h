@@ -1,6 +1,6 @@
 // The seam between the control layer and a windowing platform. Every call the
 // layer makes into a windowing system goes through these operations; each back
-// end (controls/native/win32, later controls/native/qt) implements all of them.
+// end (controls/native/win32, controls/native/qt) implements all of them.
 //
 // Semantics are Win32's on every back end: window handles, message numbers,
 // style bits, class styles and colour values (COLORREF, COLOR_ indexes) mean

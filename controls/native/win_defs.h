@@ -16,6 +16,14 @@ namespace native {
 
 using U32 = std::uint32_t;
 
+// The two 16-bit halves of a message parameter, and a parameter made of them.
+constexpr std::uint16_t HighWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value >> 16); }
+constexpr std::uint16_t LowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value); }
+constexpr LParam MakeLong(int low, int high) {
+  return static_cast<LParam>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |
+                             static_cast<std::uint32_t>(low & 0xFFFF));
+}
+
 // Messages
 inline constexpr U32 WM_NULL = 0x0000, WM_SIZE = 0x0005, WM_ACTIVATE = 0x0006, WM_SETFOCUS = 0x0007,
                      WM_KILLFOCUS = 0x0008, WM_SETTEXT = 0x000C, WM_PAINT = 0x000F, WM_CLOSE = 0x0010,

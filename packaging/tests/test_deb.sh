@@ -17,7 +17,6 @@ cd "$repo"
 source scripts/lib/packages.sh
 source packaging/tests/checks.sh
 
-packages=(bash-completion zsh fish man-db desktop-file-utils appstream python3 libx11-6)
 id=org.zurmet.Zurmet
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -113,7 +112,7 @@ check_installed_files() {
 }
 
 main() {
-  install_missing
+  install_missing package-tests
   local deb version older leftovers
   deb="$(ls build/packages/zurmet_*_amd64.deb)"
   version="$(dpkg-deb -f "$deb" Version)"

@@ -17,7 +17,6 @@ cd "$repo"
 source scripts/lib/packages.sh
 source packaging/tests/checks.sh
 
-packages=(cmake make g++-mingw-w64-x86-64 wine64 fonts-wine unzip binutils)
 export ZURMET_WINE_HEADLESS=1
 export ZURMET_WINEPREFIX="$repo/build/wineprefix-package"
 prefix="$ZURMET_WINEPREFIX"
@@ -103,7 +102,7 @@ uninstall_and_check() {
 }
 
 main() {
-  install_missing
+  install_missing build windows fonts package-tests
   setup="$(ls build/packages/zurmet-*-setup.exe)"
   zip="$(ls build/packages/zurmet-*-windows-x64.zip)"
   version="${setup#build/packages/zurmet-}"

@@ -127,7 +127,7 @@ TEST(Command, RefusesWhatItCannotConvertWithUsageStatus) {
       {Words("1 m to ft 3"), "", 2, "values go before 'to'"},
       {Words("1 m 2 ft 3 in 4 yd to m"), "", 2, "at most three values"},
       {Words("1 m to m ft in yd"), "", 2, "at most three units"},
-      {Words("1 C to F K"), "", 2, "one scale at a time"},
+      {Words("1 C to F K"), "", 2, "converts to one unit at a time"},
       {Words("1 C 2 F to K"), "", 2, "one value at a time"},
       {Words("1 bond (17x22) 2 bond (17x22) to g/m²"), "", 2, "one value at a time"},
       {Words("-5 m to ft"), "", 2, "only temperatures can be negative"},

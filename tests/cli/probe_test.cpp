@@ -78,6 +78,14 @@ TEST(Probe, Formatting) {
        R"({"result":"1,234.57"})"},
       {R"({"op":"FormatResult","a":"1000",)" + exponent + "," + symbols + "}",
        R"({"result":"1.000 E3"})"},
+      // A failure handed on comes back as it is; a rounding that fails is one.
+      {R"({"op":"RoundToPlaces","a":"bad","places":3,"keepForExponent":false,)" + defaults + "}",
+       R"({"result":"bad"})"},
+      {R"({"op":"FormatResult","a":"bad",)" + exponent + "," + symbols + "}",
+       R"({"result":"bad"})"},
+      {R"({"op":"RoundToPlaces","a":")" + std::string(240, '1') + "." + std::string(14, '5') +
+           R"(","places":13,"keepForExponent":false,)" + defaults + "}",
+       R"({"result":"bad"})"},
   });
 }
 

@@ -89,12 +89,12 @@ TEST_F(ApplicationTest, OnCloseMayRefuseWhileTheApplicationRuns) {
   Control* main = NewForm("main");
   AppWindow = main;
   AppRunning = 1;
-  main->OnClose = {[](void*, Control*, bool& accept) { accept = false; }, nullptr};
+  main->formPart->OnClose = {[](void*, Control*, bool& accept) { accept = false; }, nullptr};
   main->CreateWindow();
   Send(main, WM_CLOSE);
   ProcessMessages(main);
   EXPECT_FALSE(AppTerminated) << "no WM_QUIT was posted";
-  EXPECT_TRUE(main->OnClose.Assigned());
+  EXPECT_TRUE(main->formPart->OnClose.Assigned());
 }
 
 class ModalTest : public WindowTest {
@@ -114,7 +114,8 @@ class ModalTest : public WindowTest {
     dialogEdit = CreateEditBox(dialog, 0);
     ok = CreateButton(dialog, "OK");
     SetPosition(ok, 100, 60);
-    ok->OnClick = {[](void*, Control* sender) { ParentForm(sender)->modalCode = 1; }, nullptr};
+    ok->OnClick = {[](void*, Control* sender) { ParentForm(sender)->formPart->modalCode = 1; },
+                   nullptr};
   }
   void TearDown() override {
     Free(dialog);
@@ -147,7 +148,7 @@ TEST_F(ModalTest, TheMainWindowIsDisabledDuringTheLoopAndEnabledAndRefocusedAfte
   static bool mainEnabledInside = true;
   ok->OnClick = {[](void* context, Control* sender) {
                    mainEnabledInside = IsEnabled(static_cast<Control*>(context));
-                   ParentForm(sender)->modalCode = 1;
+                   ParentForm(sender)->formPart->modalCode = 1;
                  },
                  main};
   PostToDialog(ok, 0xF5);
@@ -155,8 +156,8 @@ TEST_F(ModalTest, TheMainWindowIsDisabledDuringTheLoopAndEnabledAndRefocusedAfte
   EXPECT_FALSE(mainEnabledInside);
   EXPECT_TRUE(IsEnabled(main));
   EXPECT_EQ(GetFocus(), mainEdit->window);
-  EXPECT_FALSE(dialog->modalNesting);
-  EXPECT_EQ(main->modalForm, nullptr);
+  EXPECT_FALSE(dialog->formPart->modalNesting);
+  EXPECT_EQ(main->formPart->modalForm, nullptr);
 }
 
 TEST_F(ModalTest, AFormWithoutParentIsOnlyShown) {
@@ -230,7 +231,7 @@ TEST_F(DefaultButtonTest, RemovingTheLastButtonRestoresThePreviousOnMessage) {
   EXPECT_NE(main->OnMessage.code, CountCloses);
   MakeDefaultOrCancelButton(go, VK_RETURN, false);
   EXPECT_EQ(main->OnMessage.code, CountCloses);
-  EXPECT_EQ(main->defaultButton, nullptr);
+  EXPECT_EQ(main->formPart->defaultButton, nullptr);
   EXPECT_FALSE(go->style & BS_DEFPUSHBUTTON);
 }
 

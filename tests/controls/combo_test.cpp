@@ -83,7 +83,7 @@ TEST_F(ComboTest, TheWheelStepsThroughAClosedListLikeTheArrowKeys) {
 TEST_F(ComboTest, OnSelChangeTakesPrecedenceOverOnChange) {
   Fill(3);
   combo->OnChange = Record("change");
-  combo->OnSelChange = Record("selchange");
+  combo->comboPart->OnSelChange = Record("selchange");
   ShowForm(form);
   Focus(combo, true);
   Send(combo, WM_KEYDOWN, 0x28, 1);
@@ -95,8 +95,8 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
   ShowForm(form);
   const int fieldHeight = Height(combo);
   ASSERT_GT(fieldHeight, 0);
-  combo->OnDropDown = Record("drop");
-  combo->OnCloseUp = Record("close");
+  combo->comboPart->OnDropDown = Record("drop");
+  combo->comboPart->OnCloseUp = Record("close");
   struct Case {
     int items;
     int shown;
@@ -111,7 +111,7 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
     Log().clear();
     Send(combo, CB_SHOWDROPDOWN, 1);
     Pump();
-    EXPECT_TRUE(combo->droppedDown);
+    EXPECT_TRUE(combo->comboPart->droppedDown);
     Rect list{};
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LParam>(&list));
     if (c.items == 0) oneItemHeight = list.bottom - list.top;
@@ -119,7 +119,7 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
         << c.items << " items";
     Send(combo, CB_SHOWDROPDOWN, 0);
     Pump();
-    EXPECT_FALSE(combo->droppedDown);
+    EXPECT_FALSE(combo->comboPart->droppedDown);
     EXPECT_EQ(Log(), (std::vector<std::string>{"drop", "close"}));
   }
 }

@@ -9,6 +9,7 @@
 
 #include "controls/application.h"
 #include "controls/control.h"
+#include "controls/fonts.h"
 #include "controls/kinds.h"
 #include "controls/native/native.h"
 #include "controls/native/win_defs.h"

@@ -41,7 +41,7 @@ void FilterKey(void*, Control*, WParam& key, std::uint32_t) {
 }
 
 TEST_F(InputTest, KeyCharHandlerMayReplaceOrSwallowTheCharacter) {
-  SetKeyEvent(edit, &Control::OnKeyChar, {FilterKey, nullptr});
+  edit->OnKeyChar = {FilterKey, nullptr};
   Type(edit, "1,5x0");
   EXPECT_EQ(GetText(edit), "1.50");
 }
@@ -50,9 +50,9 @@ TEST_F(InputTest, KeyEventsAreRoutedByMessage) {
   auto record = [](void* context, Control*, WParam& key, std::uint32_t) {
     Log().push_back(std::string(static_cast<const char*>(context)) + " " + std::to_string(key));
   };
-  SetKeyEvent(edit, &Control::OnKeyDown, {record, const_cast<char*>("down")});
-  SetKeyEvent(edit, &Control::OnKeyUp, {record, const_cast<char*>("up")});
-  SetKeyEvent(edit, &Control::OnKeyChar, {record, const_cast<char*>("char")});
+  edit->OnKeyDown = {record, const_cast<char*>("down")};
+  edit->OnKeyUp = {record, const_cast<char*>("up")};
+  edit->OnKeyChar = {record, const_cast<char*>("char")};
   Send(edit, WM_KEYDOWN, 'A', 1);
   Send(edit, WM_CHAR, 'a', 1);
   Send(edit, WM_KEYUP, 'A', 1);
@@ -76,7 +76,7 @@ TEST_F(InputTest, EditChangeAndFocusEvents) {
   Focus(other, true);
   Pump();
   EXPECT_EQ(Log(), (std::vector<std::string>{"change", "leave", "enter other"}));
-  EXPECT_EQ(form->currentControl, other);
+  EXPECT_EQ(form->formPart->currentControl, other);
 }
 
 TEST_F(InputTest, ClicksOnButtonsLabelsAndCheckBoxes) {

@@ -78,7 +78,7 @@ TEST_F(LifecycleTest, IdentifiersTabOrderAndFirstTabStop) {
   EXPECT_EQ(button->tabOrder, 4);
   EXPECT_FALSE(label->tabStop);
   EXPECT_TRUE(edit->tabStop);
-  EXPECT_EQ(form->currentControl, edit);
+  EXPECT_EQ(form->formPart->currentControl, edit);
 }
 
 TEST_F(LifecycleTest, BuildingCreatesNoWindow) {
@@ -188,11 +188,11 @@ TEST_F(LifecycleTest, FreeingAChildRemovesItFromItsParentAndForm) {
   Control* form = NewForm();
   Control* edit = CreateEditBox(form, 0);
   Control* other = CreateEditBox(form, 0);
-  ASSERT_EQ(form->currentControl, edit);
+  ASSERT_EQ(form->formPart->currentControl, edit);
   Free(edit);
   EXPECT_EQ(ChildCount(form), 1);
   EXPECT_EQ(Child(form, 0), other);
-  EXPECT_EQ(form->currentControl, nullptr);
+  EXPECT_EQ(form->formPart->currentControl, nullptr);
 }
 
 TEST_F(LifecycleTest, AControlFreedFromItsOwnClickHandlerGoesAfterTheDispatch) {

@@ -190,8 +190,8 @@ TEST_P(OwnerDrawnButtonPaint, FrameTextAndBackgroundFollowTheState) {
   if (c.align) SetTextAlign(button, c.align);
   ShowForm(form);
   Focus(c.setup == Setup::Focus ? button : edit, true);
-  button->pressShiftX = 2;
-  button->pressShiftY = 1;
+  button->ownerDrawPart->pressShiftX = 2;
+  button->ownerDrawPart->pressShiftY = 1;
   if (c.setup == Setup::Press) Send(button, kSetPushedState, 1);
   if (c.setup == Setup::Check) SetChecked(button, true);
   if (c.setup == Setup::Disable) SetEnabled(button, false);

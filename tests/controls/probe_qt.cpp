@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "controls/native/qt/qt_backend.h"
+#include "controls/native/qt/focus_qt.h"
+#include "controls/native/qt/gdi_qt.h"
+#include "controls/native/qt/messages_qt.h"
 #include "probe.h"
 
 namespace controls::testing {
@@ -30,7 +32,6 @@ void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 using native::qt::DeviceContext;
 using native::qt::ToDc;
 
-constexpr std::uint32_t kGetIcon = 0x7F;     // WM_GETICON
 constexpr native::LParam kClientOnly = 0x4;  // PRF_CLIENT
 
 Picture PictureOf(const QImage& image) {
@@ -153,7 +154,7 @@ native::Icon MakeIcon() {
 bool IconAlive(native::Icon icon) { return native::qt::AsIcon(icon) != nullptr; }
 
 native::Icon BigIconOf(native::Hwnd window) {
-  return reinterpret_cast<native::Icon>(native::SendMessage(window, kGetIcon, native::ICON_BIG, 0));
+  return reinterpret_cast<native::Icon>(native::SendMessage(window, native::WM_GETICON, native::ICON_BIG, 0));
 }
 
 bool IsAbove(native::Hwnd a, native::Hwnd b) {

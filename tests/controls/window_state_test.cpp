@@ -207,7 +207,7 @@ TEST_F(WindowStateTest, SettingTheCursorShowsItAtOnceOnlyUnderThePointer) {
 TEST_F(WindowStateTest, AReplacedIconIsDestroyedUnlessShared) {
   for (bool shared : {false, true}) {
     Control* form = NewForm();
-    form->iconShared = shared;
+    form->formPart->iconShared = shared;
     const Icon first = MakeIcon(), second = MakeIcon();
     SetIcon(form, first);
     EXPECT_EQ(BigIconOf(form->window), first);
@@ -227,7 +227,7 @@ TEST_F(WindowStateTest, AReplacedIconIsDestroyedUnlessShared) {
 TEST_F(WindowStateTest, FreeingAFormDestroysItsIconUnlessShared) {
   for (bool shared : {false, true}) {
     Control* form = CreateForm(nullptr, "form");
-    form->iconShared = shared;
+    form->formPart->iconShared = shared;
     const Icon icon = MakeIcon();
     SetIcon(form, icon);
     Free(form);
@@ -253,7 +253,7 @@ TEST_F(WindowStateTest, AFormWithoutIconGetsACopyOfTheApplicationsIcon) {
   // A form that asked for no icon stays without one.
   Control* bare = CreateForm(main, "bare");
   CreateEditBox(bare, 0);
-  bare->icon = kNoIcon;
+  bare->formPart->icon = kNoIcon;
   WindowHandle(bare);
   EXPECT_EQ(BigIconOf(bare->window), nullptr);
 }

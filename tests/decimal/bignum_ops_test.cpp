@@ -1,6 +1,7 @@
 // The four operations: result forms, quick answers, limits and failures.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "decimal/bignum.h"
@@ -10,26 +11,25 @@ namespace {
 
 enum class Op { Add, Sub, Mul, Div, DivWhole };
 
-std::string Apply(Op op, const std::string& a, const std::string& b, bool skipCheck = false) {
-  std::string result = "untouched";
+using Answer = std::optional<std::string>;
+
+// The answer of an operation that fails.
+constexpr std::nullopt_t Fails = std::nullopt;
+
+Answer Apply(Op op, std::string_view a, std::string_view b, bool skipCheck = false) {
   switch (op) {
     case Op::Add:
-      BigAdd(a, b, skipCheck, result);
-      break;
+      return BigAdd(a, b, skipCheck);
     case Op::Sub:
-      BigSub(a, b, skipCheck, result);
-      break;
+      return BigSub(a, b, skipCheck);
     case Op::Mul:
-      BigMul(a, b, skipCheck, result);
-      break;
+      return BigMul(a, b, skipCheck);
     case Op::Div:
-      BigDiv(a, b, skipCheck, false, result);
-      break;
+      return BigDiv(a, b, skipCheck, false);
     case Op::DivWhole:
-      BigDiv(a, b, skipCheck, true, result);
-      break;
+      return BigDiv(a, b, skipCheck, true);
   }
-  return result;
+  return "untouched";
 }
 
 const char* Name(Op op) {
@@ -60,7 +60,7 @@ struct Case {
   Op op;
   std::string a;
   std::string b;
-  std::string expected;
+  Answer expected;
 };
 
 void ExpectAll(std::initializer_list<Case> cases) {
@@ -125,6 +125,32 @@ TEST(BigSub, ResultForms) {
       {Op::Sub, "1", "0.", "1."},
       {Op::Sub, "123456789", "98765432", "24691357"},
   });
+}
+
+TEST(BigSub, LinesUpPointsInAnyPlace) {
+  ExpectAll({
+      {Op::Sub, "1.5", "22.25", "-20.75"},
+      {Op::Sub, "5", "0.25", "4.75"},
+      {Op::Sub, "0.25", "5", "-4.75"},
+      {Op::Sub, ".5", "1.", "-.5"},
+      {Op::Sub, "123.456", "0.000001", "123.455999"},
+  });
+}
+
+// Nines of every length up to 60 cross every boundary of the digit groups
+// the arithmetic works in: (10^k - 1)^2 = 9..980..01, 10^k - 1 = 9..9.
+TEST(Limits, AnswersAcrossDigitGroupBoundaries) {
+  for (std::size_t k = 1; k <= 60; ++k) {
+    const std::string nines = Rep(k, '9');
+    const std::string power = "1" + Rep(k, '0');
+    EXPECT_EQ(Apply(Op::Mul, nines, nines), Rep(k - 1, '9') + "8" + Rep(k - 1, '0') + "1") << k;
+    EXPECT_EQ(Apply(Op::Sub, power, "1"), nines) << k;
+    EXPECT_EQ(Apply(Op::Add, nines, "1"), power + ".") << k;
+    EXPECT_EQ(Apply(Op::Div, Rep(k - 1, '9') + "8" + Rep(k - 1, '0') + "1", nines), nines) << k;
+    EXPECT_EQ(Apply(Op::Div, power, nines),
+              "1." + Blocks(Rep(k - 1, '0') + "1", 253).substr(0, MaxLength - 2))
+        << k;
+  }
 }
 
 TEST(BigSub, MixedSignsTakeTheFormOfASum) {
@@ -235,30 +261,30 @@ TEST(BigDiv, EndlessQuotientsAreCutAt255Characters) {
       {Rep(254, '1'), "7", Blocks("015873", 42).substr(1) + "01.5"},
   };
   for (const auto& c : cases) {
-    const std::string q = Apply(Op::Div, c.a, c.b);
+    const Answer q = Apply(Op::Div, c.a, c.b);
     EXPECT_EQ(q, c.expected) << c.a << " / " << c.b;
   }
-  const std::string twelfths = Apply(Op::Div, "12", "345");
+  const std::string twelfths = Apply(Op::Div, "12", "345").value();
   EXPECT_EQ(twelfths.size(), 255u);
   EXPECT_EQ(twelfths.substr(0, 44), ".0347826086956521739130434782608695652173913");
 
-  const std::string sevenths = Apply(Op::Div, "100", "7");
+  const std::string sevenths = Apply(Op::Div, "100", "7").value();
   EXPECT_EQ(sevenths.size(), 255u);
   EXPECT_EQ(sevenths.substr(0, 9), "14.285714");
 
-  const std::string shorter = Apply(Op::Div, Rep(253, '1'), "7");
+  const std::string shorter = Apply(Op::Div, Rep(253, '1'), "7").value();
   EXPECT_EQ(shorter.size(), 255u);
   EXPECT_EQ(shorter.find('.'), 252u);
 }
 
 TEST(BigDiv, AWholePartAtTheLimitKeepsItsPointAndNoFraction) {
   // 255 nines over 7 has 255 whole digits and a remainder.
-  const std::string q = Apply(Op::Div, Rep(255, '9'), "7");
+  const std::string q = Apply(Op::Div, Rep(255, '9'), "7").value();
   ASSERT_EQ(q.size(), 256u);
   EXPECT_EQ(q.back(), '.');
   EXPECT_EQ(q.substr(0, 6), "142857");
 
-  const std::string negative = Apply(Op::Div, "-" + Rep(254, '9'), "7");
+  const std::string negative = Apply(Op::Div, "-" + Rep(254, '9'), "7").value();
   ASSERT_EQ(negative.size(), 256u);
   EXPECT_EQ(negative.substr(0, 7), "-142857");
   EXPECT_EQ(negative.back(), '.');
@@ -267,17 +293,17 @@ TEST(BigDiv, AWholePartAtTheLimitKeepsItsPointAndNoFraction) {
 TEST(Limits, LongOperandsAtTheEdges) {
   ExpectAll({
       {Op::Add, Rep(252, '9'), "1", "1" + Rep(252, '0') + "."},
-      {Op::Add, Rep(253, '9'), "1", "bad"},
+      {Op::Add, Rep(253, '9'), "1", Fails},
       {Op::Sub, Rep(255, '1'), "1", Rep(254, '1') + "0"},
-      {Op::Sub, Rep(255, '1'), "0.5", "bad"},
-      {Op::Sub, Rep(254, '1'), "0.5", "bad"},
-      {Op::Sub, "1", Rep(255, '1'), "bad"},        // negative, 255 digits, no room for "-"
-      {Op::Sub, "-" + Rep(253, '9'), "1", "bad"},  // the sum is too long
+      {Op::Sub, Rep(255, '1'), "0.5", Fails},
+      {Op::Sub, Rep(254, '1'), "0.5", Fails},
+      {Op::Sub, "1", Rep(255, '1'), Fails},        // negative, 255 digits, no room for "-"
+      {Op::Sub, "-" + Rep(253, '9'), "1", Fails},  // the sum is too long
       {Op::Mul, Rep(127, '9'), Rep(128, '9'), Rep(126, '9') + "89" + Rep(126, '0') + "1"},
-      {Op::Mul, Rep(200, '7'), Rep(200, '3'), "bad"},
-      {Op::Mul, "-" + Rep(127, '9'), Rep(128, '9'), "bad"},
+      {Op::Mul, Rep(200, '7'), Rep(200, '3'), Fails},
+      {Op::Mul, "-" + Rep(127, '9'), Rep(128, '9'), Fails},
       {Op::Mul, "2" + Rep(253, '0'), "5", "1" + Rep(254, '0')},
-      {Op::Mul, "2" + Rep(254, '0'), "5", "bad"},  // a zero put back into 255 characters
+      {Op::Mul, "2" + Rep(254, '0'), "5", Fails},  // a zero put back into 255 characters
       {Op::Mul, "." + Rep(249, '0') + "1", "." + Rep(249, '0') + "1", "." + Rep(499, '0') + "1"},
   });
 }
@@ -286,8 +312,8 @@ TEST(Limits, TooLongOperandsAreRefusedEvenUnchecked) {
   const std::string tooLong = Rep(MaxLength + 1, '1');
   for (Op op : {Op::Add, Op::Sub, Op::Mul, Op::Div, Op::DivWhole}) {
     for (bool skip : {false, true}) {
-      EXPECT_EQ(Apply(op, tooLong, "1", skip), "bad") << Name(op);
-      EXPECT_EQ(Apply(op, "1", tooLong, skip), "bad") << Name(op);
+      EXPECT_EQ(Apply(op, tooLong, "1", skip), Fails) << Name(op);
+      EXPECT_EQ(Apply(op, "1", tooLong, skip), Fails) << Name(op);
     }
   }
 }
@@ -297,70 +323,65 @@ TEST(Failures, InvalidOperandsGiveBadFromEveryOperation) {
                            "--1", "1-", "1.2.3", "bad", "\xb5", "\x80", "0x10", "1/2"};
   for (Op op : {Op::Add, Op::Sub, Op::Mul, Op::Div, Op::DivWhole}) {
     for (const char* text : invalid) {
-      EXPECT_EQ(Apply(op, text, "5"), "bad") << '"' << text << '"' << Name(op) << "5";
-      EXPECT_EQ(Apply(op, "5", text), "bad") << "5" << Name(op) << '"' << text << '"';
+      EXPECT_EQ(Apply(op, text, "5"), Fails) << '"' << text << '"' << Name(op) << "5";
+      EXPECT_EQ(Apply(op, "5", text), Fails) << "5" << Name(op) << '"' << text << '"';
     }
   }
 }
 
 TEST(Failures, DivisionByZeroInAnyForm) {
   for (const char* zero : {"0", "0.0", "-0", "00", ".000", "0.", "-.", "-0.00"}) {
-    EXPECT_EQ(Apply(Op::Div, "1", zero), "bad") << zero;
-    EXPECT_EQ(Apply(Op::DivWhole, "5", zero), "bad") << zero;
+    EXPECT_EQ(Apply(Op::Div, "1", zero), Fails) << zero;
+    EXPECT_EQ(Apply(Op::DivWhole, "5", zero), Fails) << zero;
   }
 }
 
 TEST(Failures, TheSignOnlyAddendFailsInTheHandedOnSubtraction) {
   // "-." is a number, but its magnitude "." is not.
-  EXPECT_EQ(Apply(Op::Add, "-.", "5"), "bad");
-  EXPECT_EQ(Apply(Op::Add, "5", "-."), "bad");
+  EXPECT_EQ(Apply(Op::Add, "-.", "5"), Fails);
+  EXPECT_EQ(Apply(Op::Add, "5", "-."), Fails);
 }
 
 TEST(Failures, ASubtractionAfterAFailedAlignmentWorks) {
-  EXPECT_EQ(Apply(Op::Sub, Rep(255, '1'), "0.5"), "bad");
-  EXPECT_EQ(AlignStatus(), "bad");
+  EXPECT_EQ(Apply(Op::Sub, Rep(255, '1'), "0.5"), Fails);
   EXPECT_EQ(Apply(Op::Sub, "1.5", "0.25"), "1.25");
-  EXPECT_EQ(AlignStatus(), "good");
+}
+
+TEST(Failures, APointThatMustMoveInAFullTextFails) {
+  const std::string full = Rep(MaxLength, '7');
+  const std::string fullWithPoint = "." + Rep(MaxLength - 1, '7');
+  ExpectAll({
+      {Op::Sub, full, "1.5", Fails},  // needs a point
+      {Op::Sub, "1.5", full, Fails},
+      {Op::Sub, fullWithPoint, "12.5", Fails},  // one zero in front to line up the points
+      {Op::Sub, fullWithPoint, "2.5", Fails},
+      {Op::Sub, Rep(MaxLength - 1, '7'), "1.5", Fails},  // "1.5" would grow past the limit
+      {Op::Sub, "." + Rep(MaxLength - 2, '7'), "0.5", ".2" + Rep(MaxLength - 3, '7')},
+      {Op::Sub, Rep(MaxLength - 2, '7'), "1.5", Rep(MaxLength - 3, '7') + "5.5"},
+  });
 }
 
 TEST(Operands, TheCallersTextsAreNeverChanged) {
   const std::string a = "-007.50";
   const std::string b = "-0.25";
   for (Op op : {Op::Add, Op::Sub, Op::Mul, Op::Div, Op::DivWhole}) {
-    std::string x = a;
-    std::string y = b;
-    std::string result;
-    switch (op) {
-      case Op::Add:
-        BigAdd(x, y, false, result);
-        break;
-      case Op::Sub:
-        BigSub(x, y, false, result);
-        break;
-      case Op::Mul:
-        BigMul(x, y, false, result);
-        break;
-      case Op::Div:
-        BigDiv(x, y, false, false, result);
-        break;
-      case Op::DivWhole:
-        BigDiv(x, y, false, true, result);
-        break;
-    }
+    const std::string x = a;
+    const std::string y = b;
+    Apply(op, x, y);
     EXPECT_EQ(x, a);
     EXPECT_EQ(y, b);
   }
 }
 
-TEST(Operands, TheResultMayBeAnOperandsOwnVariable) {
+TEST(Operands, TheResultMayReplaceAnOperand) {
   std::string x = "1.5";
-  BigAdd(x, x, false, x);
+  x = BigAdd(x, x).value();
   EXPECT_EQ(x, "3.");
-  BigMul(x, x, false, x);
+  x = BigMul(x, x).value();
   EXPECT_EQ(x, "9");
-  BigDiv(x, "4", false, false, x);
+  x = BigDiv(x, "4").value();
   EXPECT_EQ(x, "2.25");
-  BigSub(x, x, false, x);
+  x = BigSub(x, x).value();
   EXPECT_EQ(x, "0");
 }
 

@@ -1,6 +1,7 @@
 #include "tests/tools/probe.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "cli/json_forms.h"
@@ -13,6 +14,17 @@ namespace probe {
 namespace {
 
 using cli::Json;
+
+// The protocol carries failure in-band, as the text "bad"; a text starting
+// with "b" given to the formatting steps is such a failure and comes back
+// unchanged.
+constexpr std::string_view Failure = "bad";
+
+std::string OrFailure(const std::optional<std::string>& result) {
+  return result ? *result : std::string(Failure);
+}
+
+bool IsFailure(std::string_view text) { return text.starts_with('b'); }
 
 // Each operation reads its fields from the request and writes the answer,
 // or returns an error text.
@@ -31,12 +43,12 @@ std::string Arithmetic(const Json& request, Json& answer) {
   if (error.empty()) error = cli::ReadBool(request, "skipCheck", skipCheck);
   if (error.empty() && division) error = cli::ReadBool(request, "integerOnly", integerOnly);
   if (!error.empty()) return error;
-  std::string result;
-  if (op == "BigAdd") decimal::BigAdd(a, b, skipCheck, result);
-  if (op == "BigSub") decimal::BigSub(a, b, skipCheck, result);
-  if (op == "BigMul") decimal::BigMul(a, b, skipCheck, result);
-  if (division) decimal::BigDiv(a, b, skipCheck, integerOnly, result);
-  answer = Json{{"result", result}};
+  std::optional<std::string> result;
+  if (op == "BigAdd") result = decimal::BigAdd(a, b, skipCheck);
+  if (op == "BigSub") result = decimal::BigSub(a, b, skipCheck);
+  if (op == "BigMul") result = decimal::BigMul(a, b, skipCheck);
+  if (division) result = decimal::BigDiv(a, b, skipCheck, integerOnly);
+  answer = Json{{"result", OrFailure(result)}};
   return {};
 }
 
@@ -53,7 +65,7 @@ std::string OnText(const Json& request, Json& answer) {
   }
   if (op == "StripLeadingZeros") decimal::StripLeadingZeros(a);
   if (op == "StripTrailingZeros") decimal::StripTrailingZeros(a);
-  if (op == "ResolveFraction") a = units::ResolveFraction(a);
+  if (op == "ResolveFraction") a = OrFailure(units::ResolveFraction(a));
   answer = Json{{"result", a}};
   return {};
 }
@@ -77,7 +89,8 @@ std::string RoundToPlaces(const Json& request, Json& answer) {
   if (error.empty()) error = cli::ReadBool(request, "keepForExponent", keep);
   if (error.empty()) error = ReadOptionsField(request, options);
   if (!error.empty()) return error;
-  answer = Json{{"result", units::RoundToPlaces(a, places, keep, options)}};
+  answer = Json{
+      {"result", IsFailure(a) ? a : OrFailure(units::RoundToPlaces(a, places, keep, options))}};
   return {};
 }
 
@@ -94,7 +107,7 @@ std::string FormatResult(const Json& request, Json& answer) {
                   : "missing field \"symbols\"";
   }
   if (!error.empty()) return error;
-  answer = Json{{"result", units::FormatResult(a, options, symbols)}};
+  answer = Json{{"result", IsFailure(a) ? a : units::FormatResult(a, options, symbols)}};
   return {};
 }
 

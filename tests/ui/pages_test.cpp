@@ -103,7 +103,7 @@ TEST_F(PagesTest, ThePrefixesPageCoversTheConversionUntilTheNextSelection) {
   EXPECT_EQ(w->PrefixesSelector->color, kPaleGrey);
   EXPECT_EQ(w->LengthSelector->color, kWhite);
   ClickOn(w->FromUnit1);  // lands on the page, not on the list below it
-  EXPECT_FALSE(w->FromUnit1->droppedDown);
+  EXPECT_FALSE(w->FromUnit1->comboPart->droppedDown);
   const std::pair<Control*, const char*> columns[] = {
       {w->LargeNamesColumn, "yotta zetta exa peta tera giga mega kilo hecto deka"},
       {w->LargeSymbolsColumn, "Y Z E P T G M k h da"},
@@ -121,7 +121,7 @@ TEST_F(PagesTest, ThePrefixesPageCoversTheConversionUntilTheNextSelection) {
   ClickOn(w->WeightSelector);
   EXPECT_FALSE(Visible(w->PrefixesPage));
   ClickOn(w->FromUnit1);
-  EXPECT_TRUE(w->FromUnit1->droppedDown);
+  EXPECT_TRUE(w->FromUnit1->comboPart->droppedDown);
   SendKey(kEscape);
   Settle();
 }

@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <optional>
 
-#include "controls/native/qt/qt_backend.h"
+#include "controls/native/qt/window_qt.h"
 #include "user_input.h"
 
 namespace ui::testing {

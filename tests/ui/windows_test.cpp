@@ -49,7 +49,7 @@ struct Visit {
 // ShowModal's loop calls the idle hook with the modal form after each batch
 // of messages; the first call reads the window, presses Enter, then closes it.
 void VisitModal(Control* modal) {
-  if (!AppWindow || AppWindow->modalForm != modal || visit.visits++ > 0) return;
+  if (!AppWindow || AppWindow->formPart->modalForm != modal || visit.visits++ > 0) return;
   visit.window = modal->window;
   visit.caption = GetText(modal);
   visit.clientWidth = ClientWidth(modal);
@@ -68,15 +68,16 @@ void VisitModal(Control* modal) {
   }
   SendKey(kReturn);
   Settle();
-  visit.openAfterEnter = modal->modalCode == 0 && Visible(modal);
+  visit.openAfterEnter = modal->formPart->modalCode == 0 && Visible(modal);
   if (visit.closer == Closer::OkButton && ok) {
     ClickOn(ok);
   } else {
     native::PostMessage(modal->window, native::WM_SYSCOMMAND, kScClose, 0);
     Settle();
   }
-  visit.modalCode = modal->modalCode;
-  if (modal->modalCode == 0) modal->modalCode = 1;  // still open: end the loop all the same
+  visit.modalCode = modal->formPart->modalCode;
+  if (modal->formPart->modalCode == 0)
+    modal->formPart->modalCode = 1;  // still open: end the loop all the same
 }
 
 // Opens a modal window by a click and visits it once.

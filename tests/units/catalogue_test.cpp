@@ -25,6 +25,31 @@ TEST(Catalogue, HasEveryRow) {
   EXPECT_FALSE(CategoryFromNumber(9));
 }
 
+// What the pages start with are real units of the category, and a page
+// enables either every row or only the first.
+TEST(Catalogue, DescriptorsNameRealUnits) {
+  ASSERT_EQ(AllCategories().size(), static_cast<std::size_t>(LastCategory));
+  for (const CategoryInfo& info : AllCategories()) {
+    SCOPED_TRACE(std::string(info.Name));
+    EXPECT_EQ(&Describe(info.Id), &info);
+    EXPECT_EQ(info.Measured, !info.Table.empty());
+    if (!info.Measured) continue;
+    EXPECT_NE(RowAt(info.Table, info.DefaultFrom[0]).Name, "-");
+    for (int row : info.DefaultFrom) {
+      if (row != 0 && info.Id != Category::Temperature) {
+        EXPECT_NE(RowAt(info.Table, row).Factor, "0");
+      }
+    }
+    if (info.DefaultTo != 0) {
+      EXPECT_NE(RowAt(info.Table, info.DefaultTo).Name, "-");
+    }
+    EXPECT_TRUE(info.InputRows == 1 || info.InputRows == TermCount);
+    EXPECT_TRUE(info.TargetUnits == 1 || info.TargetUnits == TermCount);
+  }
+  EXPECT_EQ(Describe(static_cast<Category>(0)).Table.size(), 0u);
+  EXPECT_FALSE(Describe(static_cast<Category>(9)).Measured);
+}
+
 TEST(Catalogue, ReadsAnIndexOutsideTheTableAsNoUnit) {
   const UnitTable length = TableFor(Category::Length);
   for (const int index : {-1, 53, 1000}) {
@@ -77,15 +102,12 @@ TEST(Catalogue, KeepsNonAsciiSymbolsAsUtf8) {
 }
 
 std::string Times(std::string_view factor, const char* by) {
-  std::string result;
-  decimal::BigMul(std::string(factor), by, false, result);
-  return result;
+  return decimal::BigMul(factor, by).value_or("failed");
 }
 
 bool SameValue(const std::string& a, const std::string& b) {
-  std::string difference;
-  decimal::BigSub(a, b, false, difference);
-  return difference.find_first_not_of("-0.") == std::string::npos;
+  const auto difference = decimal::BigSub(a, b);
+  return difference && difference->find_first_not_of("-0.") == std::string::npos;
 }
 
 struct Relation {

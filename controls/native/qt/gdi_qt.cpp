@@ -1,22 +1,18 @@
-// The GDI half of the Qt back end: brushes, fonts, icons and cursors behind
-// the seam's handles, device contexts that draw with QPainter where GDI would
-// draw, and the colours a system control asks its parent for.
+// GDI over Qt: brushes, icons and cursors behind the seam's handles, and
+// device contexts that draw with QPainter where GDI would draw.
+#include "controls/native/qt/gdi_qt.h"
+
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImageReader>
-#include <QPalette>
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <string_view>
 #include <unordered_set>
 #include <utility>
-#include <vector>
 
-#include "controls/native/qt/qt_backend.h"
+#include "controls/native/qt/fonts_qt.h"
+#include "controls/native/qt/placement_qt.h"
 
 namespace native {
 namespace qt {
@@ -33,26 +29,17 @@ std::unordered_set<const GdiObject*>& Live() {
   return *live;
 }
 
-template <class T>
-T* Track(T* object) {
-  Live().insert(object);
-  return object;
-}
-
-void Free(GdiObject* object) {
-  Live().erase(object);
-  delete object;
-}
-
 GdiObject* Lookup(const void* handle, GdiObject::Kind kind) {
   auto* object = static_cast<const GdiObject*>(handle);
   if (!object || !Live().contains(object) || object->kind != kind) return nullptr;
   return const_cast<GdiObject*>(object);
 }
 
-GdiTag* Handle(GdiObject* object) { return reinterpret_cast<GdiTag*>(object); }
-
 }  // namespace
+
+GdiObject::GdiObject(Kind k) : kind(k) { Live().insert(this); }
+
+GdiObject::~GdiObject() { Live().erase(this); }
 
 FontObject* AsFont(const void* handle) {
   return static_cast<FontObject*>(Lookup(handle, GdiObject::Kind::Font));
@@ -108,7 +95,7 @@ BrushObject* StockBrushObject(const StockBrush& stock) {
   static std::array<BrushObject*, std::size(kStockBrushes)> made{};
   BrushObject*& brush = made[static_cast<std::size_t>(&stock - kStockBrushes)];
   if (!brush) {
-    brush = Track(new BrushObject);
+    brush = new BrushObject;
     brush->color = ColorOf(stock.rgb);
     brush->hollow = stock.hollow;
     brush->stock = true;
@@ -116,8 +103,8 @@ BrushObject* StockBrushObject(const StockBrush& stock) {
   return brush;
 }
 
-// What a brush paints with: nothing for a hollow brush. A system colour index
-// plus one stands for that colour, as in a window class.
+}  // namespace
+
 std::optional<QColor> BrushColour(const void* brush) {
   if (const BrushObject* object = AsBrush(brush)) {
     if (object->hollow) return std::nullopt;
@@ -128,8 +115,6 @@ std::optional<QColor> BrushColour(const void* brush) {
   return std::nullopt;
 }
 
-}  // namespace
-
 }  // namespace qt
 
 std::uint32_t GetSysColor(int index) {
@@ -138,7 +123,7 @@ std::uint32_t GetSysColor(int index) {
 }
 
 Brush CreateSolidBrush(std::uint32_t rgb) {
-  auto* brush = qt::Track(new qt::BrushObject);
+  auto* brush = new qt::BrushObject;
   brush->color = qt::ColorOf(rgb);
   return qt::Handle(brush);
 }
@@ -149,216 +134,13 @@ Brush GetStockBrush(int stockObject) {
   return nullptr;
 }
 
-// ---- fonts --------------------------------------------------------------------
-
-namespace qt {
-
-namespace {
-
-constexpr const char* kDialogFontFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
-constexpr std::string_view kDialogFaces[] = {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2"};
-// The bitmap face's sizes, by cell and by character height (the cell less its
-// internal leading). Win32 takes the largest size not above the request, or
-// the smallest; a scaled face stands in for its larger sizes from here up.
-struct Strike {
-  int cell;
-  int character;
-};
-constexpr Strike kDialogStrikes[] = {{13, 11}, {16, 13}, {20, 16}};
-constexpr Strike kFirstUnstruck = {24, 20};
-// The scalable stand-in for the bitmap face runs at 10/13 of its cell: over
-// every caption and help line of the program's windows, Liberation Sans at
-// that size is never wider than the bitmap face was.
-constexpr int kStandInNumerator = 10, kStandInDenominator = 13;
-// A height of 0 asks a scalable face for its default cell.
-constexpr int kDefaultCell = 16;
-constexpr int kBoldWeight = 600;
-constexpr std::uint8_t kNonAntialiasedQuality = 3, kAntialiasedQuality = 4;
-
-struct FaceAlias {
-  std::string_view face;
-  const char* family;
-};
-
-// Faces the windows may name, and the metric-compatible families here.
-constexpr FaceAlias kFaceAliases[] = {
-    {"Arial", "Liberation Sans"},
-    {"Helvetica", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"},
-};
-
-const QStringList& SansFamilies() {
-  static const QStringList families = {"Liberation Sans", "Arimo", "DejaVu Sans"};
-  return families;
-}
-
-bool SameFace(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return (x >= 'A' && x <= 'Z' ? x + 32 : x) == (y >= 'A' && y <= 'Z' ? y + 32 : y);
-  });
-}
-
-bool IsDialogFace(std::string_view face) {
-  return face.empty() || std::ranges::any_of(kDialogFaces, [face](std::string_view known) {
-           return SameFace(known, face);
-         });
-}
-
-// The bitmap dialog face, and which of its strikes Qt can show: Qt registers
-// only some of a bitmap file's sizes.
-struct BitmapFace {
-  QString family;
-  std::vector<int> cells;
-};
-
-BitmapFace LoadBitmapFace() {
-  BitmapFace face;
-  const int id = QFontDatabase::addApplicationFont(kDialogFontFile);
-  const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-  if (families.isEmpty()) return face;
-  face.family = families.front();
-  for (const Strike& strike : kDialogStrikes) {
-    QFont font(face.family);
-    font.setPixelSize(strike.cell);
-    if (QFontInfo(font).family() == face.family && QFontMetrics(font).height() == strike.cell)
-      face.cells.push_back(strike.cell);
-  }
-  return face;
-}
-
-const BitmapFace& DialogBitmapFace() {
-  // The font database needs the application object.
-  if (!QGuiApplication::instance()) EnsureApplication();
-  static const BitmapFace face = LoadBitmapFace();
-  return face;
-}
-
-// A positive height asks for a cell, a negative one for a character height.
-int DialogCell(int height) {
-  const bool byCharacter = height < 0;
-  const int wanted = byCharacter ? -height : height;
-  const auto sizeOf = [byCharacter](const Strike& s) { return byCharacter ? s.character : s.cell; };
-  if (wanted >= sizeOf(kFirstUnstruck))
-    return byCharacter ? wanted * kFirstUnstruck.cell / kFirstUnstruck.character : wanted;
-  int cell = kDialogStrikes[0].cell;
-  for (const Strike& strike : kDialogStrikes)
-    if (sizeOf(strike) <= wanted) cell = strike.cell;
-  return cell;
-}
-
-// The largest pixel size whose cell fits the height, as Win32 sizes a
-// scalable face for a positive (cell) height.
-int PixelSizeForCell(QFont font, int cell) {
-  constexpr int kProbe = 256;
-  font.setPixelSize(kProbe);
-  const qreal cellPerPixel = QFontMetricsF(font).height() / kProbe;
-  int size = std::max(1, qRound(cell / cellPerPixel));
-  for (; size > 1; --size) {
-    font.setPixelSize(size);
-    if (QFontMetrics(font).height() <= cell) break;
-  }
-  return size;
-}
-
-QStringList FamiliesFor(const std::string& face) {
-  QStringList families = SansFamilies();
-  for (const FaceAlias& alias : kFaceAliases) {
-    if (SameFace(alias.face, face)) {
-      families.prepend(alias.family);
-      return families;
-    }
-  }
-  families.prepend(QString::fromStdString(face));
-  return families;
-}
-
-// Every attribute is set: a new QFont starts as the application's font.
-void ApplyStyle(QFont& font, const LogFont& logFont) {
-  const int weight = logFont.weight > 0 ? std::clamp(logFont.weight, 100, 900) : QFont::Normal;
-  font.setWeight(static_cast<QFont::Weight>(weight));
-  font.setItalic(logFont.italic != 0);
-  font.setUnderline(logFont.underline != 0);
-  font.setStrikeOut(logFont.strikeOut != 0);
-  font.setKerning(false);  // GDI places each glyph by its advance alone
-  font.setStyleStrategy(logFont.quality == kNonAntialiasedQuality ? QFont::NoAntialias
-                        : logFont.quality == kAntialiasedQuality  ? QFont::PreferAntialias
-                                                                  : QFont::PreferDefault);
-}
-
-QFont DialogFont(const LogFont& logFont) {
-  const int cell = DialogCell(logFont.height);
-  const BitmapFace& face = DialogBitmapFace();
-  // Qt neither emboldens nor slants a bitmap strike; a scalable face shows those.
-  const bool plain = logFont.weight < kBoldWeight && !logFont.italic;
-  QFont font;
-  if (plain && std::ranges::find(face.cells, cell) != face.cells.end()) {
-    font.setFamily(face.family);
-    font.setPixelSize(cell);
-  } else {
-    font.setFamilies(SansFamilies());
-    font.setPixelSize(std::max(1, cell * kStandInNumerator / kStandInDenominator));
-  }
-  ApplyStyle(font, logFont);
-  return font;
-}
-
-QFont ScalableFont(const LogFont& logFont) {
-  QFont font;
-  font.setFamilies(FamiliesFor(logFont.faceName));
-  ApplyStyle(font, logFont);
-  if (logFont.height < 0) {
-    font.setPixelSize(-logFont.height);
-  } else {
-    font.setPixelSize(PixelSizeForCell(font, logFont.height ? logFont.height : kDefaultCell));
-  }
-  return font;
-}
-
-QFont MapFont(const LogFont& logFont) {
-  DialogBitmapFace();  // before any font is made: it makes the application when there is none
-  return IsDialogFace(logFont.faceName) ? DialogFont(logFont) : ScalableFont(logFont);
-}
-
-LogFont DialogLogFont() {
-  LogFont logFont;
-  logFont.faceName = "MS Sans Serif";
-  return logFont;
-}
-
-FontObject* StockFont() {
-  static FontObject* const font = [] {
-    auto* made = Track(new FontObject);
-    made->logFont = DialogLogFont();
-    made->font = SystemFont();
-    return made;
-  }();
-  return font;
-}
-
-}  // namespace
-
-const QFont& SystemFont() {
-  static const QFont font = MapFont(DialogLogFont());
-  return font;
-}
-
-}  // namespace qt
-
-Font CreateFont(const LogFont& font) {
-  auto* object = qt::Track(new qt::FontObject);
-  object->logFont = font;
-  object->font = qt::MapFont(font);
-  return qt::Handle(object);
-}
-
 bool DeleteObject(void* object) {
   if (qt::FontObject* font = qt::AsFont(object)) {
-    if (font != qt::StockFont()) qt::Free(font);
+    if (font != qt::StockFont()) delete font;
     return true;
   }
   if (qt::BrushObject* brush = qt::AsBrush(object)) {
-    if (!brush->stock) qt::Free(brush);
+    if (!brush->stock) delete brush;
     return true;
   }
   return false;
@@ -368,18 +150,11 @@ bool DeleteObject(void* object) {
 
 namespace qt {
 
-DeviceContext::DeviceContext(QWidget* widget) : GdiObject(Kind::Dc), widget_(widget) {
-  Live().insert(this);
-}
+DeviceContext::DeviceContext(QWidget* widget) : GdiObject(Kind::Dc), widget_(widget) {}
 
-DeviceContext::DeviceContext(QImage* image) : GdiObject(Kind::Dc), image_(image) {
-  Live().insert(this);
-}
+DeviceContext::DeviceContext(QImage* image) : GdiObject(Kind::Dc), image_(image) {}
 
-DeviceContext::~DeviceContext() {
-  End();
-  Live().erase(this);
-}
+DeviceContext::~DeviceContext() { End(); }
 
 QPainter& DeviceContext::Painter() {
   if (painter_) return *painter_;
@@ -565,22 +340,6 @@ void ExtTextOut(Dc dc, int x, int y, std::uint32_t options, const Rect& clip,
   painter.drawText(QPoint(x, y + metrics.ascent()), string);
 }
 
-void Paint(Hwnd window, Dc dc, const std::function<void(Dc)>& draw) {
-  if (dc) {
-    draw(dc);
-    return;
-  }
-  const qt::Window* record = qt::AsWindow(window);
-  if (record && record->paintDc) {
-    draw(qt::ToDc(record->paintDc));
-    return;
-  }
-  // Outside a paint event the drawing would be painted over at once.
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  qt::DeviceContext context(&scratch);
-  draw(qt::ToDc(&context));
-}
-
 // ---- icons and cursors ----------------------------------------------------------
 
 namespace qt {
@@ -597,7 +356,7 @@ IconObject* MainIcon() {
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     if (image.isNull()) return nullptr;
-    auto* made = Track(new IconObject);
+    auto* made = new IconObject;
     made->icon.addPixmap(QPixmap::fromImage(image));
     return made;
   }();
@@ -620,7 +379,7 @@ constexpr SystemCursor kSystemCursors[] = {
 }  // namespace
 
 Icon NewIcon(const QIcon& icon) {
-  auto* object = Track(new IconObject);
+  auto* object = new IconObject;
   object->icon = icon;
   return Handle(object);
 }
@@ -630,7 +389,7 @@ Icon NewIcon(const QIcon& icon) {
 bool DestroyIcon(Icon icon) {
   qt::IconObject* object = qt::AsIcon(icon);
   if (!object) return false;
-  if (object != qt::MainIcon()) qt::Free(object);
+  if (object != qt::MainIcon()) delete object;
   return true;
 }
 
@@ -652,114 +411,10 @@ Cursor LoadSystemCursor(int id) {
   qt::CursorObject*& cursor =
       loaded[static_cast<std::size_t>(known - std::begin(qt::kSystemCursors))];
   if (!cursor) {
-    cursor = qt::Track(new qt::CursorObject);
+    cursor = new qt::CursorObject;
     cursor->shape = known->shape;
   }
   return qt::Handle(cursor);
 }
-
-// ---- painting windows and control colours ------------------------------------
-
-namespace qt {
-
-namespace {
-
-constexpr std::uint32_t kButtonTypeMask = 0xF;
-constexpr std::uint32_t kPushButton = 0x0, kDefPushButton = 0x1, kGroupBox = 0x7, kOwnerDrawn = 0xB;
-
-bool IsPushButton(std::uint32_t style) {
-  const std::uint32_t type = style & kButtonTypeMask;
-  return type == kPushButton || type == kDefPushButton || type == kOwnerDrawn;
-}
-
-// How a system control asks for its colours, and what of the answer it uses.
-struct ColourUse {
-  std::uint32_t message = 0;
-  bool usesAnswer = true;  // a push button's face keeps the system colours
-  bool fills = false;      // paints its whole area with the brush
-};
-
-ColourUse ColourUseOf(Window* window) {
-  const bool enabled = native::IsWindowEnabled(ToHwnd(window));
-  const std::uint32_t style = window->style;
-  switch (window->systemClass) {
-    case SystemClass::Static:
-      return {WM_CTLCOLORSTATIC, true, true};
-    case SystemClass::Button:
-      if (IsPushButton(style)) return {WM_CTLCOLORBTN, false, false};
-      return {WM_CTLCOLORSTATIC, true, (style & kButtonTypeMask) != kGroupBox};
-    case SystemClass::Edit:
-      return {(style & ES_READONLY) || !enabled ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, true, false};
-    case SystemClass::ComboBox:
-      return {enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, true, false};
-    case SystemClass::None:
-      break;
-  }
-  return {0, false, false};
-}
-
-constexpr QPalette::ColorGroup kColourGroups[] = {QPalette::Active, QPalette::Inactive,
-                                                  QPalette::Disabled};
-constexpr QPalette::ColorRole kFaceRoles[] = {QPalette::Window, QPalette::Base, QPalette::Button};
-constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::Text,
-                                              QPalette::ButtonText};
-
-// A disabled control writes in the system's grey whatever its parent says.
-QPalette Coloured(QPalette palette, const std::optional<QColor>& face, const QColor& text) {
-  const QColor grey = ColorOf(GetSysColor(COLOR_GRAYTEXT));
-  for (QPalette::ColorGroup group : kColourGroups) {
-    if (face)
-      for (QPalette::ColorRole role : kFaceRoles) palette.setColor(group, role, *face);
-    for (QPalette::ColorRole role : kTextRoles)
-      palette.setColor(group, role, group == QPalette::Disabled ? grey : text);
-  }
-  return palette;
-}
-
-// Setting a palette or attribute schedules another paint, so only changes are set.
-void Show(QWidget* widget, const QPalette& palette, bool fill) {
-  if (widget->palette() != palette) widget->setPalette(palette);
-  if (widget->autoFillBackground() != fill) widget->setAutoFillBackground(fill);
-}
-
-}  // namespace
-
-void ApplyControlColours(Window* window) {
-  const Hwnd handle = ToHwnd(window);
-  const ColourUse use = ColourUseOf(window);
-  if (!use.message || !window->parent) return;
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  DeviceContext question(&scratch);
-  const LResult answer = native::SendMessage(ToHwnd(window->parent), use.message,
-                                             reinterpret_cast<WParam>(ToDc(&question)),
-                                             reinterpret_cast<LParam>(handle));
-  window = AsWindow(handle);
-  if (!answer || !use.usesAnswer || !window || !window->widget) return;
-  const std::optional<QColor> face = BrushColour(reinterpret_cast<const void*>(answer));
-  QWidget* widget = window->widget;
-  Show(widget, Coloured(widget->palette(), face, ColorOf(question.textColor)), use.fills && face);
-}
-
-bool PaintWindow(Window* window) {
-  if (!window->widget) return true;
-  const Hwnd handle = ToHwnd(window);
-  DeviceContext dc(window->widget);
-  window->paintDc = &dc;
-  if (window->systemClass != SystemClass::None) ApplyControlColours(window);
-  if (AsWindow(handle))
-    native::SendMessage(handle, WM_ERASEBKGND, reinterpret_cast<WParam>(ToDc(&dc)), 0);
-  if ((window = AsWindow(handle))) {
-    window->widgetPaints = false;
-    native::SendMessage(handle, WM_PAINT, 0, 0);
-  }
-  window = AsWindow(handle);
-  if (!window) return true;
-  window->paintDc = nullptr;
-  if (!window->widgetPaints) return true;
-  dc.End();
-  return false;
-}
-
-}  // namespace qt
 
 }  // namespace native

@@ -3,6 +3,8 @@
 // pointer moves on the program's windows become queued messages, so the
 // layer sees them, and may swallow or change them, before any widget acts.
 // Widgets act only when a window procedure hands an event back to them.
+#include "controls/native/qt/input_qt.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,15 +13,13 @@
 #include <iterator>
 #include <map>
 
-#include "controls/native/qt/qt_backend.h"
+#include "controls/native/qt/focus_qt.h"
+#include "controls/native/qt/messages_qt.h"
+#include "controls/native/qt/paint_qt.h"
 
 namespace native::qt {
 
 namespace {
-
-constexpr WParam SC_CLOSE = 0xF060;
-constexpr WParam MK_LBUTTON = 1, MK_RBUTTON = 2, MK_SHIFT = 4, MK_CONTROL = 8, MK_MBUTTON = 0x10;
-constexpr U32 BS_TYPEMASK = 0xF, SS_NOTIFY = 0x100;
 
 int delivering = 0;
 
@@ -44,7 +44,7 @@ constexpr KeyName kKeys[] = {
 int VirtualKeyOf(const QKeyEvent* event) {
   const int key = event->key();
   if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + (key - Qt::Key_F1);
   for (const KeyName& name : kKeys)
     if (name.qtKey == key) return name.virtualKey;
   return 0;
@@ -126,10 +126,7 @@ U32 ButtonMessage(const QMouseEvent* event, const Window* w) {
   }
 }
 
-LParam PointParam(QPoint p) {
-  return static_cast<LParam>((static_cast<std::uint32_t>(p.y() & 0xFFFF) << 16) |
-                             static_cast<std::uint32_t>(p.x() & 0xFFFF));
-}
+LParam PointParam(QPoint p) { return MakeLong(p.x(), p.y()); }
 
 bool OnMouse(QWidget* widget, QMouseEvent* event) {
   Window* w = WindowOfWidget(widget);
