@@ -53,7 +53,7 @@ _zurmet_convert() {
     esac
   done
   if [[ $options_done -eq 0 && "$cur" == -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W '--help --places --no-round --no-grouping --exp
+    mapfile -t COMPREPLY < <(compgen -W '-h --help --places --no-round --no-grouping --exp
       --decimal-symbol --thousand-separator --category --us --metric --list --batch --version --' \
       -- "$cur")
     return
