@@ -114,14 +114,18 @@ function(zurmet_glob_sources var folder)
 endfunction()
 
 # zurmet_add_qt_icon(<target>)
-# The program icon as the Qt resource ":/MAINICON", the name the resource
-# script gives it on Windows and the one the Qt back end's LoadMainIcon
-# loads: the 48-pixel PNG, which Qt reads without loading an image plug-in.
+# The program icon as the Qt resources ":/MAINICON/<size>.png", under the name
+# the resource script gives it on Windows and the one the Qt back end's
+# LoadMainIcon loads: the PNGs of every size in ui/resources/icons/, which Qt
+# reads without loading an image plug-in.
 function(zurmet_add_qt_icon target)
-  set(icon "${PROJECT_SOURCE_DIR}/ui/resources/zurmet.png")
-  set_source_files_properties("${icon}" PROPERTIES QT_RESOURCE_ALIAS MAINICON)
+  file(GLOB icons "${PROJECT_SOURCE_DIR}/ui/resources/icons/zurmet-*.png")
+  foreach(icon IN LISTS icons)
+    string(REGEX REPLACE "^.*zurmet-([0-9]+)[.]png$" "\\1.png" alias "${icon}")
+    set_source_files_properties("${icon}" PROPERTIES QT_RESOURCE_ALIAS "${alias}")
+  endforeach()
   # Uncompressed: a few KB, and no decompressor to load at start.
-  qt_add_resources(${target} "icon" PREFIX "/" FILES "${icon}" OPTIONS --no-compress)
+  qt_add_resources(${target} "icon" PREFIX "/MAINICON" FILES ${icons} OPTIONS --no-compress)
 endfunction()
 
 # zurmet_add_benchmark(<name> <sources>... [LIBS <libs>...])
