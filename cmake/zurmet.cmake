@@ -101,27 +101,32 @@ endif()
 endfunction()
 
 # zurmet_glob_sources(<var> <folder>)
-# Every .cpp of the folder except the other back end's (*_win32.cpp or
-# *_qt.cpp, see ZURMET_BACK_END); new files are picked up on the next build.
+# Every .cpp of the folder except the other back end's (*_win32.cpp,
+# *_win32_test.cpp or *_qt.cpp, *_qt_test.cpp, see ZURMET_BACK_END); new
+# files are picked up on the next build.
 function(zurmet_glob_sources var folder)
   file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
   if(ZURMET_BACK_END STREQUAL "win32")
-    list(FILTER sources EXCLUDE REGEX "_qt\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "_qt(_test)?\\.cpp$")
   else()
-    list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "_win32(_test)?\\.cpp$")
   endif()
   set(${var} "${sources}" PARENT_SCOPE)
 endfunction()
 
 # zurmet_add_qt_icon(<target>)
-# The program icon as the Qt resource ":/MAINICON", the name the resource
-# script gives it on Windows and the one the Qt back end's LoadMainIcon
-# loads: the 48-pixel PNG, which Qt reads without loading an image plug-in.
+# The program icon as the Qt resources ":/MAINICON/<size>.png", under the name
+# the resource script gives it on Windows and the one the Qt back end's
+# LoadMainIcon loads: the PNGs of every size in ui/resources/icons/, which Qt
+# reads without loading an image plug-in.
 function(zurmet_add_qt_icon target)
-  set(icon "${PROJECT_SOURCE_DIR}/ui/resources/zurmet.png")
-  set_source_files_properties("${icon}" PROPERTIES QT_RESOURCE_ALIAS MAINICON)
+  file(GLOB icons "${PROJECT_SOURCE_DIR}/ui/resources/icons/zurmet-*.png")
+  foreach(icon IN LISTS icons)
+    string(REGEX REPLACE "^.*zurmet-([0-9]+)[.]png$" "\\1.png" alias "${icon}")
+    set_source_files_properties("${icon}" PROPERTIES QT_RESOURCE_ALIAS "${alias}")
+  endforeach()
   # Uncompressed: a few KB, and no decompressor to load at start.
-  qt_add_resources(${target} "icon" PREFIX "/" FILES "${icon}" OPTIONS --no-compress)
+  qt_add_resources(${target} "icon" PREFIX "/MAINICON" FILES ${icons} OPTIONS --no-compress)
 endfunction()
 
 # zurmet_add_benchmark(<name> <sources>... [LIBS <libs>...])

@@ -1,8 +1,10 @@
 # Sourced by scripts/test, scripts/run, scripts/screenshots, bench/startup_timing.sh and
 # bench/startup_qt_timing.sh: a private virtual X server for Wine or Qt when the caller has
-# no display.
+# no display, and a runtime directory for a session that has none.
 #   start_private_display LOG   sets and exports DISPLAY; xvfb_pid is the server
 #   stop_private_display        ends that server, if one was started
+#   ensure_runtime_dir          sets and exports XDG_RUNTIME_DIR when it is unset
+#   remove_runtime_dir          removes the directory ensure_runtime_dir made, if it made one
 
 xvfb_pid=""
 
@@ -34,4 +36,28 @@ stop_private_display() {
   kill "$xvfb_pid" 2>/dev/null || true
   wait "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=""
+}
+
+runtime_dir_made=""
+
+# Qt keeps per-session files in XDG_RUNTIME_DIR and warns at every start when
+# it is unset, as outside a desktop session (a console, ssh, a container):
+# the user's own /run/user/UID when there is one, else a private directory
+# (mode 0700, as Qt wants) for as long as the script runs.
+ensure_runtime_dir() {
+  [[ -z "${XDG_RUNTIME_DIR:-}" ]] || return 0
+  local own="/run/user/$(id -u)"
+  if [[ -d "$own" && -O "$own" && -w "$own" ]]; then
+    XDG_RUNTIME_DIR="$own"
+  else
+    XDG_RUNTIME_DIR="$(mktemp -d "${TMPDIR:-/tmp}/zurmet-runtime.XXXXXX")"
+    runtime_dir_made="$XDG_RUNTIME_DIR"
+  fi
+  export XDG_RUNTIME_DIR
+}
+
+remove_runtime_dir() {
+  [[ -n "$runtime_dir_made" ]] || return 0
+  rm -rf "$runtime_dir_made"
+  runtime_dir_made=""
 }

@@ -1,5 +1,6 @@
 // What a window does with a message its procedure leaves to the system
 // (DefWindowProc), over Qt Widgets.
+#include <QGuiApplication>
 #include <QIcon>
 
 #include "controls/native/qt/fonts_qt.h"
@@ -60,7 +61,9 @@ LResult SetIconOf(Window* w, WParam which, LParam lParam) {
   slot = reinterpret_cast<Icon>(lParam);
   if (w->widget && !IsChild(w)) {
     IconObject* icon = AsIcon(w->bigIcon ? w->bigIcon : w->smallIcon);
-    w->widget->setWindowIcon(icon ? icon->icon : QIcon());
+    // A window without an icon of its own shows the program's to the taskbar
+    // and the window switcher; a null icon would show none.
+    w->widget->setWindowIcon(icon ? icon->icon : QGuiApplication::windowIcon());
   }
   return reinterpret_cast<LResult>(previous);
 }

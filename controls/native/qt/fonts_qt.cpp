@@ -31,8 +31,14 @@ struct Strike {
 constexpr Strike kDialogStrikes[] = {{13, 11}, {16, 13}, {20, 16}};
 constexpr Strike kFirstUnstruck = {24, 20};
 // The scalable stand-in for the bitmap face runs at 10/13 of its cell: over
-// every caption and help line of the program's windows, Liberation Sans at
-// that size is never wider than the bitmap face was.
+// every caption, help line and list item of the program's windows,
+// Liberation Sans at that size is never wider than the bitmap face was, and
+// it keeps each inside its control, where Wine's Tahoma does not (at 11
+// pixels, its size for the bitmap face's 8 points, help lines and unit names
+// run over; at 10 the longest unit names and the lists' separator rows).
+// Bold and italic text take it at every ratio; above a device pixel ratio of
+// 1 all text does, as a bitmap strike would be drawn at its own size with
+// its advances stretched: small letters far apart.
 constexpr int kStandInNumerator = 10, kStandInDenominator = 13;
 // A height of 0 asks a scalable face for its default cell.
 constexpr int kDefaultCell = 16;
@@ -91,10 +97,23 @@ BitmapFace LoadBitmapFace() {
 }
 
 const BitmapFace& DialogBitmapFace() {
-  // The font database needs the application object.
-  if (!QGuiApplication::instance()) EnsureApplication();
   static const BitmapFace face = LoadBitmapFace();
   return face;
+}
+
+// The largest ratio of device pixels to the layout's pixels among the screens.
+qreal DeviceRatio() {
+  if (!QGuiApplication::instance()) EnsureApplication();
+  return qApp->devicePixelRatio();
+}
+
+bool DrawnScaled() { return DeviceRatio() > 1; }
+
+// Hinted to whole device pixels only vertically, which keeps stems and
+// baselines crisp while the widths stay those the layout was made for;
+// from three device pixels to one, hinting no longer shows.
+QFont::HintingPreference ScaledHinting() {
+  return DeviceRatio() < 3 ? QFont::PreferVerticalHinting : QFont::PreferNoHinting;
 }
 
 // A positive height asks for a cell, a negative one for a character height.
@@ -147,16 +166,17 @@ void ApplyStyle(QFont& font, const LogFont& logFont) {
   font.setStyleStrategy(logFont.quality == NONANTIALIASED_QUALITY ? QFont::NoAntialias
                         : logFont.quality == ANTIALIASED_QUALITY  ? QFont::PreferAntialias
                                                                   : QFont::PreferDefault);
+  if (DrawnScaled()) font.setHintingPreference(ScaledHinting());
 }
 
 QFont DialogFont(const LogFont& logFont) {
   const int cell = DialogCell(logFont.height);
-  const BitmapFace& face = DialogBitmapFace();
   // Qt neither emboldens nor slants a bitmap strike; a scalable face shows those.
   const bool plain = logFont.weight < kBoldWeight && !logFont.italic;
   QFont font;
-  if (plain && std::ranges::find(face.cells, cell) != face.cells.end()) {
-    font.setFamily(face.family);
+  if (plain && !DrawnScaled() &&
+      std::ranges::find(DialogBitmapFace().cells, cell) != DialogBitmapFace().cells.end()) {
+    font.setFamily(DialogBitmapFace().family);
     font.setPixelSize(cell);
   } else {
     font.setFamilies(SansFamilies());
@@ -179,7 +199,8 @@ QFont ScalableFont(const LogFont& logFont) {
 }
 
 QFont MapFont(const LogFont& logFont) {
-  DialogBitmapFace();  // before any font is made: it makes the application when there is none
+  // Before any font is made: the font database needs the application object.
+  if (!QGuiApplication::instance()) EnsureApplication();
   return IsDialogFace(logFont.faceName) ? DialogFont(logFont) : ScalableFont(logFont);
 }
 

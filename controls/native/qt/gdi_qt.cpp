@@ -2,8 +2,10 @@
 // device contexts that draw with QPainter where GDI would draw.
 #include "controls/native/qt/gdi_qt.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <algorithm>
 #include <array>
@@ -12,6 +14,7 @@
 #include <utility>
 
 #include "controls/native/qt/fonts_qt.h"
+#include "controls/native/qt/messages_qt.h"
 #include "controls/native/qt/placement_qt.h"
 
 namespace native {
@@ -346,18 +349,33 @@ namespace qt {
 
 namespace {
 
-// The program's icon is shared like a loaded resource: never freed.
+// A window's own icon is shown by the taskbar and the window switcher, at
+// up to 64 pixels on a screen at 100%; a launcher or a dock shows the
+// desktop entry's icon, from the icon theme. Larger sizes would only cost
+// memory at every start.
+constexpr int kLargestWindowIcon = 64;
+
+// The program's icon ("MAINICON/<size>.png" in its resources), in the sizes
+// the screens' pixel ratio calls for, is shared like a loaded resource:
+// never freed.
 IconObject* MainIcon() {
   static IconObject* const icon = []() -> IconObject* {
-    // Read as the PNG it is, without asking: guessing the type would load
-    // the MIME database and every image plug-in, for a 48-pixel picture.
-    if (!QFile::exists(QStringLiteral(":/MAINICON"))) return nullptr;
-    QImageReader reader(QStringLiteral(":/MAINICON"), "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
-    if (image.isNull()) return nullptr;
+    if (!QGuiApplication::instance()) EnsureApplication();  // pixmaps need it
+    QIcon sizes;
+    const QDir folder(QStringLiteral(":/MAINICON"));
+    const qreal largest = kLargestWindowIcon * qApp->devicePixelRatio();
+    for (const QString& name : folder.entryList(QDir::Files)) {
+      if (QFileInfo(name).baseName().toInt() > largest) continue;
+      // Read as the PNG it is, without asking: guessing the type would load
+      // the MIME database and every image plug-in, for a few small pictures.
+      QImageReader reader(folder.filePath(name), "png");
+      reader.setAutoDetectImageFormat(false);
+      const QImage image = reader.read();
+      if (!image.isNull()) sizes.addPixmap(QPixmap::fromImage(image));
+    }
+    if (sizes.isNull()) return nullptr;
     auto* made = new IconObject;
-    made->icon.addPixmap(QPixmap::fromImage(image));
+    made->icon = sizes;
     return made;
   }();
   return icon;
@@ -377,6 +395,11 @@ constexpr SystemCursor kSystemCursors[] = {
 };
 
 }  // namespace
+
+QIcon ProgramIcon() {
+  const IconObject* icon = MainIcon();
+  return icon ? icon->icon : QIcon();
+}
 
 Icon NewIcon(const QIcon& icon) {
   auto* object = new IconObject;

@@ -62,6 +62,8 @@ CursorObject* AsCursor(const void* handle);
 
 // A handle for a new icon of the program's own, freed by DestroyIcon.
 Icon NewIcon(const QIcon& icon);
+// The program's own icon ("MAINICON") in every size it has; null without one.
+QIcon ProgramIcon();
 
 QColor ColorOf(std::uint32_t colorRef);  // 0x00BBGGRR
 std::uint32_t ColorRefOf(const QColor& color);

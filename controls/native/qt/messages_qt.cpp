@@ -11,6 +11,7 @@
 
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
+#include "controls/native/qt/gdi_qt.h"
 #include "controls/native/qt/input_qt.h"
 #include "controls/native/qt/system_classes_qt.h"
 #include "controls/native/qt/window_qt.h"
@@ -53,9 +54,16 @@ void EnsureApplication() {
   // One style draws the same on every desktop, and colours set through the
   // palette reach every part of its controls.
   QApplication::setStyle(MakeApplicationStyle());
+  // The desktop entry (org.zurmet.Zurmet.desktop) claims the windows of
+  // class "Zurmet"; the instance name is argv[0]'s, "zurmet".
+  QApplication::setApplicationName(QStringLiteral("Zurmet"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zurmet.Zurmet"));
   auto* app = new QApplication(argc, argv);
   app->setQuitOnLastWindowClosed(false);
   QApplication::setFont(SystemFont());
+  // Shown by the taskbar and the window switcher for every window, none of
+  // which has an icon of its own.
+  QApplication::setWindowIcon(ProgramIcon());
   InstallInputFilter();
 }
 
