@@ -73,7 +73,7 @@ void PaintOwnerDrawn(Window* w) {
   // The face is the parent's colour for buttons, as the system fills it first.
   const auto brush = reinterpret_cast<Brush>(SendMessage(ToHwnd(w->parent), WM_CTLCOLORBTN,
                                                          reinterpret_cast<WParam>(item.dc),
-                                                         reinterpret_cast<LParam>(w)));
+                                                         reinterpret_cast<LParam>(ToHwnd(w))));
   if (brush) FillRect(item.dc, item.rect, brush);
   SendMessage(ToHwnd(w->parent), WM_DRAWITEM, w->id, reinterpret_cast<LParam>(&item));
 }

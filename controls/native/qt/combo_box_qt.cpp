@@ -14,19 +14,20 @@ namespace {
 
 class ComboWidget : public QComboBox {
  public:
-  ComboWidget(Window* window, QWidget* parent) : QComboBox(parent), window_(window) {}
+  ComboWidget(Window* window, QWidget* parent) : QComboBox(parent), window_(ToHwnd(window)) {}
   void showPopup() override { QComboBox::showPopup(); }
   void hidePopup() override {
     QComboBox::hidePopup();
     // Closed by Qt (a choice, a click elsewhere) or by CB_SHOWDROPDOWN.
-    if (AsWindow(ToHwnd(window_)) && window_->dropped) {
-      window_->dropped = false;
-      Notify(window_, CBN_CLOSEUP);
+    if (Window* w = AsWindow(window_); w && w->dropped) {
+      w->dropped = false;
+      Notify(w, CBN_CLOSEUP);
     }
   }
 
  private:
-  Window* window_;
+  // The handle, not the record, which goes before the widget may.
+  Hwnd window_;
 };
 
 ComboWidget* ComboOf(Window* w) { return dynamic_cast<ComboWidget*>(w->widget.data()); }
@@ -78,9 +79,10 @@ void MakeComboWidget(Window* w) {
   auto* combo = new ComboWidget(w, w->parent ? w->parent->widget.data() : nullptr);
   combo->setInsertPolicy(QComboBox::NoInsert);
   w->widget = combo;
-  QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo, [w](int index) {
-    if (AsWindow(ToHwnd(w))) SelectByUser(w, index);
-  });
+  QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo,
+                   [h = ToHwnd(w)](int index) {
+                     if (Window* live = AsWindow(h)) SelectByUser(live, index);
+                   });
   if (IsDropDownList(w)) return;
   // The edit field is a window of its own, as the Win32 combo box's is.
   Hwnd inner = CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0,
@@ -289,7 +291,7 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       }
       return 1;
     case WM_COMMAND:
-      if (w->innerEdit && reinterpret_cast<Window*>(lParam) == w->innerEdit)
+      if (w->innerEdit && AsWindow(reinterpret_cast<Hwnd>(lParam)) == w->innerEdit)
         return ComboCommandFromEdit(w, wParam);
       return 0;
     case WM_LBUTTONDOWN:

@@ -29,7 +29,8 @@ void DefaultMinMax(LParam lParam) {
 }
 
 LResult DefaultSetCursor(Window* w, LParam lParam) {
-  if (w->parent && IsChild(w) && Send(w->parent, WM_SETCURSOR, reinterpret_cast<WParam>(w), lParam))
+  if (w->parent && IsChild(w) &&
+      Send(w->parent, WM_SETCURSOR, reinterpret_cast<WParam>(ToHwnd(w)), lParam))
     return 1;
   if (LowWord(static_cast<std::uintptr_t>(lParam)) != HTCLIENT) return 0;
   SetCursor(LoadSystemCursor(IDC_ARROW));

@@ -73,8 +73,8 @@ void MakeEditWidget(Window* w) {
   if (w->style & ES_MULTILINE) {
     auto* plain = new QPlainTextEdit(parent);
     w->widget = plain;
-    QObject::connect(plain, &QPlainTextEdit::textChanged, plain, [w] {
-      if (AsWindow(ToHwnd(w))) Notify(w, EN_CHANGE);
+    QObject::connect(plain, &QPlainTextEdit::textChanged, plain, [h = ToHwnd(w)] {
+      if (Window* live = AsWindow(h)) Notify(live, EN_CHANGE);
     });
   } else {
     auto* line = new QLineEdit(parent);
@@ -82,10 +82,9 @@ void MakeEditWidget(Window* w) {
     line->setMaxLength(static_cast<int>(w->textLimit));
     w->widget = line;
     // Typing, pasting and deleting all end here: the parent hears of each change.
-    QObject::connect(line, &QLineEdit::textChanged, line, [w] {
-      if (!AsWindow(ToHwnd(w))) return;
-      Notify(w, EN_UPDATE);
-      if (AsWindow(ToHwnd(w))) Notify(w, EN_CHANGE);
+    QObject::connect(line, &QLineEdit::textChanged, line, [h = ToHwnd(w)] {
+      if (Window* live = AsWindow(h)) Notify(live, EN_UPDATE);
+      if (Window* live = AsWindow(h)) Notify(live, EN_CHANGE);
     });
   }
   SetEditText(w, w->text, false);

@@ -59,10 +59,10 @@ Hwnd SetFocus(Hwnd window) {
   Window* old = t.focus;
   if (old == next) return ToHwnd(old);
   t.focus = next;
-  if (old && AsWindow(ToHwnd(old))) Send(old, WM_KILLFOCUS, reinterpret_cast<WParam>(next));
+  if (old && AsWindow(ToHwnd(old))) Send(old, WM_KILLFOCUS, reinterpret_cast<WParam>(ToHwnd(next)));
   if (next && t.focus == next && AsWindow(window)) {
     if (next->widget) next->widget->setFocus(Qt::OtherFocusReason);
-    Send(next, WM_SETFOCUS, reinterpret_cast<WParam>(AsWindow(ToHwnd(old))));
+    Send(next, WM_SETFOCUS, reinterpret_cast<WParam>(ToHwnd(AsWindow(ToHwnd(old)))));
   }
   return ToHwnd(AsWindow(ToHwnd(old)));
 }
@@ -80,8 +80,8 @@ bool SetForegroundWindow(Hwnd window) {
     w->widget->activateWindow();
   }
   if (previous && AsWindow(ToHwnd(previous)))
-    Send(previous, WM_ACTIVATE, 0, reinterpret_cast<LParam>(w));
-  if (t.foreground == w) Send(w, WM_ACTIVATE, 1, reinterpret_cast<LParam>(previous));
+    Send(previous, WM_ACTIVATE, 0, reinterpret_cast<LParam>(ToHwnd(w)));
+  if (t.foreground == w) Send(w, WM_ACTIVATE, 1, reinterpret_cast<LParam>(ToHwnd(previous)));
   return true;
 }
 

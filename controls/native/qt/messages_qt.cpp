@@ -35,6 +35,9 @@ std::pair<bool, int>& QuitPosted() {
 
 std::uint32_t Now() { return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()); }
 
+// How many window procedures are running, one inside another.
+int running = 0;
+
 }  // namespace
 
 namespace qt {
@@ -72,7 +75,10 @@ void EnsureApplication() {
 LResult SendMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
   Window* w = AsWindow(window);
   if (!w || !w->procedure) return 0;
-  return w->procedure(window, message, wParam, lParam);
+  ++running;
+  const LResult result = w->procedure(window, message, wParam, lParam);
+  --running;
+  return result;
 }
 
 bool PostMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
@@ -88,6 +94,7 @@ LResult CallWindowProc(WndProc procedure, Hwnd window, std::uint32_t message, WP
 
 bool PeekMessage(QueuedMessage& message) {
   EnsureApplication();
+  if (running == 0) FreeDestroyedWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   if (Queue().empty()) {

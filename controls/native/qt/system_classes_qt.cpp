@@ -35,7 +35,7 @@ class ClassicStyle : public QProxyStyle {
 void Notify(Window* w, U32 code) {
   if (!w->parent) return;
   SendMessage(ToHwnd(w->parent), WM_COMMAND, (WParam{code} << 16) | w->id,
-              reinterpret_cast<LParam>(w));
+              reinterpret_cast<LParam>(ToHwnd(w)));
 }
 
 bool InsideClient(Window* w, LParam lParam) {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <unordered_set>
 
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
@@ -23,16 +22,57 @@ namespace {
 
 // ---- the table of windows ----------------------------------------------
 
+// A handle is an entry's number and the entry's generation, which grows each
+// time the entry's window is destroyed.
+struct Entry {
+  std::unique_ptr<Window> window;
+  std::uint32_t generation = 0;
+};
+
 struct WindowTable {
-  std::unordered_set<Window*> live;
-  // Destroyed records stay allocated, so a stale handle never names a new window.
-  std::vector<std::unique_ptr<Window>> all;
-  std::vector<Window*> topLevels;  // the top first
+  std::vector<Entry> entries;
+  std::vector<std::size_t> freeEntries;
+  std::vector<std::unique_ptr<Window>> destroyed;  // records not freed yet
+  std::vector<Window*> topLevels;                  // the top first
 };
 
 WindowTable& Windows() {
   static WindowTable table;
   return table;
+}
+
+static_assert(sizeof(std::uintptr_t) >= 8, "a handle holds an entry number and a generation");
+
+Hwnd HandleOf(std::size_t index, std::uint32_t generation) {
+  return reinterpret_cast<Hwnd>((std::uintptr_t{generation} << 32) | (index + 1));
+}
+
+std::size_t EntryOf(Hwnd handle) {
+  return (reinterpret_cast<std::uintptr_t>(handle) & 0xFFFFFFFFu) - 1;
+}
+
+Window* NewWindowRecord() {
+  WindowTable& t = Windows();
+  if (t.freeEntries.empty()) {
+    t.freeEntries.push_back(t.entries.size());
+    t.entries.emplace_back();
+  }
+  const std::size_t index = t.freeEntries.back();
+  t.freeEntries.pop_back();
+  Entry& entry = t.entries[index];
+  entry.window = std::make_unique<Window>();
+  entry.window->handle = HandleOf(index, entry.generation);
+  return entry.window.get();
+}
+
+// The window no longer exists: its handle names nothing from now on.
+void RetireWindowRecord(Window* w) {
+  WindowTable& t = Windows();
+  const std::size_t index = EntryOf(w->handle);
+  Entry& entry = t.entries[index];
+  t.destroyed.push_back(std::move(entry.window));
+  ++entry.generation;
+  t.freeEntries.push_back(index);
 }
 
 // ---- creation ----------------------------------------------------------
@@ -134,7 +174,7 @@ void SendNcDestroy(Window* w) {
     if (AsWindow(ToHwnd(child))) SendNcDestroy(child);
   Send(w, WM_NCDESTROY);
   Unlink(w);
-  Windows().live.erase(w);
+  RetireWindowRecord(w);
 }
 
 void ReleaseWidget(Window* w) {
@@ -155,16 +195,18 @@ void ReleaseWidget(Window* w) {
 namespace qt {
 
 Window* AsWindow(Hwnd window) {
-  auto* w = reinterpret_cast<Window*>(window);
-  return w && Windows().live.count(w) ? w : nullptr;
+  const std::size_t index = EntryOf(window);
+  WindowTable& t = Windows();
+  if (!window || index >= t.entries.size()) return nullptr;
+  const Entry& entry = t.entries[index];
+  return entry.window && entry.window->handle == window ? entry.window.get() : nullptr;
 }
 
 Window* WindowOfWidget(const QWidget* widget) {
   for (const QWidget* at = widget; at; at = at->parentWidget()) {
     QVariant v = at->property("zurmetWindow");
     if (v.isValid()) {
-      auto* w = reinterpret_cast<Window*>(v.value<quintptr>());
-      if (Windows().live.count(w)) return w;
+      if (Window* w = AsWindow(reinterpret_cast<Hwnd>(v.value<quintptr>()))) return w;
     }
     if (at->isWindow()) break;
   }
@@ -175,6 +217,13 @@ Window* TopLevelOf(Window* w) {
   while (w && IsChild(w) && w->parent) w = w->parent;
   return w;
 }
+
+std::size_t WindowRecordCount() {
+  const WindowTable& t = Windows();
+  return t.entries.size() - t.freeEntries.size() + t.destroyed.size();
+}
+
+void FreeDestroyedWindows() { Windows().destroyed.clear(); }
 
 std::vector<Window*> TopLevelOrder() { return Windows().topLevels; }
 
@@ -216,9 +265,7 @@ Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
   Window* parentWindow = AsWindow(parent);
   if ((style & WS_CHILD) && !parentWindow) return nullptr;
   EnsureApplication();
-  WindowTable& t = Windows();
-  t.all.push_back(std::make_unique<Window>());
-  Window* w = t.all.back().get();
+  Window* w = NewWindowRecord();
   w->className = className;
   w->procedure = info.procedure;
   w->classStyle = info.style;
@@ -227,7 +274,6 @@ Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
   w->id = (style & WS_CHILD) ? id : 0;
   w->parent = parentWindow;
   w->text = caption;
-  t.live.insert(w);
   Link(w);
   const Hwnd h = ToHwnd(w);
   const bool ok = SendMessage(h, WM_NCCREATE, 0, 0) != 0 || !AsWindow(h);
@@ -238,7 +284,7 @@ Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
   }
   if (!AsWindow(h)) return nullptr;
   MakeWidget(w);
-  w->widget->setProperty("zurmetWindow", QVariant::fromValue(reinterpret_cast<quintptr>(w)));
+  w->widget->setProperty("zurmetWindow", QVariant::fromValue(reinterpret_cast<quintptr>(h)));
   PlaceNew(w, x, y, width, height);
   if (style & WS_DISABLED) EnableWindow(h, false);
   if (style & WS_VISIBLE) ShowWindow(h, SW_SHOW);

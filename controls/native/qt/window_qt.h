@@ -19,9 +19,11 @@ class DeviceContext;
 
 enum class SystemClass { None, Button, Static, Edit, ComboBox };
 
-// One window of the seam. An Hwnd is the address of its record; a record
-// outlives its window only as a tombstone in the table of dead handles.
+// One window of the seam. Its Hwnd names a slot of the table of windows and
+// the slot's generation, so a handle of a destroyed window never names a new
+// one; the record goes once no window procedure is running.
 struct Window {
+  Hwnd handle = nullptr;
   std::string className;
   SystemClass systemClass = SystemClass::None;  // set by the system procedure at WM_CREATE
   WndProc procedure = nullptr;
@@ -63,12 +65,19 @@ struct Window {
 };
 
 Window* AsWindow(Hwnd window);  // null unless the window exists
-inline Hwnd ToHwnd(Window* window) { return reinterpret_cast<Hwnd>(window); }
+inline Hwnd ToHwnd(const Window* window) { return window ? window->handle : nullptr; }
 // The window whose widget is or contains this widget.
 Window* WindowOfWidget(const QWidget* widget);
 
 inline bool IsChild(const Window* window) { return (window->style & WS_CHILD) != 0; }
 Window* TopLevelOf(Window* window);
+
+// The window records held: those of existing windows, and those of windows
+// destroyed since the last FreeDestroyedWindows.
+std::size_t WindowRecordCount();
+// Frees the records of destroyed windows; only while no window procedure
+// runs, which may still use the record of the window it was called for.
+void FreeDestroyedWindows();
 
 // Top-level windows from the top of the window order down.
 std::vector<Window*> TopLevelOrder();
