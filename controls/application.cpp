@@ -126,6 +126,11 @@ DisabledWindows DisableOthers(Control* form) {
   return disabled;
 }
 
+// A window that a handler did not free in the meantime, and that still exists.
+bool StillThere(const Control* control) {
+  return control && !control->FreeRequested() && control->window && !control->windowGone;
+}
+
 void EnableAgain(DisabledWindows& disabled) {
   for (Control* other : disabled.forms) {
     if (!other->BeingDestroyed() && !other->FreeRequested()) SetEnabled(other, true);
@@ -182,12 +187,16 @@ int ShowModal(Control* form) {
     Show(form);
     return 0;
   }
+  // What a handler frees while the loop runs goes once ShowModal is done with it.
+  const Hold holdForm(form);
+  Control* app = AppWindow;
+  const Hold holdApp(app);
   FormPart& part = *form->formPart;
-  FormPart* app = AppWindow ? AppWindow->formPart.get() : nullptr;
   AttachHook(form, ModalCloseHook);
   DisabledWindows disabled = DisableOthers(form);
+  const Hold holdReactivate(disabled.reactivate), holdRefocus(disabled.refocus);
   ++part.modalNesting;
-  if (app) app->modalForm = form;
+  if (app && app->formPart) app->formPart->modalForm = form;
   SetEnabled(form, true);
   Show(form);
   part.modalCode = 0;
@@ -197,12 +206,12 @@ int ShowModal(Control* form) {
     RunIdleHook(form);
   }
   --part.modalNesting;
-  if (app) app->modalForm = nullptr;
+  if (app && app->formPart && app->formPart->modalForm == form) app->formPart->modalForm = nullptr;
   DetachHook(form, ModalCloseHook);
   EnableAgain(disabled);
-  if (disabled.reactivate && disabled.reactivate->window)
+  if (StillThere(disabled.reactivate))
     native::PostMessage(disabled.reactivate->window, WM_ACTIVATE, 1, 0);
-  if (disabled.refocus) Focus(disabled.refocus, true);
+  if (StillThere(disabled.refocus)) Focus(disabled.refocus, true);
   return part.modalCode;
 }
 

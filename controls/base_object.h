@@ -69,6 +69,23 @@ void ReleaseReference(BaseObject* object);
 // Objects added later are freed first when the owner is destroyed.
 void AddToAutoFree(BaseObject* owner, BaseObject* object);
 
+// A reference for as long as the holder lives: a Free meanwhile waits until
+// then. Holds nothing when given nothing.
+class Hold {
+ public:
+  explicit Hold(BaseObject* object) : object_(object) {
+    if (object_) AddReference(object_);
+  }
+  ~Hold() {
+    if (object_) ReleaseReference(object_);
+  }
+  Hold(const Hold&) = delete;
+  Hold& operator=(const Hold&) = delete;
+
+ private:
+  BaseObject* object_;
+};
+
 // A growable array of pointers.
 class PointerList : public BaseObject {
  public:

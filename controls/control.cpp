@@ -66,9 +66,25 @@ Control* CreateControl(Control* parent, const char* subclassName, bool look3DDef
 
 // ---- destruction --------------------------------------------------------
 
-static void ClearCurrentIn(Control* form, Control* control) {
-  if (form && form->formPart && form->formPart->currentControl == control)
-    form->formPart->currentControl = nullptr;
+// A form no longer names a control that goes: not as its focus, its Enter or
+// Esc button, nor as the form it shows modally.
+static void ForgetIn(Control* form, const Control* control) {
+  FormPart* part = form ? form->formPart.get() : nullptr;
+  if (!part) return;
+  for (Control** named :
+       {&part->currentControl, &part->defaultButton, &part->cancelButton, &part->modalForm})
+    if (*named == control) *named = nullptr;
+}
+
+// A child still in the middle of a dispatch goes once that is over, after
+// its parent: it must no longer lean on the parent or on the parent's font.
+static void FreeChild(Control* child) {
+  if (child->referenceWord > 0) {
+    child->parent = nullptr;
+    if (child->font) child->font->parentLink = nullptr;
+    if (child->brushObject) child->brushObject->parentLink = nullptr;
+  }
+  Free(child);
 }
 
 static void DestroyOwnWindow(Control* control) {
@@ -85,9 +101,10 @@ static void DestroyOwnWindow(Control* control) {
 }
 
 void Control::Destroy() {
-  ClearCurrentIn(ParentForm(this), this);
+  ForgetIn(ParentForm(this), this);
+  ForgetIn(AppWindow, this);
   if (window && !windowGone) native::ShowWindow(window, SW_HIDE);
-  for (int i = children->Count() - 1; i >= 0; --i) Free(children->At<Control>(i));
+  for (int i = children->Count() - 1; i >= 0; --i) FreeChild(children->At<Control>(i));
   children->Clear();
   Free(font);
   font = nullptr;
@@ -95,7 +112,7 @@ void Control::Destroy() {
   brushObject = nullptr;
   DestroyOwnWindow(this);
   if (parent) {
-    ClearCurrentIn(parent, this);
+    ForgetIn(parent, this);
     parent->children->Remove(this);
   }
   if (brush) native::DeleteObject(brush);

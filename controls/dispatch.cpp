@@ -12,19 +12,6 @@ constexpr const char* kPrevProcProp = "PREV_PROC";
 
 bool IsKeyMessage(std::uint32_t number) { return number >= WM_KEYFIRST && number <= WM_KEYLAST; }
 
-// Holds a reference for as long as a dispatch runs, so that a Free from any of
-// its stages waits until the dispatch is over.
-class HeldReference {
- public:
-  explicit HeldReference(BaseObject* object) : object_(object) { AddReference(object_); }
-  ~HeldReference() { ReleaseReference(object_); }
-  HeldReference(const HeldReference&) = delete;
-  HeldReference& operator=(const HeldReference&) = delete;
-
- private:
-  BaseObject* object_;
-};
-
 // ---- stage 1: the application window sees every other control's messages
 
 bool AppWindowTakes(Control* control, Message& message, LResult& result) {
@@ -217,6 +204,7 @@ bool InnerKeyMessage(Control* control, Message& message) {
 LResult InnerWindowProc(Hwnd window, std::uint32_t number, WParam wParam, LParam lParam) {
   Control* control = ControlOfWindow(native::GetParent(window));
   if (!control) return native::DefWindowProc(window, number, wParam, lParam);
+  const Hold hold(control);
   Message message{control->window, number, wParam, lParam};
   LResult result = 0;
   if (OfferToFormEvents(control, message, result)) return result;
@@ -236,7 +224,8 @@ LResult InnerWindowProc(Hwnd window, std::uint32_t number, WParam wParam, LParam
 // dispatch with the stage's result; what no stage consumes gets the default
 // processing of the window's class.
 LResult Control::WindowProc(Message& message) {
-  const HeldReference hold(this);
+  // A Free from any stage waits until the dispatch is over.
+  const Hold hold(this);
   LResult result = 0;
   // 1. The AppWindow's OnMessage, for every other control while the application runs.
   if (AppWindowTakes(this, message, result)) return result;
@@ -274,7 +263,12 @@ LResult SharedWindowProc(Hwnd window, std::uint32_t number, WParam wParam, LPara
 
 bool RunHookChain(Control* control, Message& message, LResult& result) {
   if (control->BeingDestroyed()) return false;
-  const HeldReference hold(control);
+  const Hold hold(control);
+  // A control freed while someone still holds it works on until it goes (a
+  // window that left WM_PAINT unanswered would be sent it for ever); a hook
+  // that frees it ends the dispatch.
+  const bool freeAlreadyDue = control->FreeRequested();
+  const auto freedByHook = [&] { return !freeAlreadyDue && control->FreeRequested(); };
   // A hook may detach hooks or free the control, so the index is checked
   // against the chain as it is now.
   for (int i = static_cast<int>(control->hookChain.size()) - 1; i >= 0; --i) {
@@ -282,9 +276,9 @@ bool RunHookChain(Control* control, Message& message, LResult& result) {
     const HookEntry entry = control->hookChain[static_cast<std::size_t>(i)];
     if (AppTerminated && !entry.keepAfterTermination) continue;
     if (entry.hook(control, message, result)) return true;
-    if (control->FreeRequested()) break;  // freed by the hook: stop touching it
+    if (freedByHook()) break;  // stop touching it
   }
-  return control->FreeRequested();
+  return freedByHook();
 }
 
 LResult DefaultProcessing(Control* control, const Message& message) {

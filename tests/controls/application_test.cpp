@@ -1,4 +1,6 @@
 // The application loop, modal windows, default and cancel buttons.
+#include <utility>
+
 #include "harness.h"
 #include "probe.h"
 
@@ -175,6 +177,38 @@ TEST_F(ModalTest, TheModalCloseHookIsGoneAfterTheLoop) {
   dialog = nullptr;
 }
 
+// The logon session ends while a modal window is open: the application
+// window is freed from inside the modal loop. ShowModal still needs the
+// windows it disabled, refocuses and reactivates, and the form it shows.
+TEST_F(ModalTest, WindowsFreedInsideTheModalLoopGoOnlyOnceShowModalIsDone) {
+  void (*savedEnd)() = std::exchange(EndProcess, [] { Log().push_back("process ends"); });
+  main->OnDestroy = {LogDestroy, const_cast<char*>("main freed")};
+  dialog->OnDestroy = {LogDestroy, const_cast<char*>("dialog freed")};
+  Forget(main);
+  WindowHandle(dialog);
+  PostMessage(dialog->window, WM_ENDSESSION, 1, 0);
+  EXPECT_EQ(ShowModal(dialog), 0);
+  dialog = nullptr;  // freed with the application window
+  EndProcess = savedEnd;
+  EXPECT_EQ(Log(), (std::vector<std::string>{"process ends", "main freed", "dialog freed"}));
+}
+
+TEST_F(ModalTest, AFormFreedByItsOwnOkButtonGoesAfterItsModalRun) {
+  ok->OnClick = {[](void*, Control* sender) {
+                   Control* form = ParentForm(sender);
+                   EndModal(form, 1);
+                   Free(form);
+                 },
+                 nullptr};
+  dialog->OnDestroy = {LogDestroy, const_cast<char*>("dialog freed")};
+  PostToDialog(ok, 0xF5 /* BM_CLICK */);
+  EXPECT_EQ(ShowModal(dialog), 1);
+  dialog = nullptr;
+  EXPECT_EQ(Log(), std::vector<std::string>{"dialog freed"});
+  EXPECT_EQ(main->formPart->modalForm, nullptr);
+  EXPECT_TRUE(IsEnabled(main));
+}
+
 class DefaultButtonTest : public ModalTest {
  protected:
   void PressEnterIn(Control* control) {
@@ -222,6 +256,22 @@ TEST_F(DefaultButtonTest, EscapePressesTheCancelButtonAndNothingWithoutOne) {
   Send(mainEdit, WM_KEYUP, VK_ESCAPE, 0xC0000001);
   Pump();
   EXPECT_EQ(Log(), std::vector<std::string>{"cancel"});
+}
+
+TEST_F(DefaultButtonTest, AFreedDefaultOrCancelButtonIsTheFormsNoLonger) {
+  Control* go = CreateButton(main, "Go");
+  Control* cancel = CreateButton(main, "Cancel");
+  main->CreateWindow();
+  MakeDefaultOrCancelButton(go, VK_RETURN, true);
+  MakeDefaultOrCancelButton(cancel, VK_ESCAPE, true);
+  Free(go);
+  Free(cancel);
+  EXPECT_EQ(main->formPart->defaultButton, nullptr);
+  EXPECT_EQ(main->formPart->cancelButton, nullptr);
+  PressEnterIn(mainEdit);  // looks the buttons up: none
+  Send(mainEdit, WM_KEYDOWN, VK_ESCAPE, 1);
+  Pump();
+  EXPECT_EQ(GetFocus(), mainEdit->window);
 }
 
 TEST_F(DefaultButtonTest, RemovingTheLastButtonRestoresThePreviousOnMessage) {

@@ -139,6 +139,23 @@ TEST_F(ComboTest, EscapeInAnOpenEditableListRestoresTheSelection) {
   EXPECT_EQ(GetSelectedIndex(editable), 0);
 }
 
+TEST_F(ComboTest, AnEditableComboFreedByItsKeyHandlerGoesAfterTheKey) {
+  Control* editable = CreateComboBox(form, 0);
+  editable->OnKeyChar = {
+      [](void*, Control* sender, WParam&, std::uint32_t) {
+        Free(sender);
+        Log().push_back(sender->BeingDestroyed() ? "gone in handler" : "alive in handler");
+      },
+      nullptr};
+  editable->OnDestroy = {[](void*, BaseObject*) { Log().push_back("destroyed"); }, nullptr};
+  ShowForm(form);
+  std::vector<Hwnd> inner = ChildWindows(editable->window);
+  ASSERT_FALSE(inner.empty());
+  native::SendMessage(inner.front(), WM_CHAR, 'a', 1);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"alive in handler", "destroyed"}));
+  EXPECT_EQ(ChildCount(form), 1) << "only the fixture's combo box is left";
+}
+
 TEST_F(ComboTest, TabTypedIntoTheInnerEditIsSwallowed) {
   Control* editable = CreateComboBox(form, 0);
   ShowForm(form);

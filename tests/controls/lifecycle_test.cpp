@@ -198,16 +198,35 @@ TEST_F(LifecycleTest, FreeingAChildRemovesItFromItsParentAndForm) {
 TEST_F(LifecycleTest, AControlFreedFromItsOwnClickHandlerGoesAfterTheDispatch) {
   Control* form = NewForm();
   Control* button = CreateButton(form, "b");
-  button->OnClick = {[](void*, Control* sender) {
-                       Free(sender);
-                       Log().push_back(sender->BeingDestroyed() ? "gone in handler" : "alive in handler");
-                     },
-                     nullptr};
+  button->OnClick = {
+      [](void*, Control* sender) {
+        Free(sender);
+        Log().push_back(sender->BeingDestroyed() ? "gone in handler" : "alive in handler");
+      },
+      nullptr};
   button->OnDestroy = {LogDestroy, const_cast<char*>("destroyed")};
   ShowForm(form);
   Click(button);
   EXPECT_EQ(Log(), (std::vector<std::string>{"alive in handler", "destroyed"}));
   EXPECT_EQ(ChildCount(form), 0);
+}
+
+// The button's click handler frees the whole form while the button (in its
+// mouse message and in the click) and the panel that passed the click on are
+// still in their dispatch. Each goes when its own dispatch is over.
+TEST_F(LifecycleTest, ControlsInTheirDispatchGoAfterItWhenTheirFormIsFreed) {
+  Control* form = NewForm();
+  Forget(form);
+  SetFontHeight(GetFont(form), 8);  // the children's fonts lean on the form's
+  Control* panel = CreatePanel(form, PanelEdge::None);
+  Control* button = CreateButton(panel, "b");
+  button->OnClick = {[](void* form, Control*) { Free(static_cast<Control*>(form)); }, form};
+  form->OnDestroy = {LogDestroy, const_cast<char*>("form")};
+  panel->OnDestroy = {LogDestroy, const_cast<char*>("panel")};
+  button->OnDestroy = {LogDestroy, const_cast<char*>("button")};
+  ShowForm(form);
+  Click(button);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"form", "panel", "button"}));
 }
 
 bool FreeingHook(Control* control, Message& message, LResult&) {
