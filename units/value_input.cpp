@@ -15,16 +15,21 @@ KeyFilterResult Pass(char32_t key) { return {key, std::nullopt}; }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
-std::size_t CharCount(std::string_view text) {
+// The length as the field counts it: in UTF-16 units, two for a character
+// beyond the Basic Multilingual Plane.
+std::size_t FieldLength(std::string_view text) {
   std::size_t count = 0;
-  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) count += byte >= 0xF0 ? 2 : 1;
+  }
   return count;
 }
 
 // The sign always goes to the front, wherever the caret is.
 KeyFilterResult FilterMinus(Category category, std::string_view text) {
   if (category != Category::Temperature) return Swallow;
-  if (Contains(text, '-') || CharCount(text) >= ValueFieldLimit) return Swallow;
+  if (Contains(text, '-') || FieldLength(text) >= ValueFieldLimit) return Swallow;
   if (text.empty()) return Pass(U'-');
   return {0, "-" + std::string(text)};
 }

@@ -68,6 +68,12 @@ TEST(FilterValueKey, RefusesASignOnAFullField) {
   const KeyFilterResult shorter =
       FilterValueKey(Category::Temperature, full.substr(1), U'-');
   EXPECT_EQ(shorter.NewText, "-" + full.substr(1));
+  // The field counts a character beyond the Basic Multilingual Plane twice.
+  std::string wide(ValueFieldLimit - 4, '9');
+  wide += "\U0001F600\U0001F600";
+  EXPECT_EQ(FilterValueKey(Category::Temperature, wide, U'-').NewText, std::nullopt);
+  EXPECT_EQ(FilterValueKey(Category::Temperature, wide.substr(1), U'-').NewText,
+            "-" + wide.substr(1));
 }
 
 TEST(FilterValueKey, SwallowsControlCharacters) {
