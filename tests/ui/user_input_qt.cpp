@@ -2,8 +2,10 @@
 // Qt's window system queue as a platform's would, so it reaches the widgets
 // through the application and the back end's input filter.
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 #include <optional>
@@ -74,9 +76,34 @@ QWindow* KeyboardWindow() {
   return QGuiApplication::focusWindow();
 }
 
-void Press(const KeyPress& press) {
-  if (QWindow* window = KeyboardWindow())
-    QTest::sendKeyEvent(QTest::Click, window, press.key, press.text, Qt::NoModifier);
+// The modifiers held down by SendKeyDown.
+Qt::KeyboardModifiers& Held() {
+  static Qt::KeyboardModifiers held;
+  return held;
+}
+
+Qt::KeyboardModifier ModifierOf(Qt::Key key) {
+  switch (key) {
+    case Qt::Key_Shift:
+      return Qt::ShiftModifier;
+    case Qt::Key_Control:
+      return Qt::ControlModifier;
+    case Qt::Key_Alt:
+      return Qt::AltModifier;
+    default:
+      return Qt::NoModifier;
+  }
+}
+
+void Press(const KeyPress& press, QTest::KeyAction action = QTest::Click) {
+  QWindow* window = KeyboardWindow();
+  if (!window) return;
+  const Qt::KeyboardModifier modifier = ModifierOf(press.key);
+  if (action == QTest::Press) Held() |= modifier;
+  if (action == QTest::Release) Held() &= ~modifier;
+  // Text goes with a plain key only, as a keyboard types no character with Ctrl.
+  const QString text = Held() & ~Qt::ShiftModifier ? QString() : press.text;
+  QTest::sendKeyEvent(action, window, press.key, text, Held());
 }
 
 // The window the platform shows at a screen point: an open popup over
@@ -107,6 +134,14 @@ void SendKey(int virtualKey) {
   if (const std::optional<KeyPress> press = PressOf(virtualKey)) Press(*press);
 }
 
+void SendKeyDown(int virtualKey) {
+  if (const std::optional<KeyPress> press = PressOf(virtualKey)) Press(*press, QTest::Press);
+}
+
+void SendKeyUp(int virtualKey) {
+  if (const std::optional<KeyPress> press = PressOf(virtualKey)) Press(*press, QTest::Release);
+}
+
 void SendClick(native::Point screen) {
   const QPoint at(screen.x, screen.y);
   // The move comes first, as when a person points before clicking.
@@ -115,6 +150,22 @@ void SendClick(native::Point screen) {
   // Qt's own hit test in the window picks the child under the pointer.
   if (QWindow* window = WindowAt(at))
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, window->mapFromGlobal(at));
+}
+
+void SendWheel(native::Point screen, int notches) {
+  const QPoint at(screen.x, screen.y);
+  QCursor::setPos(at);
+  QCoreApplication::processEvents();
+  QWindow* window = WindowAt(at);
+  if (!window) return;
+  const QPointF local = window->mapFromGlobal(at);
+  QWheelEvent wheel(local, QPointF(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(window, &wheel);
+}
+
+void SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 }  // namespace ui::testing

@@ -52,10 +52,46 @@ void SendKey(int virtualKey) {
   Send(inputs);
 }
 
+void SendKeyDown(int virtualKey) {
+  std::vector<INPUT> inputs{Key(static_cast<WORD>(virtualKey), 0, 0)};
+  Send(inputs);
+}
+
+void SendKeyUp(int virtualKey) {
+  std::vector<INPUT> inputs{Key(static_cast<WORD>(virtualKey), 0, KEYEVENTF_KEYUP)};
+  Send(inputs);
+}
+
 void SendClick(native::Point screen) {
   SetCursorPos(screen.x, screen.y);
   std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTDOWN), Button(MOUSEEVENTF_LEFTUP)};
   Send(inputs);
+}
+
+void SendWheel(native::Point screen, int notches) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT wheel = Button(MOUSEEVENTF_WHEEL);
+  wheel.mi.mouseData = static_cast<DWORD>(WHEEL_DELTA * notches);
+  std::vector<INPUT> inputs{wheel};
+  Send(inputs);
+}
+
+void SetClipboardText(const std::string& text) {
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t));
+  if (!memory) return;
+  auto* wide = static_cast<wchar_t*>(GlobalLock(memory));
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide, length);
+  wide[length] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(memory);
+    return;
+  }
+  EmptyClipboard();
+  if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  CloseClipboard();
 }
 
 }  // namespace ui::testing

@@ -1,0 +1,146 @@
+// The converter window under long, careless use: a seeded random driver
+// types, pastes, clicks and picks through the platform's real input, checks
+// what the window must always show after every step, and samples the
+// process's resources as it goes.
+//
+//   zurmet_soak [--seed N|random] [--steps N] [--trace-from N] [--warmup N]
+//               [--sample-every N] [--quiet-ms N] [--expect-flat]
+//
+// A failure names the seed and the step; the same seed replays the same
+// steps, and --trace-from prints each one from that step on.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "resources.h"
+
+namespace soak {
+
+namespace {
+
+struct Options {
+  std::uint64_t seed = 1;
+  long steps = 2000;
+  long traceFrom = -1;
+  long warmup = 500;
+  long sampleEvery = 500;
+  bool expectFlat = false;
+};
+
+std::optional<Options> ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string option = argv[i];
+    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+    if (option == "--expect-flat") {
+      options.expectFlat = true;
+      continue;
+    }
+    if (!value) return std::nullopt;
+    ++i;
+    if (option == "--seed") {
+      options.seed = std::strcmp(value, "random") == 0 ? std::random_device{}()
+                                                       : std::strtoull(value, nullptr, 10);
+    } else if (option == "--steps") {
+      options.steps = std::strtol(value, nullptr, 10);
+    } else if (option == "--trace-from") {
+      options.traceFrom = std::strtol(value, nullptr, 10);
+    } else if (option == "--warmup") {
+      options.warmup = std::strtol(value, nullptr, 10);
+    } else if (option == "--sample-every") {
+      options.sampleEvery = std::strtol(value, nullptr, 10);
+    } else if (option == "--quiet-ms") {
+      QuietMilliseconds = std::atoi(value);
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (options.steps < 0 || options.warmup < 0 || options.sampleEvery <= 0) return std::nullopt;
+  return options;
+}
+
+struct Sample {
+  long step = 0;
+  std::vector<Counter> counters;
+};
+
+void PrintSample(const Sample& sample) {
+  std::printf("resources at step %ld:", sample.step);
+  for (const Counter& counter : sample.counters)
+    std::printf("  %s %lld", counter.name.c_str(), static_cast<long long>(counter.value));
+  std::printf("\n");
+}
+
+// The growth of each counter from the first sample to the last; with
+// expectFlat, whether every object count came back to where it was.
+bool ReportGrowth(const std::vector<Sample>& samples, bool expectFlat) {
+  if (samples.size() < 2) return true;
+  const Sample& first = samples.front();
+  const Sample& last = samples.back();
+  bool flat = true;
+  std::printf("growth from step %ld to step %ld:", first.step, last.step);
+  for (std::size_t i = 0; i < first.counters.size(); ++i) {
+    const std::int64_t growth = last.counters[i].value - first.counters[i].value;
+    std::printf("  %s %+lld", first.counters[i].name.c_str(), static_cast<long long>(growth));
+    if (first.counters[i].exact && growth != 0) flat = false;
+  }
+  std::printf("\n");
+  if (expectFlat && !flat) std::printf("soak: FAILED: an object count grew after the warm-up\n");
+  return flat || !expectFlat;
+}
+
+int Run(const Options& options) {
+  std::printf("soak: seed %llu, %ld steps\n", static_cast<unsigned long long>(options.seed),
+              options.steps);
+  std::fflush(stdout);
+  StartCounting();
+  Driver driver(options.seed);
+  std::vector<Sample> samples;
+  const auto start = std::chrono::steady_clock::now();
+  for (long step = 1; step <= options.steps; ++step) {
+    const std::string what = driver.Step();
+    if (step >= options.traceFrom && options.traceFrom >= 0)
+      std::printf("step %ld: %s\n", step, what.c_str());
+    if (const std::optional<std::string> fault = driver.Check()) {
+      std::printf("soak: FAILED at seed %llu step %ld (%s): %s\n",
+                  static_cast<unsigned long long>(options.seed), step, what.c_str(),
+                  fault->c_str());
+      return 1;
+    }
+    if (step >= options.warmup && (step - options.warmup) % options.sampleEvery == 0) {
+      driver.Rest();
+      samples.push_back({step, SampleResources()});
+      PrintSample(samples.back());
+    }
+    std::fflush(stdout);
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("soak: %ld steps in %.1f s, %.1f steps/s\n", options.steps, seconds,
+              seconds > 0 ? options.steps / seconds : 0.0);
+  const bool flat = ReportGrowth(samples, options.expectFlat);
+  // Before the leak checker of a sanitized build ends the process.
+  std::fflush(stdout);
+  return flat ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace soak
+
+int main(int argc, char** argv) {
+  const std::optional<soak::Options> options = soak::ParseOptions(argc, argv);
+  if (!options) {
+    std::fprintf(stderr,
+                 "usage: zurmet_soak [--seed N|random] [--steps N] [--trace-from N] "
+                 "[--warmup N] [--sample-every N] [--quiet-ms N] [--expect-flat]\n");
+    return 2;
+  }
+  return soak::Run(*options);
+}
