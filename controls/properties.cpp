@@ -158,6 +158,8 @@ void ApplyFormIcon(Control* form) {
   if (!icon) {
     if (form == AppWindow || !AppWindow) {
       icon = native::LoadMainIcon();
+      // Loaded once for the whole program: no form owns it.
+      form->formPart->iconShared = true;
     } else if (native::Icon appIcon = AppWindow->formPart ? AppWindow->formPart->icon : nullptr;
                appIcon && appIcon != kNoIcon) {
       icon = native::CopyIcon(appIcon);

@@ -73,6 +73,7 @@ struct ClassInfo {
   int classExtra = 0;
   int windowExtra = 0;
   Brush background = nullptr;
+  Cursor cursor = nullptr;  // shown over the client area; the arrow when null
 };
 
 // One dequeued message of the thread's queue.
@@ -95,7 +96,7 @@ struct DrawItem {
 
 // Window classes, creation and destruction
 bool GetClassInfo(const std::string& className, ClassInfo& info);      // system or registered class
-bool RegisterClass(const std::string& className, const ClassInfo& info);  // arrow cursor, no icon or brush
+bool RegisterClass(const std::string& className, const ClassInfo& info);  // no icon
 Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const std::string& caption,
                     std::uint32_t style, int x, int y, int width, int height, Hwnd parent,
                     std::uint16_t id);

@@ -202,6 +202,27 @@ TEST_F(WindowStateTest, SettingTheCursorShowsItAtOnceOnlyUnderThePointer) {
   EXPECT_EQ(CurrentCursor(), hand);
 }
 
+TEST_F(WindowStateTest, WithoutACursorOfItsOwnAnEditBoxShowsTheTextCursorOthersTheArrow) {
+  Control* form = NewForm();
+  Control* edit = CreateEditBox(form, 0);
+  Control* label = CreateLabel(form, "l");
+  SetPosition(label, 200, 100);
+  Control* list = CreateComboBox(form, kComboDropDownList);  // no edit field
+  SetPosition(list, 200, 150);
+  ShowForm(form);
+  struct Case {
+    Control* control;
+    int cursor;
+  };
+  for (const Case& c : {Case{edit, IDC_IBEAM}, Case{label, IDC_ARROW}, Case{list, IDC_ARROW},
+                        Case{form, IDC_ARROW}}) {
+    native::SetCursor(LoadSystemCursor(kCrossCursor));
+    Send(c.control, WM_SETCURSOR, reinterpret_cast<WParam>(c.control->window),
+         PointParam(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(CurrentCursor(), LoadSystemCursor(c.cursor)) << c.cursor;
+  }
+}
+
 // ---- icons --------------------------------------------------------------
 
 TEST_F(WindowStateTest, AReplacedIconIsDestroyedUnlessShared) {

@@ -18,15 +18,16 @@ struct SystemClassEntry {
   const char* name;
   SystemClass systemClass;
   U32 style;
+  int cursorId;
 };
 
 // The class styles as the system registers them.
 constexpr U32 kSystemClassStyle = CS_GLOBALCLASS | CS_PARENTDC | CS_DBLCLKS;
 constexpr SystemClassEntry kSystemClasses[] = {
-    {"BUTTON", SystemClass::Button, kSystemClassStyle},
-    {"STATIC", SystemClass::Static, kSystemClassStyle},
-    {"EDIT", SystemClass::Edit, kSystemClassStyle},
-    {"COMBOBOX", SystemClass::ComboBox, kSystemClassStyle},
+    {"BUTTON", SystemClass::Button, kSystemClassStyle, IDC_ARROW},
+    {"STATIC", SystemClass::Static, kSystemClassStyle, IDC_ARROW},
+    {"EDIT", SystemClass::Edit, kSystemClassStyle, IDC_IBEAM},
+    {"COMBOBOX", SystemClass::ComboBox, kSystemClassStyle, IDC_ARROW},
 };
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -57,7 +58,8 @@ const ClassInfo* FindRegistered(const std::string& name) {
 
 bool GetClassInfo(const std::string& className, ClassInfo& info) {
   if (const SystemClassEntry* system = FindSystemClass(className)) {
-    info = {system->style, SystemProcedureOf(system->systemClass), 0, 8, nullptr};
+    info = {system->style, SystemProcedureOf(system->systemClass), 0, 8,
+            nullptr,       LoadSystemCursor(system->cursorId)};
     return true;
   }
   if (const ClassInfo* registered = FindRegistered(className)) {

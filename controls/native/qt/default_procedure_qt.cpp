@@ -28,12 +28,14 @@ void DefaultMinMax(LParam lParam) {
   info->maxTrack = {width + 12, height + 12};
 }
 
-LResult DefaultSetCursor(Window* w, LParam lParam) {
-  if (w->parent && IsChild(w) &&
-      Send(w->parent, WM_SETCURSOR, reinterpret_cast<WParam>(ToHwnd(w)), lParam))
-    return 1;
+// The parent is asked first; whoever answers shows the class cursor of the
+// window under the pointer.
+LResult DefaultSetCursor(Window* w, WParam wParam, LParam lParam) {
+  if (w->parent && IsChild(w) && Send(w->parent, WM_SETCURSOR, wParam, lParam)) return 1;
   if (LowWord(static_cast<std::uintptr_t>(lParam)) != HTCLIENT) return 0;
-  SetCursor(LoadSystemCursor(IDC_ARROW));
+  const Window* under = AsWindow(reinterpret_cast<Hwnd>(wParam));
+  const Cursor cursor = (under ? under : w)->classCursor;
+  SetCursor(cursor ? cursor : LoadSystemCursor(IDC_ARROW));
   return 1;
 }
 
@@ -97,7 +99,7 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
     case WM_SYSCOMMAND:
       return DefaultSysCommand(w, wParam);
     case WM_SETCURSOR:
-      return DefaultSetCursor(w, lParam);
+      return DefaultSetCursor(w, wParam, lParam);
     case WM_ACTIVATE:
       if (LowWord(wParam) != 0 && w->showState != SW_SHOWMINIMIZED) SetFocus(window);
       return 0;

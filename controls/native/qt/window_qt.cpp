@@ -269,6 +269,7 @@ Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
   w->className = className;
   w->procedure = info.procedure;
   w->classStyle = info.style;
+  w->classCursor = info.cursor;
   w->style = style & ~(WS_VISIBLE | WS_DISABLED);
   w->exStyle = exStyle;
   w->id = (style & WS_CHILD) ? id : 0;

@@ -28,6 +28,7 @@ struct Window {
   SystemClass systemClass = SystemClass::None;  // set by the system procedure at WM_CREATE
   WndProc procedure = nullptr;
   std::uint32_t classStyle = 0;
+  Cursor classCursor = nullptr;  // the arrow when null
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
   std::uint16_t id = 0;

@@ -80,6 +80,7 @@ bool GetClassInfo(const std::string& className, ClassInfo& info) {
   info.classExtra = wc.cbClsExtra;
   info.windowExtra = wc.cbWndExtra;
   info.background = G(wc.hbrBackground);
+  info.cursor = G(wc.hCursor);
   return true;
 }
 
@@ -92,7 +93,8 @@ bool RegisterClass(const std::string& className, const ClassInfo& info) {
   wc.cbWndExtra = info.windowExtra;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(info.background);
   wc.hInstance = Module();
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hCursor = info.cursor ? reinterpret_cast<HCURSOR>(info.cursor)
+                           : LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = name.c_str();
   return RegisterClassW(&wc) != 0;
 }
