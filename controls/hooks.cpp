@@ -82,10 +82,15 @@ void PointerLeft(Control* control) {
 }
 
 // An open list shows up to 8 items.
+// An open list shows one to eight items below the selection field, whose
+// height is the closed combo box's.
 void SizeOpenList(Control* control) {
-  int shown = std::clamp(ItemCount(control), 1, 8);
-  Bounds b = GetBounds(control);
-  native::SetWindowPos(control->window, nullptr, 0, 0, b.Width(), b.Height() * (shown + 1) + 2,
+  const int shown = std::clamp(ItemCount(control), 1, 8);
+  const auto itemHeight =
+      static_cast<int>(native::SendMessage(control->window, CB_GETITEMHEIGHT, 0, 0));
+  const Bounds b = GetBounds(control);
+  native::SetWindowPos(control->window, nullptr, 0, 0, b.Width(),
+                       b.Height() + shown * itemHeight + 2,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   native::SetWindowPos(
       control->window, nullptr, 0, 0, 0, 0,

@@ -1,6 +1,7 @@
 #include "controls/paint.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "controls/fonts.h"
 #include "controls/native/win_defs.h"
@@ -160,17 +161,28 @@ bool ShadowLabelHook(Control* control, Message& message, LResult& result) {
   }
 }
 
+// The record of the WM_DRAWITEM being passed on to its button. Any program
+// may send the reflected number, so a CM_DRAWITEM is only trusted to point
+// to this one.
+static LParam reflectedDrawItem = 0;
+
 bool DrawItemReflector(Control*, Message& message, LResult& result) {
   if (message.message != WM_DRAWITEM) return false;
   const DrawItem item = ReadDrawItem(message.lParam);
   if (!ControlOfWindow(item.item)) return false;
+  const LParam outer = std::exchange(reflectedDrawItem, message.lParam);
   result = native::SendMessage(item.item, CM_DRAWITEM, message.wParam, message.lParam);
+  reflectedDrawItem = outer;
   return true;
 }
 
 bool OwnerDrawnButtonHook(Control* button, Message& message, LResult& result) {
   switch (message.message) {
     case CM_DRAWITEM: {
+      if (message.lParam == 0 || message.lParam != reflectedDrawItem) {
+        result = 0;
+        return true;
+      }
       const DrawItem item = ReadDrawItem(message.lParam);
       const ButtonState state = StateOf(button, item.state);
       Rect rect = item.rect;

@@ -103,7 +103,10 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
   };
   const Case cases[] = {{0, 1}, {1, 1}, {5, 5}, {8, 8}, {20, 8}};
   // Whether the reported rectangle includes the selection field differs by
-  // platform; what grows with the items is the same everywhere.
+  // platform; what grows with the items is the same everywhere: a list row,
+  // lower than the selection field.
+  const auto itemHeight = static_cast<int>(Send(combo, CB_GETITEMHEIGHT, 0));
+  ASSERT_GT(itemHeight, 0);
   int oneItemHeight = 0;
   for (const Case& c : cases) {
     Clear(combo);
@@ -115,7 +118,7 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
     Rect list{};
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LParam>(&list));
     if (c.items == 0) oneItemHeight = list.bottom - list.top;
-    EXPECT_EQ(list.bottom - list.top - oneItemHeight, fieldHeight * (c.shown - 1))
+    EXPECT_EQ(list.bottom - list.top - oneItemHeight, itemHeight * (c.shown - 1))
         << c.items << " items";
     Send(combo, CB_SHOWDROPDOWN, 0);
     Pump();

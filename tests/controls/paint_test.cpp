@@ -1,6 +1,7 @@
 // What the kinds the layer paints itself put on the screen: the shadow label
 // and the owner-drawn button, read back pixel by pixel. Fonts are drawn
 // without antialiasing so that every text pixel has the exact text colour.
+#include <array>
 #include <cstdlib>
 
 #include "harness.h"
@@ -262,6 +263,18 @@ namespace {
 
 // Where sibling windows overlap, the one made first is on top, as the
 // window tables of the program expect; raising one puts it on top.
+// The reflected draw-item number lies in the range any program may use.
+TEST_F(WindowTest, AnOwnerDrawnButtonDrawsOnlyWhatItsParentPassesOn) {
+  Control* form = NewForm();
+  Control* button = CreateOwnerDrawnButton(form, "Go", 0);
+  ShowForm(form);
+  std::array<std::uint64_t, 16> forged{};  // no drawing record of the system's
+  EXPECT_EQ(Send(button, CM_DRAWITEM, 0, reinterpret_cast<LParam>(forged.data())), 0);
+  EXPECT_EQ(Send(button, CM_DRAWITEM, 0, 0), 0);
+  const Picture drawn = PaintAndCapture(button->window);
+  EXPECT_GT(Find(drawn, 0x00000000).count, 0) << "the system's own drawing still reaches it";
+}
+
 TEST_F(WindowTest, TheSiblingMadeFirstCoversTheOnesMadeAfterIt) {
   constexpr std::uint32_t kFirst = 0x000000C0, kSecond = 0x00C00000;
   Control* form = NewForm();

@@ -1,6 +1,7 @@
 // The system class COMBOBOX over a QComboBox: a drop-down list, or a box
 // whose edit field is an EDIT window of its own, as on Win32. The items and
 // the selection are the window record's; the widget shows them.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <algorithm>
@@ -38,6 +39,14 @@ int FieldHeight(Window* w) {
   return QFontMetrics(font).height() + 8;
 }
 
+// A row of the open list, as its view draws it.
+int ItemHeight(Window* w) {
+  ComboWidget* combo = ComboOf(w);
+  const int row = combo && combo->count() > 0 ? combo->view()->sizeHintForRow(0) : -1;
+  if (row > 0) return row;
+  return QFontMetrics(w->widget ? w->widget->font() : SystemFont()).height();
+}
+
 void ShowSelection(Window* w) {
   ComboWidget* combo = ComboOf(w);
   if (!combo) return;
@@ -70,8 +79,9 @@ void ShowDropDown(Window* w, bool show) {
   Notify(w, CBN_DROPDOWN);
   if (!AsWindow(ToHwnd(w))) return;
   w->dropped = true;
-  const int field = std::max(FieldHeight(w), 1);
-  combo->setMaxVisibleItems(std::max((w->droppedHeight - 2) / field - 1, 1));
+  // The height asked for holds the selection field, the rows and the list's border.
+  const int rows = (w->droppedHeight - FieldHeight(w) - 2) / std::max(ItemHeight(w), 1);
+  combo->setMaxVisibleItems(std::max(rows, 1));
   combo->showPopup();
 }
 
@@ -210,6 +220,8 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       return 0;
     case kFieldHeightMessage:
       return FieldHeight(w);
+    case CB_GETITEMHEIGHT:
+      return static_cast<int>(wParam) == -1 ? FieldHeight(w) : ItemHeight(w);
     case kGetTextMessage:
       if (w->innerEdit && LineOf(w->innerEdit)) {
         *reinterpret_cast<std::string*>(lParam) = Utf8(LineOf(w->innerEdit)->text());
