@@ -205,6 +205,18 @@ bool OnPaint(QWidget* widget) {
   return PaintWindow(w);
 }
 
+// Minimised, maximised or restored by the window manager: the layer reads
+// the state back as Win32's IsIconic and IsZoomed give it.
+bool OnWindowStateChange(QWidget* widget) {
+  Window* w = WindowOfWidget(widget);
+  if (!w || w->widget != widget || IsChild(w)) return false;
+  const Qt::WindowStates state = widget->windowState();
+  w->showState = (state & Qt::WindowMinimized)   ? SW_SHOWMINIMIZED
+                 : (state & Qt::WindowMaximized) ? SW_SHOWMAXIMIZED
+                                                 : SW_SHOWNORMAL;
+  return false;
+}
+
 class InputFilter : public QObject {
  public:
   bool eventFilter(QObject* object, QEvent* event) override {
@@ -231,6 +243,8 @@ class InputFilter : public QObject {
         return OnResize(widget, event);
       case QEvent::Paint:
         return OnPaint(widget);
+      case QEvent::WindowStateChange:
+        return OnWindowStateChange(widget);
       default:
         return false;
     }

@@ -86,6 +86,17 @@ LResult HitTest(Window* w, Point screen) {
   return HTCAPTION;
 }
 
+void ResizeClient(Window* w, QSize client) {
+  QWidget* widget = w->widget;
+  if (w->style & WS_THICKFRAME) {
+    widget->setMinimumSize(0, 0);
+    widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    widget->resize(client);
+  } else {
+    widget->setFixedSize(client);
+  }
+}
+
 // The offscreen platform keeps no window order of its own; ours is the one
 // the program sees.
 void Raise(QWidget* widget) {
@@ -112,15 +123,8 @@ bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int he
     if (IsChild(w)) {
       widget->resize(width, height);
     } else {
-      const QSize client(std::max(width - frame.left() - frame.right(), 1),
-                         std::max(height - frame.top() - frame.bottom(), 1));
-      if (w->style & WS_THICKFRAME) {
-        widget->setMinimumSize(0, 0);
-        widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        widget->resize(client);
-      } else {
-        widget->setFixedSize(client);
-      }
+      ResizeClient(w, QSize(std::max(width - frame.left() - frame.right(), 1),
+                            std::max(height - frame.top() - frame.bottom(), 1)));
     }
   }
   if (!(flags & SWP_NOMOVE)) {

@@ -6,6 +6,7 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include "controls/native/qt/window_qt.h"
 
@@ -18,6 +19,9 @@ QMargins FrameOf(const Window* window);
 QPoint ClientOrigin(const Window* window);
 // What part of the window a point on the screen is over (WM_NCHITTEST).
 LResult HitTest(Window* window, Point screen);
+// Gives a top-level window's client area a size; without a sizing border the
+// window manager may then neither resize nor maximise it.
+void ResizeClient(Window* window, QSize client);
 // Raises a widget where the platform keeps a window order.
 void Raise(QWidget* widget);
 

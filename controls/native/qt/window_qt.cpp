@@ -12,6 +12,7 @@
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
 #include "controls/native/qt/messages_qt.h"
+#include "controls/native/qt/placement_qt.h"
 #include "controls/native/qt/system_classes_qt.h"
 
 namespace native {
@@ -393,6 +394,8 @@ void SetStyle(Hwnd window, std::uint32_t style) {
     if (w->widget) w->widget->setEnabled(!w->disabled);
   }
   if ((old ^ style) & WS_VISIBLE) ApplyVisibility(w, (style & WS_VISIBLE) != 0);
+  if (((old ^ style) & WS_THICKFRAME) && !IsChild(w) && w->widget)
+    ResizeClient(w, w->widget->size());
   if (w->systemClass != SystemClass::None)
     SystemProcedure(w->systemClass, window, kApplyStyleMessage, old, 0);
 }
