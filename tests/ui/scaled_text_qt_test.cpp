@@ -98,7 +98,7 @@ void CollectCaptions(Control* control, const std::string& name, std::vector<Capt
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     for (int i = 0; i < combo->count(); ++i)
       out.push_back({name, combo->itemText(i), combo->font(), ComboRoom(combo)});
-  } else if (widget && !text.empty() && !control->isForm) {
+  } else if (widget && !text.empty() && !control->IsForm()) {
     out.push_back(
         {name, QString::fromStdString(text), FontOf(control), qreal(ClientWidth(control))});
   }
@@ -114,10 +114,11 @@ class ScaledTextTest : public MainWindowTest {
   // About windows.
   std::vector<Caption> AllCaptions() {
     std::vector<Caption> captions;
-    using Select = void (*)(MainWindow*);
-    for (Select select : {SelectLength, SelectArea, SelectCapacity, SelectWeight, SelectTemperature,
-                          SelectSpeed, SelectPaper, SelectPrefixes}) {
-      select(w);
+    using units::Category;
+    for (Category category :
+         {Category::Length, Category::Area, Category::Capacity, Category::Weight,
+          Category::Temperature, Category::Speed, Category::Paper, Category::Prefixes}) {
+      SelectCategory(w, category);
       Settle();
       CollectCaptions(form, "main", captions);
     }
