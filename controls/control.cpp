@@ -173,6 +173,7 @@ bool Control::CreateWindow() {
   if (!native::GetProp(window, kSelfProp)) native::SetProp(window, kSelfProp, this);
   if (IsForm()) ApplyFormIcon(this);
   if (kindTable.afterCreate) kindTable.afterCreate(this);
+  if (accessibility != native::Accessibility{}) native::SetAccessibility(window, accessibility);
   ApplyFont(this);
   CreateChildWindows(this);
   return true;

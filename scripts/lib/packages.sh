@@ -25,10 +25,13 @@ declare -gA package_groups=(
   [tests]="libbenchmark-dev locales-all"
   # driving the window with real input and taking pictures of it
   [screenshots]="imagemagick xdotool x11-utils"
+  # the native window on a desktop: a window manager, xprop, a session bus
+  # and the accessibility bus with a client of it, for scripts/test's desktop stage
+  [desktop]="openbox x11-utils dbus at-spi2-core python3-pyatspi"
   # the fuzz targets; scripts/test skips them when these cannot be installed
   [fuzz]="clang libclang-rt-dev"
 )
-package_group_names=(build linux windows fonts display tests screenshots fuzz)
+package_group_names=(build linux windows fonts display tests screenshots desktop fuzz)
 
 packages_of() {
   local group package

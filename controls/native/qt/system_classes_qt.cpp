@@ -91,6 +91,13 @@ LResult ControlDefault(Hwnd h, U32 message, WParam wParam, LParam lParam) {
   }
 }
 
+void PostClick(Window* w) {
+  const Rect client = GetClientRect(ToHwnd(w));
+  const LParam middle = MakeLong(client.right / 2, client.bottom / 2);
+  PostMessage(ToHwnd(w), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessage(ToHwnd(w), WM_LBUTTONUP, 0, middle);
+}
+
 LResult CopyOut(const std::string& text, LParam buffer, std::size_t room) {
   if (!buffer || room == 0) return 0;
   const std::size_t n = std::min(text.size(), room);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <unordered_set>
 
+#include "controls/native/qt/accessibility_qt.h"
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
 #include "controls/native/qt/messages_qt.h"
@@ -72,6 +73,9 @@ void MakeWidget(Window* w) {
   } else if (!IsChild(w)) {
     w->widget->setWindowFlags(TopLevelFlags(w));
   }
+  // Known as the window's before anything asks about it: showing, hiding and
+  // flags already ask for its accessibility interface, which Qt keeps.
+  w->widget->setProperty("zurmetWindow", QVariant::fromValue(reinterpret_cast<quintptr>(w)));
   if (!IsChild(w)) SetOwner(w, w->parent);
   if (!IsChild(w)) {
     w->widget->setWindowTitle(QString::fromStdString(w->text));
@@ -238,7 +242,7 @@ Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
   }
   if (!AsWindow(h)) return nullptr;
   MakeWidget(w);
-  w->widget->setProperty("zurmetWindow", QVariant::fromValue(reinterpret_cast<quintptr>(w)));
+  RenewInterface(w);
   PlaceNew(w, x, y, width, height);
   if (style & WS_DISABLED) EnableWindow(h, false);
   if (style & WS_VISIBLE) ShowWindow(h, SW_SHOW);
