@@ -101,14 +101,15 @@ endif()
 endfunction()
 
 # zurmet_glob_sources(<var> <folder>)
-# Every .cpp of the folder except the other back end's (*_win32.cpp or
-# *_qt.cpp, see ZURMET_BACK_END); new files are picked up on the next build.
+# Every .cpp of the folder except the other back end's (*_win32.cpp,
+# *_win32_test.cpp or *_qt.cpp, *_qt_test.cpp, see ZURMET_BACK_END); new
+# files are picked up on the next build.
 function(zurmet_glob_sources var folder)
   file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
   if(ZURMET_BACK_END STREQUAL "win32")
-    list(FILTER sources EXCLUDE REGEX "_qt\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "_qt(_test)?\\.cpp$")
   else()
-    list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "_win32(_test)?\\.cpp$")
   endif()
   set(${var} "${sources}" PARENT_SCOPE)
 endfunction()

@@ -34,7 +34,7 @@ void Control::Init() {
   enabled = true;
   visible = true;
   classStyle = CS_OWNDC;
-  style = 0x16CF0000;
+  style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   exStyle = WS_EX_CONTROLPARENT;
   children = NewObject<PointerList>();
 }
@@ -170,7 +170,7 @@ bool Control::CreateWindow() {
   if (!created) return false;
   window = created;
   native::SendMessage(window, WM_UPDATEUISTATE, 0x10002, 0);
-  if (!native::GetProp(window, kSelfProp)) native::SetProp(window, kSelfProp, this);
+  if (!ControlOfWindow(window)) TieWindow(this, window);
   if (IsForm()) ApplyFormIcon(this);
   if (kindTable.afterCreate) kindTable.afterCreate(this);
   if (accessibility != native::Accessibility{}) native::SetAccessibility(window, accessibility);
@@ -235,6 +235,13 @@ Point ClientToScreen(Control* control, Point point) {
 Control* ControlOfWindow(Hwnd window) {
   return window ? static_cast<Control*>(native::GetProp(window, kSelfProp)) : nullptr;
 }
+
+void TieWindow(Control* control, Hwnd window) {
+  control->window = window;
+  native::SetProp(window, kSelfProp, control);
+}
+
+void UntieWindow(Control* control) { native::RemoveProp(control->window, kSelfProp); }
 
 // ---- hooks --------------------------------------------------------------
 

@@ -242,7 +242,9 @@ bool IsMainWindow(const Control* control);
 native::Rect ClientRect(Control* control);
 native::Point ScreenToClient(Control* control, native::Point point);
 native::Point ClientToScreen(Control* control, native::Point point);
-Control* ControlOfWindow(Hwnd window);  // through the "SELF_" property
+Control* ControlOfWindow(Hwnd window);          // through the "SELF_" property
+void TieWindow(Control* control, Hwnd window);  // the control's window, found through it
+void UntieWindow(Control* control);             // the window no longer finds the control
 int ChildCount(const Control* control);
 Control* Child(const Control* control, int index);
 

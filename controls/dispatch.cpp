@@ -8,21 +8,9 @@ using namespace native;
 
 namespace {
 
-constexpr const char* kSelfProp = "SELF_";
 constexpr const char* kPrevProcProp = "PREV_PROC";
 
-bool HandledWith(LResult& result, LResult value) {
-  result = value;
-  return true;
-}
-
-bool IsKeyDown(int virtualKey) { return native::GetKeyState(virtualKey) < 0; }
-
 bool IsKeyMessage(std::uint32_t number) { return number >= WM_KEYFIRST && number <= WM_KEYLAST; }
-
-bool IsCtlColor(std::uint32_t number) {
-  return number >= WM_CTLCOLORMSGBOX && number <= WM_CTLCOLORSTATIC;
-}
 
 // Holds a reference for as long as a dispatch runs, so that a Free from any of
 // its stages waits until the dispatch is over.
@@ -104,7 +92,7 @@ bool OnCloseMessage(Control* control, LResult& result) {
 }
 
 bool OnNcDestroy(Control* control, LResult& result) {
-  native::RemoveProp(control->window, kSelfProp);
+  UntieWindow(control);
   // The window no longer exists whoever destroyed it: nothing may call on it.
   control->windowGone = true;
   if (!control->parent || control->parent != AppWindow || IsMainWindow(control)) return false;
@@ -169,7 +157,7 @@ bool ReflectToChild(const Message& message, std::uint32_t reflected, LResult& re
 bool BuiltInHandling(Control* control, Message& message, LResult& result) {
   const std::uint32_t number = message.message;
   if (IsKeyMessage(number)) return KeyHandling(control, message, result);
-  if (IsCtlColor(number)) return ReflectToChild(message, number + kReflectOffset, result);
+  if (IsColorRequest(number)) return ReflectToChild(message, number + kReflectOffset, result);
   switch (number) {
     case WM_CLOSE:
       return OnCloseMessage(control, result);
@@ -263,14 +251,19 @@ LResult Control::WindowProc(Message& message) {
   return DefaultProcessing(this, message);
 }
 
+bool IsKeyDown(int virtualKey) { return native::GetKeyState(virtualKey) < 0; }
+
+bool IsColorRequest(std::uint32_t number) {
+  return number >= WM_CTLCOLORMSGBOX && number <= WM_CTLCOLORSTATIC;
+}
+
 LResult SharedWindowProc(Hwnd window, std::uint32_t number, WParam wParam, LParam lParam) {
   Message message{window, number, wParam, lParam};
   Control* control = nullptr;
   if (window && CreatingControl) {
     control = CreatingControl;
     CreatingControl = nullptr;
-    control->window = window;
-    native::SetProp(window, kSelfProp, control);
+    TieWindow(control, window);
   } else {
     control = ControlOfWindow(window);
   }

@@ -19,4 +19,12 @@ LResult DefaultProcessing(Control* control, const Message& message);
 // Routes the inner windows of an editable combo box through the layer.
 void SubclassInnerWindows(Control* control);
 
+// For the stages and hooks: the message is consumed with this result.
+inline bool HandledWith(LResult& result, LResult value) {
+  result = value;
+  return true;
+}
+bool IsKeyDown(int virtualKey);
+bool IsColorRequest(std::uint32_t message);  // WM_CTLCOLORMSGBOX .. WM_CTLCOLORSTATIC
+
 }  // namespace controls

@@ -13,17 +13,6 @@ using namespace native;
 
 namespace {
 
-bool IsKeyDown(int virtualKey) { return native::GetKeyState(virtualKey) < 0; }
-
-bool IsCtlColor(std::uint32_t number) {
-  return number >= WM_CTLCOLORMSGBOX && number <= WM_CTLCOLORSTATIC;
-}
-
-bool HandledWith(LResult& result, LResult value) {
-  result = value;
-  return true;
-}
-
 // ---- generic control hook ----------------------------------------------
 
 LResult AnswerColor(Control* control, Dc dc) {
@@ -159,7 +148,7 @@ bool EnterLeaveHook(Control* control, Message& message, LResult&) {
 }
 
 bool ComboHook(Control* control, Message& message, LResult& result) {
-  if (IsCtlColor(message.message))
+  if (IsColorRequest(message.message))
     return HandledWith(result,
                        native::SendMessage(control->window, message.message + kReflectOffset,
                                            message.wParam, message.lParam));

@@ -22,8 +22,8 @@ KindTable MakeButtonKind() {
   t.clickCode = BN_CLICKED;
   t.enterCode = BN_SETFOCUS;
   t.leaveCode = BN_KILLFOCUS;
-  t.alignStyles[0] = 0x100, t.alignStyles[1] = 0x200, t.alignStyles[2] = 0x300;
-  t.verticalStyles[0] = 0x0C00, t.verticalStyles[1] = 0x0400, t.verticalStyles[2] = 0x0800;
+  t.alignStyles[0] = BS_LEFT, t.alignStyles[1] = BS_RIGHT, t.alignStyles[2] = BS_CENTER;
+  t.verticalStyles[0] = BS_VCENTER, t.verticalStyles[1] = BS_TOP, t.verticalStyles[2] = BS_BOTTOM;
   return t;
 }
 
@@ -31,9 +31,9 @@ KindTable MakeStaticKind() {
   KindTable t;
   t.clear = ClearText;
   t.clickCode = 0;  // STN_CLICKED
-  t.alignStyles[0] = 0, t.alignStyles[1] = 2, t.alignStyles[2] = 1;
-  t.alignRemovedBits = 0x0C;
-  t.verticalStyles[0] = 0x0200;
+  t.alignStyles[0] = SS_LEFT, t.alignStyles[1] = SS_RIGHT, t.alignStyles[2] = SS_CENTER;
+  t.alignRemovedBits = SS_LEFTNOWORDWRAP;
+  t.verticalStyles[0] = SS_CENTERIMAGE;
   return t;
 }
 
@@ -45,7 +45,7 @@ KindTable MakeEditKind() {
   t.itemLengthMessage = EM_LINELENGTH, t.getItemMessage = EM_GETLINE;
   t.getIndexMessage = EM_LINEINDEX;
   t.setSelectionMessage = EM_SETSEL;
-  t.alignStyles[0] = 0, t.alignStyles[1] = 2, t.alignStyles[2] = 1;
+  t.alignStyles[0] = ES_LEFT, t.alignStyles[1] = ES_RIGHT, t.alignStyles[2] = ES_CENTER;
   t.textLimitMessage = EM_LIMITTEXT;
   return t;
 }
@@ -65,27 +65,39 @@ KindTable MakeComboKind() {
   return t;
 }
 
+// The style each kind starts from.
+constexpr std::uint32_t kShownChild = WS_CHILD | WS_VISIBLE;
+constexpr std::uint32_t kButtonStyle = kShownChild | WS_TABSTOP | BS_PUSHLIKE;
+constexpr std::uint32_t kOwnerDrawnStyle = kShownChild | WS_TABSTOP | BS_OWNERDRAW;
+constexpr std::uint32_t kGroupBoxStyle =
+    kShownChild | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_GROUP | WS_TABSTOP | BS_GROUPBOX;
+constexpr std::uint32_t kStaticStyle = kShownChild | SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+constexpr std::uint32_t kEditStyle = kShownChild | WS_BORDER | WS_TABSTOP;
+constexpr std::uint32_t kComboStyle = kShownChild | WS_VSCROLL | WS_TABSTOP | CBS_HASSTRINGS;
+
 struct OptionStyle {
   unsigned bit;
   std::uint32_t style;
 };
 
 constexpr OptionStyle kEditOptionStyles[] = {
-    {kEditLowercase, 0x10},   {kEditMultiLine, ES_MULTILINE}, {kEditNoHideSel, 0x100},
-    {kEditOemConvert, 0x400}, {kEditPassword, 0x20},          {kEditReadOnly, 0x800},
-    {kEditUppercase, 8},      {kEditWantReturn, 0x1000},      {kEditNumber, 0x2000},
+    {kEditLowercase, ES_LOWERCASE}, {kEditMultiLine, ES_MULTILINE},
+    {kEditNoHideSel, ES_NOHIDESEL}, {kEditOemConvert, ES_OEMCONVERT},
+    {kEditPassword, ES_PASSWORD},   {kEditReadOnly, ES_READONLY},
+    {kEditUppercase, ES_UPPERCASE}, {kEditWantReturn, ES_WANTRETURN},
+    {kEditNumber, ES_NUMBER},
 };
 
 constexpr OptionStyle kComboOptionStyles[] = {
-    {kComboDisableNoScroll, 0x800},
-    {kComboLowercase, 0x4000},
-    {kComboNoIntegralHeight, 0x400},
-    {kComboOemConvert, 0x80},
-    {kComboSort, 0x100},
-    {kComboUppercase, 0x2000},
-    {kComboOwnerDrawFixed, 0x10},
-    {kComboOwnerDrawVariable, 0x20},
-    {kComboSimple, 1},
+    {kComboDisableNoScroll, CBS_DISABLENOSCROLL},
+    {kComboLowercase, CBS_LOWERCASE},
+    {kComboNoIntegralHeight, CBS_NOINTEGRALHEIGHT},
+    {kComboOemConvert, CBS_OEMCONVERT},
+    {kComboSort, CBS_SORT},
+    {kComboUppercase, CBS_UPPERCASE},
+    {kComboOwnerDrawFixed, CBS_OWNERDRAWFIXED},
+    {kComboOwnerDrawVariable, CBS_OWNERDRAWVARIABLE},
+    {kComboSimple, CBS_SIMPLE},
 };
 
 template <std::size_t N>
@@ -106,8 +118,8 @@ std::uint32_t EditStyle(unsigned options) {
 
 std::uint32_t ComboStyle(unsigned options) {
   std::uint32_t style = StylesOf(kComboOptionStyles, options);
-  style |= (options & kComboDropDownList) ? 3 : 2;
-  if (!(options & kComboNoAutoHScroll)) style |= 0x40;
+  style |= (options & kComboDropDownList) ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+  if (!(options & kComboNoAutoHScroll)) style |= CBS_AUTOHSCROLL;
   return style;
 }
 
@@ -165,7 +177,7 @@ Control* CreateForm(Control* parent, const std::string& caption) {
 }
 
 Control* CreateButton(Control* parent, const std::string& caption) {
-  Control* button = CreateChildControl(parent, "BUTTON", false, 0x50011000, kButtonKind);
+  Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kButtonKind);
   SetHeight(button, 22);
   button->textAlign = 2;
   button->handlesEnter = true;
@@ -175,14 +187,14 @@ Control* CreateButton(Control* parent, const std::string& caption) {
 
 Control* CreateCheckBox(Control* parent, const std::string& caption) {
   Control* box = CreateButton(parent, caption);
-  box->style = (box->style & ~0xFFFFu) | BS_AUTOCHECKBOX | WS_TABSTOP;
+  box->style = (box->style & ~kControlStyleMask) | BS_AUTOCHECKBOX | WS_TABSTOP;
   box->handlesEnter = false;
   SetWidth(box, 72);
   return box;
 }
 
 Control* CreateLabel(Control* parent, const std::string& caption) {
-  Control* label = CreateChildControl(parent, "STATIC", false, 0x5000018C, kStaticKind);
+  Control* label = CreateChildControl(parent, "STATIC", false, kStaticStyle, kStaticKind);
   SetHeight(label, 22);
   label->repaintOnMove = true;
   label->caption = caption;
@@ -202,7 +214,7 @@ Control* CreateShadowLabel(Control* parent, const std::string& caption, int shad
 }
 
 Control* CreateGroupBox(Control* parent, const std::string& caption) {
-  Control* group = CreateChildControl(parent, "BUTTON", false, 0x56030007, kButtonKind);
+  Control* group = CreateChildControl(parent, "BUTTON", false, kGroupBoxStyle, kButtonKind);
   group->exStyle |= WS_EX_CONTROLPARENT;
   SetWidth(group, 100);
   SetHeight(group, 142);
@@ -214,7 +226,7 @@ Control* CreateGroupBox(Control* parent, const std::string& caption) {
 }
 
 Control* CreatePanel(Control* parent, PanelEdge edge) {
-  Control* panel = CreateChildControl(parent, "STATIC", false, 0x5000018C, kStaticKind);
+  Control* panel = CreateChildControl(parent, "STATIC", false, kStaticStyle, kStaticKind);
   SetWidth(panel, 100);
   SetHeight(panel, 100);
   panel->exStyle |= WS_EX_CONTROLPARENT;
@@ -225,7 +237,7 @@ Control* CreatePanel(Control* parent, PanelEdge edge) {
 
 Control* CreateEditBox(Control* parent, unsigned options) {
   Control* edit =
-      CreateChildControl(parent, "EDIT", true, EditStyle(options) | 0x50810000, kEditKind);
+      CreateChildControl(parent, "EDIT", true, EditStyle(options) | kEditStyle, kEditKind);
   const bool multiLine = (options & kEditMultiLine) != 0;
   SetWidth(edit, multiLine ? 200 : 100);
   SetHeight(edit, multiLine ? 200 : 22);
@@ -235,7 +247,7 @@ Control* CreateEditBox(Control* parent, unsigned options) {
 
 Control* CreateComboBox(Control* parent, unsigned options) {
   Control* combo =
-      CreateChildControl(parent, "COMBOBOX", true, ComboStyle(options) | 0x50210200, kComboKind);
+      CreateChildControl(parent, "COMBOBOX", true, ComboStyle(options) | kComboStyle, kComboKind);
   SetWidth(combo, 100);
   combo->bounds.bottom -= 42;
   combo->comboPart = std::make_unique<ComboPart>();
@@ -246,7 +258,7 @@ Control* CreateComboBox(Control* parent, unsigned options) {
 
 Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options, int,
                                 void*, int) {
-  Control* button = CreateChildControl(parent, "BUTTON", false, 0x5001000B, kButtonKind);
+  Control* button = CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kButtonKind);
   SetHeight(button, 22);
   button->handlesEnter = true;
   button->ownerDrawPart = std::make_unique<OwnerDrawPart>();

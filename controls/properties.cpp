@@ -74,25 +74,25 @@ void SetExStyle(Control* control, std::uint32_t exStyle) {
   ApplyStyleWord(control, &Control::exStyle, native::SetExStyle, exStyle);
 }
 
+// One of a kind's three alignment styles in place of the others.
+static std::uint32_t AlignedStyle(std::uint32_t style, const std::uint16_t (&styles)[3],
+                                  int align) {
+  for (std::uint16_t value : styles) style &= ~std::uint32_t{value};
+  return style | styles[align];
+}
+
 void SetTextAlign(Control* control, int align) {
   if (align < 0 || align > 2) return;
-  const KindTable& table = control->kindTable;
   control->textAlign = static_cast<std::uint8_t>(align);
-  std::uint32_t style = control->style;
-  for (std::uint16_t value : table.alignStyles) style &= ~std::uint32_t{value};
-  style |= table.alignStyles[align == 2 ? 2 : align];
-  style &= ~std::uint32_t{table.alignRemovedBits};
-  SetStyle(control, style);
+  const KindTable& table = control->kindTable;
+  SetStyle(control, AlignedStyle(control->style, table.alignStyles, align) &
+                        ~std::uint32_t{table.alignRemovedBits});
 }
 
 void SetVerticalAlign(Control* control, int align) {
   if (align < 0 || align > 2) return;
-  const KindTable& table = control->kindTable;
   control->verticalAlign = static_cast<std::uint8_t>(align);
-  std::uint32_t style = control->style;
-  for (std::uint16_t value : table.verticalStyles) style &= ~std::uint32_t{value};
-  style |= table.verticalStyles[align];
-  SetStyle(control, style);
+  SetStyle(control, AlignedStyle(control->style, control->kindTable.verticalStyles, align));
 }
 
 void SetLook3D(Control* control, bool look3D) {

@@ -1,26 +1,17 @@
 #include "decimal/bignum.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstdint>
 #include <cstdlib>
 #include <utility>
+
+#include "decimal/natural.h"
 
 namespace decimal {
 namespace {
 
 using Answer = std::optional<std::string>;
 
-// Four decimal digits per limb, most significant first, numbers right-aligned.
-constexpr int LimbCount = 128;
-using Limbs = std::array<std::int32_t, LimbCount>;
-
-constexpr int LastLimb = LimbCount - 1;
-constexpr int LimbBase = 10000;
 constexpr int MaxLen = static_cast<int>(MaxLength);
-// Digits a limb array holds: room for the product of two operands.
-constexpr int MaxDigits = 4 * LimbCount;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -43,79 +34,17 @@ bool Rejected(std::string_view a, std::string_view b, bool skipCheck) {
   return !skipCheck && !(IsValidNumber(a) && IsValidNumber(b));
 }
 
-int LimbsFor(int digitCount) { return (digitCount - 1) / 4 + 1; }
-
-// Text order equals numeric order on digit strings of one length, or on
-// digit strings without leading zeros once their lengths are compared.
-bool DigitsLess(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return a.size() < b.size();
-  return a < b;
-}
-
-void DigitsToLimbs(std::string_view digits, int count, Limbs& limbs) {
-  count = std::min({count, MaxDigits, static_cast<int>(digits.size())});
-  if (count <= 0) {
-    limbs[LastLimb] = 0;
-    return;
+// big - small for two digit strings of one length, big >= small, as
+// digits of that length.
+std::string SubtractDigits(std::string_view big, std::string_view small) {
+  std::string difference(big.size(), '0');
+  int borrow = 0;
+  for (std::size_t i = big.size(); i-- > 0;) {
+    const int digit = DigitValue(big[i]) - DigitValue(small[i]) - borrow;
+    borrow = digit < 0 ? 1 : 0;
+    difference[i] = static_cast<char>('0' + digit + 10 * borrow);
   }
-  const int head = count % 4;
-  int limb = LastLimb - count / 4;
-  std::size_t at = 0;
-  if (head > 0) {
-    int value = 0;
-    for (int i = 0; i < head; ++i) value = value * 10 + DigitValue(digits[at++]);
-    limbs[limb] = value;
-  }
-  while (limb < LastLimb) {
-    ++limb;
-    limbs[limb] = DigitValue(digits[at]) * 1000 + DigitValue(digits[at + 1]) * 100 +
-                  DigitValue(digits[at + 2]) * 10 + DigitValue(digits[at + 3]);
-    at += 4;
-  }
-}
-
-void LimbsToDigits(const Limbs& limbs, int first, std::string& result) {
-  first = std::clamp(first, 0, LastLimb);
-  // Appending keeps the result's buffer, which long division reuses.
-  result.clear();
-  char group[12];
-  const auto [end, error] = std::to_chars(group, group + sizeof group, limbs[first]);
-  result.append(group, end);
-  for (int i = first + 1; i < LimbCount; ++i) {
-    const int value = limbs[i];
-    group[0] = static_cast<char>('0' + value / 1000 % 10);
-    group[1] = static_cast<char>('0' + value / 100 % 10);
-    group[2] = static_cast<char>('0' + value / 10 % 10);
-    group[3] = static_cast<char>('0' + value % 10);
-    result.append(group, 4);
-  }
-}
-
-// Writes big - small for two digit strings of n digits, big >= small, as
-// exactly n digits.
-void SubtractDigits(std::string_view big, std::string_view small, int n, std::string& out) {
-  Limbs minuend{};
-  Limbs subtrahend{};
-  Limbs difference{};
-  n = std::clamp(n, 1, MaxDigits);
-  const int k = LimbsFor(n);
-  const int first = LimbCount - k;
-  DigitsToLimbs(big, n, minuend);
-  DigitsToLimbs(small, n, subtrahend);
-  for (int i = LastLimb; i >= first; --i) {
-    if (minuend[i] < subtrahend[i]) {
-      int lender = i - 1;
-      while (lender > first && minuend[lender] == 0) --lender;
-      if (lender >= first) {
-        minuend[lender] -= 1;
-        for (int j = lender + 1; j < i; ++j) minuend[j] = LimbBase - 1;
-        minuend[i] += LimbBase;
-      }
-    }
-    difference[i] = minuend[i] - subtrahend[i];
-  }
-  LimbsToDigits(difference, first, out);
-  if (static_cast<int>(out.size()) < n) out.insert(0, n - out.size(), '0');
+  return difference;
 }
 
 // Both texts hold a point. Zeros in front of the text whose point stands
@@ -219,8 +148,7 @@ Answer Sub(std::string a, std::string b, bool skipCheck) {
 
   const bool swapped = a < b;
   if (swapped) std::swap(a, b);
-  std::string difference;
-  SubtractDigits(a, b, n, difference);
+  std::string difference = SubtractDigits(a, b);
   if (point > 0) {
     if (difference.size() >= MaxLength) return std::nullopt;
     difference.insert(static_cast<std::size_t>(point - 1), 1, '.');
@@ -271,36 +199,6 @@ void ToDigitString(MulOperand& op, int& zeros) {
   if (op.negative && !op.text.empty() && op.text.front() == '-') op.text.erase(0, 1);
 }
 
-// Schoolbook product of two digit strings on four-digit limbs.
-void MultiplyDigits(std::string_view a, std::string_view b, std::string& out) {
-  Limbs aLimbs{};
-  Limbs bLimbs{};
-  Limbs product{};
-  // Operands past the limit only come from skipped checks; clamping keeps
-  // every product limb inside the array.
-  const int aCount = std::clamp(static_cast<int>(a.size()), 1, MaxLen);
-  const int bCount = std::clamp(static_cast<int>(b.size()), 1, MaxLen);
-  DigitsToLimbs(a, aCount, aLimbs);
-  DigitsToLimbs(b, bCount, bLimbs);
-  const int ka = LimbsFor(aCount);
-  const int kb = LimbsFor(bCount);
-  const int aFirst = LimbCount - ka;
-  for (int r = 0; r < kb; ++r) {
-    const std::int32_t multiplier = bLimbs[LastLimb - r];
-    std::int32_t carry = 0;
-    for (int i = LastLimb; i >= aFirst; --i) {
-      std::int32_t& limb = product[i - r];
-      limb += aLimbs[i] * multiplier + carry;
-      carry = limb / LimbBase;
-      limb %= LimbBase;
-    }
-    if (carry > 0) product[aFirst - r - 1] = carry;
-  }
-  const int lastColumn = aFirst - (kb - 1);
-  const int first = product[lastColumn - 1] != 0 ? lastColumn - 1 : lastColumn;
-  LimbsToDigits(product, first, out);
-}
-
 Answer Mul(std::string a, std::string b, bool skipCheck) {
   if (Rejected(a, b, skipCheck)) return std::nullopt;
   MulOperand x = NormaliseFactor(std::move(a));
@@ -316,9 +214,8 @@ Answer Mul(std::string a, std::string b, bool skipCheck) {
   ToDigitString(y, zeros);
 
   std::string text;
-  MultiplyDigits(x.text, y.text, text);
-  StripLeadingZeros(text);
-  int c = static_cast<int>(text.size());
+  Multiply(Natural::FromDigits(x.text), Natural::FromDigits(y.text)).AppendDigits(text, 1);
+  const int c = static_cast<int>(text.size());
   for (; zeros > 0; --zeros) {
     if (fraction > 0) {
       --fraction;
@@ -369,89 +266,13 @@ std::optional<Answer> QuickQuotient(const std::string& a, const std::string& b, 
   return std::nullopt;
 }
 
-// remainder -= product for digit strings without leading zeros, remainder
-// not below product. Works in place, so that the 255 or so subtractions
-// of an endless quotient allocate nothing; the answer is the one Sub
-// gives for such operands.
-void SubtractInPlace(std::string& remainder, std::string_view product) {
-  int borrow = 0;
-  std::size_t i = remainder.size();
-  for (std::size_t j = product.size(); i > 0; --i) {
-    const int subtrahend = (j > 0 ? DigitValue(product[--j]) : 0) + borrow;
-    int digit = DigitValue(remainder[i - 1]) - subtrahend;
-    borrow = digit < 0 ? 1 : 0;
-    remainder[i - 1] = static_cast<char>('0' + digit + 10 * borrow);
-    if (j == 0 && borrow == 0) break;
-  }
-  StripLeadingZeros(remainder);
+// The digits of the whole part of x / y, for digit strings without leading
+// zeros: the quotient of two numbers has as many digits as their lengths
+// differ, one more when the dividend's head is not below the divisor.
+std::size_t WholeDigits(std::string_view x, std::string_view y) {
+  if (x.size() < y.size()) return 0;
+  return x.size() - y.size() + (x.compare(0, y.size(), y) >= 0 ? 1 : 0);
 }
-
-// School long division, one quotient digit per step. The divisor's trial
-// products are made once per division and the remainder is worked on in
-// place, so a step allocates nothing.
-class LongDivision {
- public:
-  explicit LongDivision(std::string divisor) : divisor_(std::move(divisor)) {
-    remainder_.reserve(2 * MaxLength + 2);
-  }
-
-  void Step(char digit, std::string& quotient) {
-    remainder_.push_back(digit);
-    if (DigitsLess(remainder_, divisor_)) {
-      quotient.push_back('0');
-    } else {
-      const int q = FindDigit();
-      SubtractInPlace(remainder_, trials_[q]);
-      quotient.push_back(static_cast<char>('0' + q));
-    }
-    if (remainder_ == "0") remainder_.clear();
-  }
-
-  bool Even() const { return remainder_.empty(); }
-
- private:
-  // The divisor times one digit. Scaling can make the divisor longer than
-  // an operand may be, so this is the product's digit work without the
-  // operand limit: the divisor's own digits never exceed it, only the
-  // zeros that scaling appended.
-  const std::string& Trial(int digit) {
-    std::string& product = trials_[digit];
-    if (!product.empty()) return product;
-    if (digit == 1) {
-      product = divisor_;
-      return product;
-    }
-    const std::size_t end = divisor_.find_last_not_of('0') + 1;
-    const char factor = static_cast<char>('0' + digit);
-    MultiplyDigits(std::string_view(divisor_).substr(0, end), std::string_view(&factor, 1),
-                   product);
-    StripLeadingZeros(product);
-    product.append(divisor_.size() - end, '0');
-    return product;
-  }
-
-  // Binary search over 1..9 for the largest digit whose product fits.
-  int FindDigit() {
-    int lo = 1;
-    int hi = 9;
-    int mid = (hi + lo) / 2;
-    while (hi >= lo) {
-      const std::string& product = Trial(mid);
-      if (product == remainder_) break;
-      if (DigitsLess(remainder_, product)) {
-        hi = mid - 1;
-      } else {
-        lo = mid + 1;
-      }
-      mid = (hi + lo) / 2;
-    }
-    return mid;
-  }
-
-  std::string divisor_;
-  std::string remainder_;
-  std::array<std::string, 10> trials_;
-};
 
 Answer Div(std::string a, std::string b, bool skipCheck, bool integerOnly) {
   if (Rejected(a, b, skipCheck)) return std::nullopt;
@@ -486,22 +307,34 @@ Answer Div(std::string a, std::string b, bool skipCheck, bool integerOnly) {
   if (y.text.empty()) return std::nullopt;
   if (auto quick = QuickQuotient(x.text, y.text, negative, integerOnly)) return *std::move(quick);
 
+  // An endless quotient is cut at the length limit, its point included; a
+  // whole part already at the limit keeps its point and no fraction.
   const std::size_t limit = negative ? MaxLength - 1 : MaxLength;
+  const std::size_t whole = WholeDigits(x.text, y.text);
+  const std::size_t places = integerOnly || whole + 1 >= limit ? 0 : limit - whole - 1;
+  // Operands within the limit always fit; the check keeps any other input
+  // off the fixed limb arrays.
+  if (x.text.size() + places > Natural::MaxDigits || y.text.size() > Natural::MaxDigits) {
+    return std::nullopt;
+  }
+  const Natural divisor = Natural::FromDigits(y.text);
+  if (divisor.IsZero()) return std::nullopt;  // only when a check was skipped
+  // All the digits at once: the dividend scaled by 10^places over the divisor.
+  const Natural::Division division = Divide(Natural::FromDigits(x.text, places), divisor);
   std::string quotient;
   quotient.reserve(std::max(x.text.size(), MaxLength) + 2);
-  LongDivision division(std::move(y.text));
-  for (char digit : x.text) division.Step(digit, quotient);
-  if (!quotient.empty() && quotient.front() == '0') StripLeadingZeros(quotient);
-
-  if (!division.Even()) {
-    if (quotient == "0") quotient.clear();
-    if (integerOnly) {
-      if (quotient.empty()) quotient = "0";
-    } else {
-      quotient.push_back('.');
-      // A whole part already at the limit keeps its point and no fraction.
-      while (!division.Even() && quotient.size() < limit) division.Step('0', quotient);
-    }
+  division.quotient.AppendDigits(quotient, places);
+  const std::size_t point = quotient.size() - places;
+  const std::size_t lastFigure = quotient.find_last_not_of('0');
+  const bool even = !division.remainder && (lastFigure == std::string::npos || lastFigure < point);
+  if (even) {
+    quotient.resize(point);
+  } else if (integerOnly) {
+    if (quotient.empty()) quotient = "0";
+  } else {
+    // A quotient that ends before the limit ends at its last figure.
+    if (!division.remainder) quotient.resize(lastFigure + 1);
+    quotient.insert(point, 1, '.');
   }
   if (negative) quotient.insert(0, 1, '-');
   return quotient;

@@ -65,9 +65,23 @@ inline constexpr U32 kClassStyleMask = 0xFFFFBF1F;
 
 // Control styles
 inline constexpr U32 BS_DEFPUSHBUTTON = 0x1, BS_AUTOCHECKBOX = 0x3, BS_GROUPBOX = 0x7,
-                     BS_OWNERDRAW = 0xB;
-inline constexpr U32 SS_SUNKEN = 0x1000;
-inline constexpr U32 ES_MULTILINE = 0x4, ES_AUTOVSCROLL = 0x40, ES_AUTOHSCROLL = 0x80, ES_READONLY = 0x800;
+                     BS_OWNERDRAW = 0xB, BS_LEFT = 0x100, BS_RIGHT = 0x200, BS_CENTER = 0x300,
+                     BS_TOP = 0x400, BS_BOTTOM = 0x800, BS_VCENTER = 0xC00, BS_PUSHLIKE = 0x1000;
+inline constexpr U32 SS_LEFT = 0, SS_CENTER = 1, SS_RIGHT = 2, SS_LEFTNOWORDWRAP = 0xC,
+                     SS_NOPREFIX = 0x80, SS_NOTIFY = 0x100, SS_CENTERIMAGE = 0x200,
+                     SS_SUNKEN = 0x1000;
+inline constexpr U32 ES_LEFT = 0, ES_CENTER = 1, ES_RIGHT = 2, ES_MULTILINE = 0x4,
+                     ES_UPPERCASE = 0x8, ES_LOWERCASE = 0x10, ES_PASSWORD = 0x20,
+                     ES_AUTOVSCROLL = 0x40, ES_AUTOHSCROLL = 0x80, ES_NOHIDESEL = 0x100,
+                     ES_OEMCONVERT = 0x400, ES_READONLY = 0x800, ES_WANTRETURN = 0x1000,
+                     ES_NUMBER = 0x2000;
+inline constexpr U32 CBS_SIMPLE = 1, CBS_DROPDOWN = 2, CBS_DROPDOWNLIST = 3,
+                     CBS_OWNERDRAWFIXED = 0x10, CBS_OWNERDRAWVARIABLE = 0x20,
+                     CBS_AUTOHSCROLL = 0x40, CBS_OEMCONVERT = 0x80, CBS_SORT = 0x100,
+                     CBS_HASSTRINGS = 0x200, CBS_NOINTEGRALHEIGHT = 0x400,
+                     CBS_DISABLENOSCROLL = 0x800, CBS_UPPERCASE = 0x2000, CBS_LOWERCASE = 0x4000;
+// The low word of a control's style is its class's own.
+inline constexpr U32 kControlStyleMask = 0xFFFF;
 
 // Button, edit and combo box messages and notifications
 inline constexpr U32 BM_GETCHECK = 0xF0, BM_SETCHECK = 0xF1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian 12 packages Zurmet's scripts use, listed once, by what needs
-# them. Sourced by scripts/test, scripts/run, scripts/screenshots and
+# them. Sourced by scripts/test, scripts/run, scripts/screenshots,
+# scripts/package, the package tests (packaging/tests/) and
 # bench/startup_qt_timing.sh, which ask for groups:
 #   install_missing GROUP...   installs the packages of those groups that are missing
 #   missing_packages GROUP...  prints them, one a line
@@ -30,8 +31,18 @@ declare -gA package_groups=(
   [desktop]="openbox x11-utils dbus at-spi2-core python3-pyatspi"
   # the fuzz targets; scripts/test skips them when these cannot be installed
   [fuzz]="clang libclang-rt-dev"
+  # scripts/package, beside build and linux: the cross compiler without Wine,
+  # dpkg-shlibdeps (dpkg-dev, file) for the .deb's dependencies, the
+  # validators and NSIS
+  [package]="g++-mingw-w64-x86-64 dpkg-dev file lintian desktop-file-utils appstream nsis"
+  # the package tests: the shells whose completions are checked, man, the
+  # validators, what closes the window on X11 (python3, libx11-6), and unzip
+  # and strings for the Windows packages
+  [package-tests]="bash-completion zsh fish man-db desktop-file-utils appstream python3 libx11-6
+    unzip binutils"
 )
-package_group_names=(build linux windows fonts display tests screenshots desktop fuzz)
+package_group_names=(build linux windows fonts display tests screenshots desktop fuzz package
+  package-tests)
 
 packages_of() {
   local group package

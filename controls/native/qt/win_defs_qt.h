@@ -34,17 +34,14 @@ inline constexpr U32 BN_DOUBLECLICKED = 5;
 inline constexpr U32 ODT_BUTTON = 4, ODA_DRAWENTIRE = 1;
 
 // Static controls
-inline constexpr U32 SS_TYPEMASK = 0x1F, SS_CENTER = 1, SS_RIGHT = 2, SS_SIMPLE = 0xB,
-                     SS_LEFTNOWORDWRAP = 0xC, SS_NOPREFIX = 0x80, SS_NOTIFY = 0x100,
-                     SS_CENTERIMAGE = 0x200;
+inline constexpr U32 SS_TYPEMASK = 0x1F, SS_SIMPLE = 0xB;
 inline constexpr U32 STN_CLICKED = 0, STN_DBLCLK = 1;
 
 // Edit controls
-inline constexpr U32 ES_CENTER = 1, ES_RIGHT = 2, ES_PASSWORD = 0x20;
 inline constexpr U32 EN_UPDATE = 0x400, EN_MAXTEXT = 0x501;
 
 // Combo boxes
-inline constexpr U32 CBS_TYPEMASK = 3, CBS_DROPDOWNLIST = 3;
+inline constexpr U32 CBS_TYPEMASK = 3;
 inline constexpr LResult CB_ERR = -1;
 
 // Keys
