@@ -344,16 +344,10 @@ Answer Div(std::string a, std::string b, bool skipCheck, bool integerOnly) {
 
 bool IsValidNumber(std::string_view text) {
   if (text.empty() || text == "." || text == "-") return false;
+  if (text.front() == '-') text.remove_prefix(1);
   int points = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '.') {
-      if (++points > 1) return false;
-    } else if (c == '-') {
-      if (i != 0) return false;
-    } else if (!IsDigit(c)) {
-      return false;
-    }
+  for (const char c : text) {
+    if (!IsDigit(c) && (c != '.' || ++points > 1)) return false;
   }
   return true;
 }

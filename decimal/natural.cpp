@@ -55,43 +55,57 @@ Wide MultiplySubtract(Limb* rest, const Limb* divisor, int n, Wide q) {
 
 Natural Natural::FromDigits(std::string_view digits, std::size_t zeros) {
   Natural n;
-  const std::size_t total = digits.size() + zeros;
-  // Limbs wholly inside the appended zeros.
-  const std::size_t zeroLimbs = zeros / LimbDigits;
-  std::fill_n(n.limbs_.begin(), zeroLimbs, 0);
-  n.size_ = static_cast<int>((total + LimbDigits - 1) / LimbDigits);
-  std::size_t end = total - zeroLimbs * LimbDigits;  // one past a limb's last digit
-  for (int limb = static_cast<int>(zeroLimbs); limb < n.size_; ++limb) {
+  // The digits, nine to a limb from the right...
+  n.size_ = static_cast<int>((digits.size() + LimbDigits - 1) / LimbDigits);
+  std::size_t end = digits.size();
+  for (int limb = 0; limb < n.size_; ++limb) {
     const std::size_t begin = end >= LimbDigits ? end - LimbDigits : 0;
     Limb value = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-      value = value * 10 + (i < digits.size() ? DigitValue(digits[i]) : 0);
-    }
+    for (std::size_t i = begin; i < end; ++i) value = value * 10 + DigitValue(digits[i]);
     n.limbs_[limb] = value;
     end = begin;
   }
   n.Trim();
+  if (n.IsZero() || zeros == 0) return n;
+  // ...times ten to the zeros: a power below the base, then whole zero limbs.
+  Limb power = 1;
+  for (std::size_t i = 0; i < zeros % LimbDigits; ++i) power *= 10;
+  const Limb carry = MultiplySmall(n.limbs_.data(), n.size_, power, n.limbs_.data());
+  if (carry != 0) n.limbs_[n.size_++] = carry;
+  const int shift = static_cast<int>(zeros / LimbDigits);
+  std::copy_backward(n.limbs_.begin(), n.limbs_.begin() + n.size_,
+                     n.limbs_.begin() + n.size_ + shift);
+  std::fill_n(n.limbs_.begin(), shift, 0);
+  n.size_ += shift;
   return n;
 }
 
 void Natural::AppendDigits(std::string& text, std::size_t minDigits) const {
-  const std::size_t start = text.size();
+  std::size_t digits = 0;
+  char top[LimbDigits + 1];
+  char* topEnd = top;
   if (size_ > 0) {
-    char top[LimbDigits + 1];
-    const auto written = std::to_chars(top, top + sizeof top, limbs_[size_ - 1]).ptr;
-    text.append(top, written);
-    for (int i = size_ - 2; i >= 0; --i) {
-      char group[LimbDigits];
-      Limb value = limbs_[i];
-      for (std::size_t k = LimbDigits; k-- > 0;) {
-        group[k] = static_cast<char>('0' + value % 10);
-        value /= 10;
-      }
-      text.append(group, LimbDigits);
-    }
+    topEnd = std::to_chars(top, top + sizeof top, limbs_[size_ - 1]).ptr;
+    digits = static_cast<std::size_t>(topEnd - top) + LimbDigits * (size_ - 1);
   }
-  const std::size_t digits = text.size() - start;
-  if (digits < minDigits) text.insert(start, minDigits - digits, '0');
+  const std::size_t padding = digits < minDigits ? minDigits - digits : 0;
+  text.append(padding, '0');
+  text.append(top, static_cast<std::size_t>(topEnd - top));
+  // The lower limbs, nine digits each, written from the right two at a time.
+  std::size_t at = text.size();
+  text.resize(at + LimbDigits * (size_ > 0 ? size_ - 1 : 0));
+  for (int i = size_ - 2; i >= 0; --i) {
+    Limb value = limbs_[i];
+    char* group = text.data() + at;
+    for (std::size_t k = LimbDigits - 1; k > 0; k -= 2) {
+      const Limb pair = value % 100;
+      value /= 100;
+      group[k] = static_cast<char>('0' + pair % 10);
+      group[k - 1] = static_cast<char>('0' + pair / 10);
+    }
+    group[0] = static_cast<char>('0' + value);
+    at += LimbDigits;
+  }
 }
 
 Natural Multiply(const Natural& a, const Natural& b) {

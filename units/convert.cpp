@@ -86,10 +86,15 @@ struct Part {
 std::optional<std::vector<Part>> SplitOverTargets(const std::string& total,
                                                   const std::array<Target, TermCount>& t,
                                                   const ResultOptions& options) {
-  // How many of a target an amount makes, cut to places.
-  const auto share = [&](const Exact& amount, const Target& target, int places) -> Exact {
+  // How many whole targets an amount makes. The whole quotient is what the
+  // cut quotient's whole part would be, without finding its fraction.
+  const auto whole = [](const Exact& amount, const Target& target) -> Exact {
+    return amount ? decimal::BigDiv(*amount, target.factor, false, true) : std::nullopt;
+  };
+  // How many of a target an amount makes, cut to the chosen places.
+  const auto last = [&](const Exact& amount, const Target& target) -> Exact {
     const Exact quotient = amount ? decimal::BigDiv(*amount, target.factor) : std::nullopt;
-    return quotient ? RoundToPlaces(*quotient, places, false, options) : std::nullopt;
+    return quotient ? RoundToPlaces(*quotient, options.Places, false, options) : std::nullopt;
   };
   const auto times = [](const Exact& a, const Target& target) -> Exact {
     return a ? decimal::BigMul(*a, target.factor) : std::nullopt;
@@ -98,23 +103,23 @@ std::optional<std::vector<Part>> SplitOverTargets(const std::string& total,
     return amount ? decimal::BigSub(total, *amount) : std::nullopt;
   };
   if (t[1].factor == "0") {
-    const Exact last = share(total, t[2], options.Places);
-    if (!last) return std::nullopt;
-    return std::vector<Part>{{*last, t[2].symbol}};
+    const Exact l1 = last(total, t[2]);
+    if (!l1) return std::nullopt;
+    return std::vector<Part>{{*l1, t[2].symbol}};
   }
-  const Exact w3 = share(total, t[2], WholePart);
+  const Exact w3 = whole(total, t[2]);
   const Exact p3 = times(w3, t[2]);
   if (t[0].factor == "0") {
-    const Exact last = share(minus(p3), t[1], options.Places);
-    if (!w3 || !last) return std::nullopt;
-    return std::vector<Part>{{*w3, t[2].symbol}, {*last, t[1].symbol}};
+    const Exact l2 = last(minus(p3), t[1]);
+    if (!w3 || !l2) return std::nullopt;
+    return std::vector<Part>{{*w3, t[2].symbol}, {*l2, t[1].symbol}};
   }
-  const Exact w2 = share(minus(p3), t[1], WholePart);
+  const Exact w2 = whole(minus(p3), t[1]);
   const Exact p2 = times(w2, t[1]);
   const Exact p32 = p3 && p2 ? decimal::BigAdd(*p3, *p2) : std::nullopt;
-  const Exact last = share(minus(p32), t[0], options.Places);
-  if (!w3 || !w2 || !last) return std::nullopt;
-  return std::vector<Part>{{*w3, t[2].symbol}, {*w2, t[1].symbol}, {*last, t[0].symbol}};
+  const Exact l3 = last(minus(p32), t[0]);
+  if (!w3 || !w2 || !l3) return std::nullopt;
+  return std::vector<Part>{{*w3, t[2].symbol}, {*w2, t[1].symbol}, {*l3, t[0].symbol}};
 }
 
 }  // namespace

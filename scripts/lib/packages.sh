@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian 12 packages Zurmet's scripts use, listed once, by what needs
 # them. Sourced by scripts/test, scripts/run, scripts/screenshots,
-# scripts/package, the package tests (packaging/tests/) and
+# scripts/bench, scripts/package, the package tests (packaging/tests/) and
 # bench/startup_qt_timing.sh, which ask for groups:
 #   install_missing GROUP...   installs the packages of those groups that are missing
 #   missing_packages GROUP...  prints them, one a line
@@ -22,8 +22,11 @@ declare -gA package_groups=(
   [fonts]="fonts-wine fonts-liberation"
   # a private virtual X server when there is no display
   [display]="xvfb"
-  # the benchmarks, and the window tests under another locale
-  [tests]="libbenchmark-dev locales-all"
+  # the benchmarks (one runs beside GMP), and the window tests under
+  # another locale
+  [tests]="libbenchmark-dev libgmp-dev locales-all"
+  # the converters scripts/bench times the command line against
+  [peers]="units qalc"
   # driving the window with real input and taking pictures of it
   [screenshots]="imagemagick xdotool x11-utils"
   # the native window on a desktop: a window manager, xprop, a session bus
@@ -41,7 +44,7 @@ declare -gA package_groups=(
   [package-tests]="bash-completion zsh fish man-db desktop-file-utils appstream python3 libx11-6
     unzip binutils"
 )
-package_group_names=(build linux windows fonts display tests screenshots desktop fuzz package
+package_group_names=(build linux windows fonts display tests peers screenshots desktop fuzz package
   package-tests)
 
 packages_of() {

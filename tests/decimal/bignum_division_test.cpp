@@ -77,25 +77,24 @@ TEST(Division, AgreesWithTheDigitByDigitReference) {
   Tally tally;
   for (int i = 0; i < Pairs; ++i) {
     const Pair pair = MakePair(maker, i % 6);
-    // Skipping the check is legal for valid operands and must change nothing.
+    // Each shape comes both ways, and with the check skipped, which is legal
+    // for valid operands and must change nothing.
+    const bool integerOnly = i / 6 % 2 == 1;
     const bool skipCheck = i % 4 == 0;
-    for (const bool integerOnly : {false, true}) {
-      const auto expected = reference::BigDiv(pair.a, pair.b, false, integerOnly);
-      const auto answer = BigDiv(pair.a, pair.b, skipCheck, integerOnly);
-      tally.Count(answer);
-      if (answer != expected && ++tally.mismatches <= 10) {
-        ADD_FAILURE() << '"' << pair.a << "\" / \"" << pair.b << '"'
-                      << (integerOnly ? " whole" : "") << (skipCheck ? " unchecked" : "")
-                      << "\n  gives    " << answer.value_or("(none)") << "\n  expected "
-                      << expected.value_or("(none)");
-      }
+    const auto expected = reference::BigDiv(pair.a, pair.b, false, integerOnly);
+    const auto answer = BigDiv(pair.a, pair.b, skipCheck, integerOnly);
+    tally.Count(answer);
+    if (answer != expected && ++tally.mismatches <= 10) {
+      ADD_FAILURE() << '"' << pair.a << "\" / \"" << pair.b << '"' << (integerOnly ? " whole" : "")
+                    << (skipCheck ? " unchecked" : "") << "\n  gives    "
+                    << answer.value_or("(none)") << "\n  expected " << expected.value_or("(none)");
     }
   }
   EXPECT_EQ(tally.mismatches, 0);
   // Every kind of answer came up often enough to have been compared.
-  EXPECT_GT(tally.cut, Pairs / 4);
+  EXPECT_GT(tally.cut, Pairs / 5);
   EXPECT_GT(tally.ended, Pairs / 20);
-  EXPECT_GT(tally.whole, Pairs / 4);
+  EXPECT_GT(tally.whole, Pairs / 3);
   EXPECT_GT(tally.failed, Pairs / 500);
   EXPECT_GT(tally.overlong, Pairs / 200);
 }

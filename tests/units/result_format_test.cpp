@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "decimal/bignum.h"
+#include "tests/decimal/operand_maker.h"
+
 namespace units {
 namespace {
 
@@ -67,6 +70,26 @@ TEST(Rounding, FailsWhenRoundingUpOverflowsTheArithmetic) {
   EXPECT_EQ(RoundToPlaces(text, 13, false, Options(13, true)), std::nullopt);
   EXPECT_EQ(RoundToPlaces(text, 13, false, Options(13, false)),
             std::string(240, '1') + "." + std::string(13, '5'));
+}
+
+// Convert takes the whole number of a larger unit from the whole quotient,
+// which must be what cutting the full quotient to its whole part gives, in
+// every form ("-0", "5", a whole part at the length limit).
+TEST(Rounding, TheWholePartOfAQuotientIsTheWholeQuotient) {
+  decimal::OperandMaker maker(5);
+  for (int i = 0; i < 5000; ++i) {
+    const std::string a = maker.Next();
+    const std::string b = maker.Next();
+    const auto quotient = decimal::BigDiv(a, b);
+    const auto whole = decimal::BigDiv(a, b, false, true);
+    ASSERT_EQ(quotient.has_value(), whole.has_value()) << a << " / " << b;
+    if (!quotient) continue;
+    for (const bool exponent : {false, true}) {
+      EXPECT_EQ(RoundToPlaces(*quotient, WholePart, false, Options(3, true, false, exponent)),
+                whole)
+          << a << " / " << b;
+    }
+  }
 }
 
 struct FormatCase {
