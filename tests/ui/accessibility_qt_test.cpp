@@ -2,7 +2,7 @@
 // accessibility interfaces: every control's role and name, the category
 // bar as tabs with the shown one selected, and the Result as read-only text.
 // That changes reach assistive technology is checked end to end, through
-// AT-SPI, by tests/desktop/check_desktop.py.
+// AT-SPI, by tests/desktop/check_desktop.
 #include <QAccessible>
 #include <QWidget>
 #include <string>

@@ -1,5 +1,6 @@
 // The look every system control is drawn in: Qt's classic "Windows" style,
 // which draws the controls as the Win32 build shows them.
+#include <QImage>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -91,6 +92,10 @@ class ClassicStyle : public QProxyStyle {
 
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
+    if (element == PE_FrameFocusRect && painter->device()->devicePixelRatioF() > 1) {
+      DrawDotsScaled(option, painter, widget);
+      return;
+    }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     const bool sunken = option->state & State_Sunken;
     switch (element) {
@@ -141,6 +146,27 @@ class ClassicStyle : public QProxyStyle {
     if ((combo->subControls & SC_ComboBoxArrow) && !arrowPressed)
       DrawScaledShades(painter, subControlRect(CC_ComboBox, combo, SC_ComboBoxArrow, widget),
                        ButtonShades(SmallButtonPalette(combo->palette), false));
+  }
+
+ private:
+  // The dotted focus rectangle is a pattern of device pixels, which above a
+  // ratio of 1 would be a faint grey hairline: Qt draws it at 100% here,
+  // and it is scaled up dot for dot, without smoothing.
+  void DrawDotsScaled(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
+    const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+    if (!focus || option->rect.isEmpty()) return;
+    QStyleOptionFocusRect atOrigin(*focus);
+    atOrigin.rect.moveTopLeft(QPoint(0, 0));
+    QImage dots(option->rect.size(), QImage::Format_ARGB32_Premultiplied);
+    dots.fill(Qt::transparent);
+    QPainter dotPainter(&dots);
+    dotPainter.setBackground(painter->background());
+    QProxyStyle::drawPrimitive(PE_FrameFocusRect, &atOrigin, &dotPainter, widget);
+    dotPainter.end();
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter->drawImage(option->rect, dots);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
   }
 };
 
