@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian 12 packages Zurmet's scripts use, listed once, by what needs
 # them. Sourced by scripts/test, scripts/run, scripts/screenshots,
-# scripts/package, the package tests (packaging/tests/) and
+# scripts/package, the package tests (packaging/tests/), scripts/compare_cli and
 # bench/startup_qt_timing.sh, which ask for groups:
 #   install_missing GROUP...   installs the packages of those groups that are missing
 #   missing_packages GROUP...  prints them, one a line
@@ -37,8 +37,11 @@ declare -gA package_groups=(
   # and strings for the Windows packages
   [package-tests]="bash-completion zsh fish man-db desktop-file-utils appstream python3 libx11-6
     unzip binutils"
+  # the converter compared with GNU units (scripts/compare_cli)
+  [peers]="units"
 )
-package_group_names=(build linux windows fonts display tests screenshots fuzz package package-tests)
+package_group_names=(build linux windows fonts display tests screenshots fuzz package package-tests
+  peers)
 
 packages_of() {
   local group package
