@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_reader.h"
 #include "cli/command.h"
 #include "cli/value_check.h"
 #include "units/unit_lookup.h"
@@ -83,8 +84,26 @@ std::string ReadUnits(const Json& object, std::string_view key,
 
 // Settles the category and the rows of the named units, and checks the rows
 // given by number against the category's table.
+// Who knows the named units: the memo when it has them, else the lookup.
+std::string ChooseNamedUnits(const std::vector<std::string>& typed, Request& request,
+                             NamedUnitsMemo* memo, units::UnitChoice& choice) {
+  std::string named;
+  if (memo) {
+    named = request.category ? std::to_string(static_cast<int>(*request.category)) : "-";
+    for (const std::string& unit : typed) named += '\x1f' + unit;
+    if (const units::UnitChoice* known = memo->Find(named)) {
+      choice = *known;
+      return {};
+    }
+  }
+  std::string error = units::ChooseUnits(typed, request.category, choice);
+  if (memo && error.empty()) memo->Keep(std::move(named), choice);
+  return error;
+}
+
 std::string ResolveUnits(std::array<UnitItem, units::TermCount>& from,
-                         std::array<UnitItem, units::TermCount>& to, Request& request) {
+                         std::array<UnitItem, units::TermCount>& to, Request& request,
+                         NamedUnitsMemo* memo) {
   std::vector<std::string> typed;
   std::vector<int*> rows;
   const auto collect = [&](std::array<UnitItem, units::TermCount>& items,
@@ -107,7 +126,7 @@ std::string ResolveUnits(std::array<UnitItem, units::TermCount>& from,
     return "missing field \"category\" (row numbers need it; units by name do not)";
   if (!typed.empty()) {
     units::UnitChoice choice;
-    std::string error = units::ChooseUnits(typed, request.category, choice);
+    std::string error = ChooseNamedUnits(typed, request, memo, choice);
     if (!error.empty()) return error;
     request.category = choice.In;
     for (std::size_t i = 0; i < rows.size(); ++i) *rows[i] = choice.Rows[i];
@@ -156,7 +175,12 @@ std::string CheckTerms(Request& request) {
   return {};
 }
 
-std::string ReadRequest(const Json& object, Request& request) {
+// As on the command line, a thousand separator given is one to use.
+void GroupWhenThousandGiven(bool thousandGiven, bool groupingGiven, Request& request) {
+  if (thousandGiven && !groupingGiven) request.form.options.ThousandSeparators = true;
+}
+
+std::string ReadRequest(const Json& object, Request& request, NamedUnitsMemo* memo) {
   std::string error =
       CheckFields(object, {"op", "category", "values", "from", "to", "options", "symbols"});
   if (!error.empty()) return error;
@@ -167,53 +191,131 @@ std::string ReadRequest(const Json& object, Request& request) {
   if (error.empty()) error = ReadValues(object, request.quantity);
   if (error.empty()) error = ReadUnits(object, "from", from);
   if (error.empty()) error = ReadUnits(object, "to", to);
-  if (error.empty()) error = ResolveUnits(from, to, request);
-  if (const Json* options = Field(object, "options"); error.empty() && options)
+  if (error.empty()) error = ResolveUnits(from, to, request, memo);
+  const Json* options = Field(object, "options");
+  if (error.empty() && options)
     error = ReadOptions(*options, Missing::UseDefault, request.form.options);
   if (const Json* symbols = Field(object, "symbols"); error.empty() && symbols) {
     error = ReadSymbols(*symbols, Missing::UseDefault, request.form.symbols);
-    // As on the command line, a thousand separator given is one to use.
-    const Json* options = Field(object, "options");
-    if (symbols->is_object() && Field(*symbols, "thousand") &&
-        !(options && Field(*options, "thousandSeparators")))
-      request.form.options.ThousandSeparators = true;
+    GroupWhenThousandGiven(symbols->is_object() && Field(*symbols, "thousand"),
+                           options && Field(*options, "thousandSeparators"), request);
   }
   if (error.empty()) error = CheckTerms(request);
   return error;
 }
 
-}  // namespace
+// The fields of a plain line that the full reader would take without a
+// word; false for any it would answer with an error, so that it does.
+bool TakePlainFields(const PlainRequest& plain, Request& request,
+                     std::array<UnitItem, units::TermCount>& from,
+                     std::array<UnitItem, units::TermCount>& to) {
+  if ((plain.op && *plain.op != "Convert") || !plain.hasValues || !plain.hasFrom || !plain.hasTo)
+    return false;
+  if (plain.categoryNumber) {
+    request.category = units::CategoryFromNumber(*plain.categoryNumber);
+    if (!request.category) return false;
+  } else if (plain.categoryName) {
+    request.category = units::CategoryFromText(*plain.categoryName);
+    if (!request.category) return false;
+  }
+  for (std::size_t i = 0; i < plain.valueCount; ++i) request.quantity.Values[i] = plain.values[i];
+  for (const auto& [list, items] : {std::pair{&plain.from, &from}, {&plain.to, &to}}) {
+    for (std::size_t i = 0; i < list->count; ++i) {
+      (*items)[i].row = list->items[i].row;
+      (*items)[i].name = list->items[i].name;
+    }
+  }
+  units::ResultOptions& options = request.form.options;
+  if (plain.places) {
+    if (*plain.places < 0 || *plain.places > units::MaxPlaces) return false;
+    options.Places = *plain.places;
+  }
+  if (plain.roundUp) options.RoundUp = *plain.roundUp;
+  if (plain.thousandSeparators) options.ThousandSeparators = *plain.thousandSeparators;
+  if (plain.exponentForm) options.ExponentForm = *plain.exponentForm;
+  platform::NumberSymbols& symbols = request.form.symbols;
+  for (const auto& [given, target] :
+       {std::pair{&plain.decimal, &symbols.Decimal}, {&plain.thousand, &symbols.Thousand}}) {
+    if (!*given) continue;
+    if (!CheckSymbol("", **given).empty()) return false;
+    *target = **given;
+  }
+  if (plain.hasSymbols && symbols.Decimal == symbols.Thousand) return false;
+  GroupWhenThousandGiven(plain.thousand.has_value(), plain.thousandSeparators.has_value(), request);
+  return true;
+}
 
-Json AnswerBatchLine(std::string_view line, const OutputForm& form, LineOutcome& outcome) {
-  outcome = LineOutcome::Unreadable;
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  const Json parsed = ParseLine(line);
-  if (parsed.is_discarded()) return ErrorAnswer("not a JSON value");
-  if (!parsed.is_object()) return ErrorAnswer("expected a JSON object");
-
-  Request request;
-  request.form = form;
-  const std::string error = ReadRequest(parsed, request);
-  if (!error.empty()) return ErrorAnswer(error);
-
+// The answer to a request that was read: the result or "Error".
+std::string ResultAnswer(const Request& request, LineOutcome& outcome) {
   outcome = LineOutcome::Result;
   const units::Category category = *request.category;
-  if (!units::Describe(category).Measured) return Json{{"result", nullptr}};
+  if (!units::Describe(category).Measured) return "{\"result\":null}";
   const auto parts = units::ConvertToParts(category, request.quantity, request.form.options);
   const std::string text =
       parts ? PartsText(category, *parts, request.form) : std::string(units::ErrorText);
   if (text == units::ErrorText) outcome = LineOutcome::ErrorResult;
-  return Json{{"result", text}};
+  // Results are the program's own text: only quotes and backslashes to
+  // escape, should a unit's name hold one.
+  std::string answer = "{\"result\":\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') answer += '\\';
+    answer += c;
+  }
+  return answer + "\"}";
+}
+
+std::string ErrorLine(std::string_view message) { return DumpLine(ErrorAnswer(message)); }
+
+}  // namespace
+
+const units::UnitChoice* NamedUnitsMemo::Find(const std::string& named) const {
+  const auto found = known_.find(named);
+  return found == known_.end() ? nullptr : &found->second;
+}
+
+void NamedUnitsMemo::Keep(std::string named, units::UnitChoice choice) {
+  // A script that names ever new units must not make the memo grow for ever.
+  constexpr std::size_t Most = 4096;
+  if (known_.size() == Most) known_.clear();
+  known_.emplace(std::move(named), std::move(choice));
+}
+
+std::string AnswerBatchLine(std::string_view line, const OutputForm& form, LineOutcome& outcome,
+                            NamedUnitsMemo* memo) {
+  outcome = LineOutcome::Unreadable;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  Request request;
+  request.form = form;
+
+  // Most lines are plain; reading them without a document is most of a
+  // line's time saved. The others take the full reader and its messages.
+  if (const auto plain = ReadPlainLine(line)) {
+    std::array<UnitItem, units::TermCount> from, to;
+    if (TakePlainFields(*plain, request, from, to)) {
+      std::string error = ResolveUnits(from, to, request, memo);
+      if (error.empty()) error = CheckTerms(request);
+      return error.empty() ? ResultAnswer(request, outcome) : ErrorLine(error);
+    }
+    request = Request{};
+    request.form = form;
+  }
+
+  const Json parsed = ParseLine(line);
+  if (parsed.is_discarded()) return ErrorLine("not a JSON value");
+  if (!parsed.is_object()) return ErrorLine("expected a JSON object");
+  const std::string error = ReadRequest(parsed, request, memo);
+  return error.empty() ? ResultAnswer(request, outcome) : ErrorLine(error);
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const OutputForm& form,
              bool flushEachLine) {
   bool anyError = false;
   bool anyUnreadable = false;
+  NamedUnitsMemo memo;
   std::string line;
   while (std::getline(in, line)) {
     LineOutcome outcome = LineOutcome::Result;
-    out << DumpLine(AnswerBatchLine(line, form, outcome)) << '\n';
+    out << AnswerBatchLine(line, form, outcome, &memo) << '\n';
     if (flushEachLine) out.flush();
     if (!out) return Finish(out, err);
     anyError = anyError || outcome == LineOutcome::ErrorResult;

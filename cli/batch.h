@@ -3,18 +3,33 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "cli/json_forms.h"
 #include "cli/output.h"
+#include "units/unit_lookup.h"
 
 namespace cli {
 
 enum class LineOutcome { Result, ErrorResult, Unreadable };
 
-// The answer to one line: {"result":S}, {"result":null} (Prefixes) or
+// The units a batch has named and what they were taken to mean, so that a
+// script naming the same units line after line has them looked up once.
+class NamedUnitsMemo {
+ public:
+  const units::UnitChoice* Find(const std::string& named) const;
+  void Keep(std::string named, units::UnitChoice choice);
+
+ private:
+  std::unordered_map<std::string, units::UnitChoice> known_;
+};
+
+// The answer line to one line: {"result":S}, {"result":null} (Prefixes) or
 // {"error":S}. Options and symbols missing from the line are the form's.
-Json AnswerBatchLine(std::string_view line, const OutputForm& form, LineOutcome& outcome);
+std::string AnswerBatchLine(std::string_view line, const OutputForm& form, LineOutcome& outcome,
+                            NamedUnitsMemo* memo = nullptr);
 
 // Answers every line; 0, 1 when some result was "Error", 2 when some line
 // could not be converted, 3 (with a message on err) when standard input

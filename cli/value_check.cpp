@@ -77,6 +77,22 @@ bool IsZero(std::string_view magnitude) {
   return magnitude.find_first_not_of("0.") == std::string_view::npos;
 }
 
+// Digits with at most one point (when allowed) and at least one digit.
+bool IsDigitsAndPoint(std::string_view text, bool pointAllowed) {
+  bool digit = false;
+  bool point = false;
+  for (const char c : text) {
+    if (IsDigit(c)) {
+      digit = true;
+    } else if (c == '.' && pointAllowed && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
 }  // namespace
 
 bool IsBelow(std::string_view a, std::string_view b) {
@@ -98,7 +114,24 @@ std::string CheckAboveAbsoluteZero(std::string_view value, int row) {
          " is below absolute zero (" + std::string(zero) + " " + std::string(scale) + ")";
 }
 
+bool IsPlainNumber(units::Category category, std::string_view typed) {
+  if (typed.size() > units::ValueFieldLimit) return false;
+  if (category == units::Category::Temperature && typed.starts_with('-')) typed.remove_prefix(1);
+  const std::size_t slash = typed.find('/');
+  if (slash == std::string_view::npos) return IsDigitsAndPoint(typed, true);
+  const std::string_view denominator = typed.substr(slash + 1);
+  return IsDigitsAndPoint(typed.substr(0, slash), true) && IsDigitsAndPoint(denominator, false) &&
+         denominator.find_first_not_of('0') != std::string_view::npos;
+}
+
 std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText) {
+  if (!IsPlainNumber(category, typed)) return CheckTypedValue(category, typed, fieldText);
+  fieldText = typed;
+  return {};
+}
+
+std::string CheckTypedValue(units::Category category, std::string_view typed,
+                            std::string& fieldText) {
   const std::string quoted = "value " + units::Quoted(typed) + ": ";
   std::string text;
   std::size_t characters = 0;

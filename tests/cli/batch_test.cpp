@@ -127,6 +127,27 @@ TEST(Batch, TakesUnitsByNameAsWellAsByRow) {
       });
 }
 
+// Units named on earlier lines are remembered per category asked for.
+TEST(Batch, RemembersNamedUnitsOnlyForTheCategoryAskedFor) {
+  const std::string lines = R"({"category":"weight","values":["1"],"from":["mg"],"to":["mg"]})"
+                            "\n"
+                            R"({"category":"capacity","values":["1"],"from":["mg"],"to":["mg"]})"
+                            "\n"
+                            R"({"values":["1"],"from":["mg"],"to":["mg"]})"
+                            "\n"
+                            R"({"values":["1"],"from":["ts"],"to":["ts"]})"
+                            "\n";
+  const auto outcome = RunArgs({"--batch"}, lines);
+  std::istringstream answers(outcome.out);
+  std::vector<std::string> got;
+  for (std::string answer; std::getline(answers, answer);) got.push_back(answer);
+  ASSERT_EQ(got.size(), 4u);
+  EXPECT_EQ(got[0], R"({"result":"1 mg"})");
+  EXPECT_EQ(got[1], R"({"result":"1 magnum"})");
+  EXPECT_EQ(got[2], R"({"result":"1 mg"})");
+  EXPECT_NE(got[3].find("more than one category"), std::string::npos) << got[3];
+}
+
 // Each refusal is an error object; what it quotes is cut to 60 characters.
 TEST(Batch, RefusesWhatItCannotConvert) {
   const std::string longText(1000, 'x');
