@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Waits until a top-level window with the given title is shown on the X
-display ($DISPLAY), then asks it to close the way a window manager does
+display ($DISPLAY), prints its class (WM_CLASS, which a desktop entry's
+StartupWMClass names), then asks it to close the way a window manager does
 (WM_DELETE_WINDOW), so the program can end as if a user closed it.
 
     close_window.py TITLE [SECONDS]
@@ -44,6 +45,10 @@ class ClientMessageEvent(ctypes.Structure):
     ]
 
 
+class ClassHint(ctypes.Structure):
+    _fields_ = [("res_name", ctypes.c_char_p), ("res_class", ctypes.c_char_p)]
+
+
 class Event(ctypes.Union):
     # XEvent is 24 longs whatever the kind of event.
     _fields_ = [("client", ClientMessageEvent), ("pad", ctypes.c_long * 24)]
@@ -65,6 +70,7 @@ def load_x11():
     x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
     x11.XSendEvent.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_long,
                                ctypes.POINTER(Event)]
+    x11.XGetClassHint.argtypes = [ctypes.c_void_p, Window, ctypes.POINTER(ClassHint)]
     x11.XFree.argtypes = [ctypes.c_void_p]
     x11.XFlush.argtypes = [ctypes.c_void_p]
     return x11
@@ -97,6 +103,16 @@ def shown_window(x11, display, title):
     return None
 
 
+def window_class(x11, display, window):
+    """WM_CLASS: the instance name and the class name."""
+    hint = ClassHint()
+    if not x11.XGetClassHint(display, window, ctypes.byref(hint)):
+        return "(none)"
+    # ctypes copies the strings out; the server's copies stay unfreed in this
+    # short-lived process.
+    return f"{(hint.res_name or b'').decode()} {(hint.res_class or b'').decode()}"
+
+
 def ask_to_close(x11, display, window):
     event = Event()
     event.client.type = CLIENT_MESSAGE
@@ -122,6 +138,7 @@ def main():
     while time.monotonic() < deadline:
         window = shown_window(x11, display, title)
         if window:
+            print(f"class: {window_class(x11, display, window)}")
             ask_to_close(x11, display, window)
             print(f"close_window: asked window {window:#x} ({sys.argv[1]}) to close")
             return 0

@@ -62,16 +62,23 @@ window_shows_offscreen() {
   return 1
 }
 
+# The window's class must be the one the desktop entry names, or the desktop
+# would not tie the window to the entry.
 window_shows_and_closes() {
-  local pid status=0
+  local pid status=0 class wanted
+  wanted="$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$id.desktop")"
   QT_QPA_PLATFORM=xcb /usr/bin/zurmet &
   pid=$!
-  python3 packaging/tests/close_window.py "Zurmet 1.0" 30 || {
+  class="$(python3 packaging/tests/close_window.py "Zurmet 1.0" 30)" || {
     kill "$pid"
     return 1
   }
   wait "$pid" || status=$?
   [[ $status -eq 0 ]] || echo "zurmet ended with exit status $status"
+  if [[ "$class" != *"class: "*" $wanted"$'\n'* ]]; then
+    echo "the window's class is not the desktop entry's $wanted: $class"
+    status=1
+  fi
   return "$status"
 }
 
@@ -129,7 +136,7 @@ main() {
   expect "zurmet-convert has the package's version" "zurmet-convert $version" \
     /usr/bin/zurmet-convert --version
   check "zurmet shows its window (offscreen)" window_shows_offscreen
-  check "zurmet shows its window and closes with 0 (X11)" window_shows_and_closes
+  check "zurmet shows its window of the entry's class, closes with 0 (X11)" window_shows_and_closes
   check_installed_files
 
   dpkg-deb -c "$deb" | awk '{print substr($6, 2)}' | grep -v '/$' >"$work/files"

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws Zurmet's application icon and writes it as ui/resources/zurmet.ico,
-its 48-pixel picture as zurmet.png beside it, and a PNG of every size the
-desktop icon themes use as icons/zurmet-SIZE.png.
+and as a PNG of every size the desktop icon themes use in icons/ beside it
+(icons/zurmet-SIZE.png).
 
     python3 ui/resources/make_icon.py [OUTPUT]
 
@@ -13,8 +13,8 @@ smoothed by sampling each pixel several times. Only the standard library is used
 the icon can be redrawn anywhere python3 runs. The .ico holds 32-bit
 bitmaps for 16, 32 and 48 pixels, which every icon reader understands, and
 a PNG for 256 pixels, which would be 256 KB as a bitmap. The native Linux
-build shows the 48-pixel PNG, which its toolkit reads without a plug-in;
-the installed packages put the PNGs of icons/ into the hicolor theme.
+build carries the PNGs, which its toolkit reads without a plug-in, and the
+installed packages put them into the hicolor icon theme.
 """
 
 import math
@@ -175,7 +175,6 @@ def main():
     images = [(size, png(rendered[size]) if size >= 256 else dib(rendered[size]))
               for size in ICO_SIZES]
     write(output, ico(images))
-    write(output.with_suffix(".png"), png(rendered[48]))
     folder = output.with_name("icons")
     folder.mkdir(exist_ok=True)
     for size in PNG_SIZES:
