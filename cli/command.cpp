@@ -11,10 +11,13 @@
 
 #include "cli/batch.h"
 #include "cli/json_forms.h"
-#include "cli/unit_lookup.h"
+#include "cli/output.h"
 #include "cli/value_check.h"
+#include "cli/wording.h"
+#include "units/aliases.h"
 #include "units/convert.h"
 #include "units/suggest.h"
+#include "units/unit_lookup.h"
 
 namespace cli {
 namespace {
@@ -25,7 +28,10 @@ struct Settings {
   std::vector<std::string> words;
   int places = units::ResultOptions{}.Places;
   bool noRound = false;
+  bool grouping = false;
   bool noGrouping = false;
+  bool locale = false;
+  bool windowFormat = false;
   bool exponent = false;
   std::string decimalSymbol;
   std::string thousandSeparator;
@@ -37,86 +43,49 @@ struct Settings {
   bool version = false;
 };
 
-// What the words say before the units are looked up.
-struct Term {
-  std::string value;
-  std::string unit;
+// Options that may follow a conversion after "--" (-- -40 F to C --places
+// 30), with whether each takes a value.
+constexpr std::pair<std::string_view, bool> MovableOptions[] = {
+    {"--places", true},
+    {"--decimal-symbol", true},
+    {"--thousand-separator", true},
+    {"--category", true},
+    {"--no-round", false},
+    {"--grouping", false},
+    {"--no-grouping", false},
+    {"--locale", false},
+    {"--window-format", false},
+    {"--exp", false},
+    {"--us", false},
+    {"--metric", false},
 };
-struct Wording {
-  std::vector<Term> terms;
-  std::vector<std::string> targets;
-  bool hasTo = false;
-};
 
-bool IsTo(std::string_view word) {
-  return word.size() == 2 && (word[0] == 't' || word[0] == 'T') &&
-         (word[1] == 'o' || word[1] == 'O');
+std::optional<bool> MovableOption(std::string_view arg) {
+  const std::string_view name = arg.substr(0, arg.find('='));
+  for (const auto& [option, takesValue] : MovableOptions)
+    if (name == option) return takesValue && name.size() == arg.size();
+  return std::nullopt;
 }
 
-// Quoted multi-word units ("sq ft") and separate words (sq ft) read alike.
-std::vector<std::string> SplitWords(std::span<const std::string> args) {
-  std::vector<std::string> words;
-  for (const std::string& arg : args) {
-    std::size_t start = arg.find_first_not_of(" \t");
-    // An empty argument is an empty value, refused later with a reason.
-    if (start == std::string::npos) words.emplace_back();
-    while (start != std::string::npos) {
-      const std::size_t end = arg.find_first_of(" \t", start);
-      words.push_back(arg.substr(start, end - start));
-      start = end == std::string::npos ? end : arg.find_first_not_of(" \t", end);
+// After "--" everything is a value or a unit to the option parser, so the
+// options written there are moved in front of it.
+std::vector<std::string> OptionsFirst(std::span<const std::string> args) {
+  const auto dashes = std::find(args.begin(), args.end(), "--");
+  if (dashes == args.end()) return {args.begin(), args.end()};
+  std::vector<std::string> options(args.begin(), dashes);
+  std::vector<std::string> rest;
+  for (auto it = dashes + 1; it != args.end(); ++it) {
+    const std::optional<bool> valueFollows = MovableOption(*it);
+    if (!valueFollows) {
+      rest.push_back(*it);
+      continue;
     }
+    options.push_back(*it);
+    if (*valueFollows && it + 1 != args.end()) options.push_back(*++it);
   }
-  return words;
-}
-
-std::string JoinWords(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
-  std::string joined;
-  for (std::size_t i = from; i < to; ++i) {
-    if (i > from) joined += ' ';
-    joined += words[i];
-  }
-  return joined;
-}
-
-// After "to", the longest run of words that names a unit is one unit. The
-// run is bounded by the longest unit, so thousands of words stay cheap.
-std::string SplitTargets(const std::vector<std::string>& words, std::size_t start,
-                         std::vector<std::string>& targets) {
-  for (std::size_t i = start; i < words.size();) {
-    if (targets.size() == units::TermCount) return "at most three units can follow 'to'";
-    std::size_t end = std::min(words.size(), i + MaxUnitWords());
-    while (end > i && !FindUnit(JoinWords(words, i, end)).Any()) --end;
-    if (end == i) {
-      if (LooksLikeValue(words[i]))
-        return "values go before 'to', found '" + words[i] + "' after it";
-      return "unknown unit '" + words[i] + "' (zurmet-convert --list shows the units)";
-    }
-    targets.push_back(JoinWords(words, i, end));
-    i = end;
-  }
-  return {};
-}
-
-std::string ReadWording(const std::vector<std::string>& words, Wording& wording) {
-  std::size_t i = 0;
-  while (i < words.size() && !IsTo(words[i])) {
-    if (!LooksLikeValue(words[i])) return "expected a value before '" + words[i] + "'";
-    Term term{words[i], {}};
-    const std::size_t unitStart = ++i;
-    while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i])) ++i;
-    if (i == unitStart) return "value '" + term.value + "' has no unit";
-    term.unit = JoinWords(words, unitStart, i);
-    wording.terms.push_back(std::move(term));
-  }
-  if (wording.terms.empty()) return "nothing to convert: give a value and its unit";
-  if (wording.terms.size() > units::TermCount)
-    return "at most three values can be converted at once";
-  if (i == words.size()) return {};
-  wording.hasTo = true;
-  std::string error = SplitTargets(words, i + 1, wording.targets);
-  if (!error.empty()) return error;
-  if (wording.targets.empty()) return "no unit after 'to'";
-  return {};
+  options.emplace_back("--");
+  options.insert(options.end(), rest.begin(), rest.end());
+  return options;
 }
 
 struct Reporter {
@@ -127,9 +96,10 @@ struct Reporter {
   }
 };
 
+// A thousand separator left to its default never equals the decimal symbol
+// given: --decimal-symbol , alone groups with ".".
 std::string ReadSymbolOptions(const CLI::App& app, const Settings& settings,
                               platform::NumberSymbols& symbols) {
-  bool given = false;
   for (auto [text, target, name] :
        {std::tuple{&settings.decimalSymbol, &symbols.Decimal, "--decimal-symbol"},
         {&settings.thousandSeparator, &symbols.Thousand, "--thousand-separator"}}) {
@@ -137,12 +107,26 @@ std::string ReadSymbolOptions(const CLI::App& app, const Settings& settings,
     std::string error = CheckSymbol(name, *text);
     if (!error.empty()) return error;
     *target = *text;
-    given = true;
   }
-  if (given && symbols.Decimal == symbols.Thousand)
+  if (symbols.Decimal != symbols.Thousand) return {};
+  if (app.count("--thousand-separator") > 0)
     return "the decimal symbol and the thousand separator must differ (both are '" +
-           symbols.Decimal + "')";
+           symbols.Decimal + "'; give the other with --decimal-symbol)";
+  symbols.Thousand = symbols.Decimal == "." ? "," : ".";
   return {};
+}
+
+std::string ReadOutputForm(const CLI::App& app, const Settings& settings,
+                           const platform::NumberSymbols& regional, OutputForm& form) {
+  form.window = settings.windowFormat;
+  if (settings.locale || settings.windowFormat) form.symbols = regional;
+  form.options.Places = settings.places;
+  form.options.RoundUp = !settings.noRound;
+  form.options.ExponentForm = settings.exponent;
+  const bool wantsGrouping = settings.grouping || settings.locale || settings.windowFormat ||
+                             app.count("--thousand-separator") > 0;
+  form.options.ThousandSeparators = wantsGrouping && !settings.noGrouping;
+  return ReadSymbolOptions(app, settings, form.symbols);
 }
 
 int ListUnits(const Settings& settings, std::ostream& out, const Reporter& report) {
@@ -150,24 +134,28 @@ int ListUnits(const Settings& settings, std::ostream& out, const Reporter& repor
   if (settings.listCategory.empty()) {
     for (const units::CategoryInfo& info : units::AllCategories())
       if (info.Measured) categories.push_back(info.Id);
-  } else if (auto category = CategoryFromText(settings.listCategory)) {
+  } else if (auto category = units::CategoryFromText(settings.listCategory)) {
     categories.push_back(*category);
   } else {
-    return report.Usage("unknown category '" + settings.listCategory + "'");
+    return report.Usage("unknown category " + units::Quoted(settings.listCategory) +
+                        " (the categories: length, area, capacity, weight, temperature, speed, "
+                        "paper)");
   }
   for (units::Category category : categories) {
     out << units::CategoryName(category) << '\n';
-    for (const ListedUnit& unit : UnitsOf(category)) {
+    for (const units::ListedUnit& unit : units::UnitsOf(category)) {
+      std::string row = std::to_string(unit.Row);
+      row.insert(0, row.size() < 4 ? 4 - row.size() : 0, ' ');
       std::string name(unit.Name);
       name.resize(std::max<std::size_t>(name.size() + 2, 28), ' ');
-      out << "  " << name << unit.Symbol << '\n';
+      out << row << "  " << name << unit.Symbol << '\n';
     }
   }
   return ExitResult;
 }
 
 int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
-            const units::ResultOptions& options, const platform::NumberSymbols& symbols) {
+            const OutputForm& form) {
   Wording wording;
   std::string error = ReadWording(SplitWords(settings.words), wording);
   if (!error.empty()) return report.Usage(error);
@@ -175,53 +163,52 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   if (suggest && wording.hasTo)
     return report.Usage("--us and --metric choose the target units: leave out 'to' and its units");
   if (!suggest && !wording.hasTo)
-    return report.Usage("missing 'to' and the target units (or --us / --metric)");
+    return report.Usage("missing 'to' and the target units (write: 1 mi to km, or use --metric)");
 
   std::optional<units::Category> forced;
   if (!settings.category.empty()) {
-    forced = CategoryFromText(settings.category);
-    if (!forced) return report.Usage("unknown category '" + settings.category + "'");
+    forced = units::CategoryFromText(settings.category);
+    if (!forced)
+      return report.Usage("unknown category " + units::Quoted(settings.category) +
+                          " (the categories: length, area, capacity, weight, temperature, "
+                          "speed, paper)");
     if (!units::Describe(*forced).Measured)
-      return report.Usage(std::string(units::CategoryName(*forced)) + " has no units to convert");
+      return report.Usage(std::string(units::CategoryName(*forced)) +
+                          " has no units to convert (it is a table: zurmet-convert --help)");
   }
 
   std::vector<std::string> typed;
   for (const Term& term : wording.terms) typed.push_back(term.unit);
   typed.insert(typed.end(), wording.targets.begin(), wording.targets.end());
-  std::vector<UnitCandidates> candidates;
-  for (const std::string& unit : typed) {
-    candidates.push_back(FindUnit(unit));
-    if (!candidates.back().Any())
-      return report.Usage("unknown unit '" + unit + "' (zurmet-convert --list shows the units)");
-  }
-  units::Category category{};
-  error = SettleCategory(typed, candidates, forced, category);
+  units::UnitChoice choice;
+  error = units::ChooseUnits(typed, forced, choice);
   if (!error.empty()) return report.Usage(error);
 
+  const units::CategoryInfo& info = units::Describe(choice.In);
   const std::size_t terms = wording.terms.size();
-  const units::CategoryInfo& info = units::Describe(category);
   if (terms > static_cast<std::size_t>(info.InputRows))
-    return report.Usage(std::string(info.Name) + " converts one value at a time");
+    return report.Usage(std::string(info.Name) +
+                        " converts one value at a time (write one number: 1.5 or 3/2)");
   if (wording.targets.size() > static_cast<std::size_t>(info.TargetUnits))
-    return report.Usage(std::string(info.Name) + " converts to one unit at a time");
+    return report.Usage(std::string(info.Name) +
+                        " converts to one unit at a time (write: 100 C to F)");
 
   units::Quantity quantity;
   for (std::size_t i = 0; i < typed.size(); ++i) {
-    int row = 0;
-    error = PickRow(category, typed[i], candidates[i], row);
-    if (!error.empty()) return report.Usage(error);
-    if (i < terms) {
-      error = CheckValue(category, wording.terms[i].value, quantity.Values[i]);
-      if (!error.empty()) return report.Usage(error);
-      quantity.From[i] = row;
-    } else {
-      quantity.To[i - terms] = row;
+    if (i >= terms) {
+      quantity.To[i - terms] = choice.Rows[i];
+      continue;
     }
+    error = CheckValue(choice.In, wording.terms[i].value, quantity.Values[i]);
+    if (error.empty() && choice.In == units::Category::Temperature)
+      error = CheckAboveAbsoluteZero(quantity.Values[i], choice.Rows[i]);
+    if (!error.empty()) return report.Usage(error);
+    quantity.From[i] = choice.Rows[i];
   }
 
   if (suggest) {
     quantity.To = units::SuggestUnits(
-        settings.us ? units::UnitSystem::Us : units::UnitSystem::Metric, category, quantity);
+        settings.us ? units::UnitSystem::Us : units::UnitSystem::Metric, choice.In, quantity);
     if (std::all_of(quantity.To.begin(), quantity.To.end(), [](int row) { return row == 0; })) {
       out << units::ErrorText << '\n';
       report.err << Program << ": no " << (settings.us ? "US" : "metric")
@@ -230,9 +217,9 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
     }
   }
 
-  const auto result = units::Convert(category, quantity, options, symbols);
-  const std::string whole = result.value_or(std::string(units::ErrorText));
-  const std::string_view text = TrimResult(whole);
+  const auto parts = units::ConvertToParts(choice.In, quantity, form.options);
+  const std::string text =
+      parts ? PartsText(choice.In, *parts, form) : std::string(units::ErrorText);
   out << text << '\n';
   if (text == units::ErrorText) {
     report.err << Program << ": the exact arithmetic could not give a result "
@@ -242,6 +229,95 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   return ExitResult;
 }
 
+// How to write the other units the catalogue gives a default's symbol:
+// "oz t" beside "oz", "imp gal" and "dry gal" beside "gal".
+std::string OthersOf(std::string_view text) {
+  std::vector<std::string_view> others;
+  for (const units::CategoryInfo& info : units::AllCategories()) {
+    std::string_view stated;
+    for (const units::Alias& alias : units::Aliases())
+      if (alias.Text == text && alias.In == info.Id) stated = alias.Unit;
+    for (std::size_t i = 0; i < info.Table.size(); ++i) {
+      const units::UnitRow& row = info.Table[i];
+      const std::string_view symbol = units::TypedSymbol(info.Id, static_cast<int>(i));
+      if (row.Symbol != text || row.Name == stated || symbol.empty() || symbol == text) continue;
+      if (std::find(others.begin(), others.end(), symbol) == others.end()) others.push_back(symbol);
+    }
+  }
+  constexpr std::size_t Shown = 3;
+  std::string list;
+  for (std::size_t i = 0; i < std::min(others.size(), Shown); ++i)
+    list += (i > 0 ? ", " : "; others: ") + std::string(others[i]);
+  if (others.size() > Shown) list += ", ...";
+  return list;
+}
+
+// The meanings taken for names the catalogue gives several, from the alias
+// table, one name a line.
+std::string StatedDefaults() {
+  std::string text;
+  std::vector<std::string_view> done;
+  for (const units::Alias& alias : units::Aliases()) {
+    if (!(alias.Flags & units::StatedDefault)) continue;
+    if (std::find(done.begin(), done.end(), alias.Text) != done.end()) continue;
+    done.push_back(alias.Text);
+    std::string line = "  " + std::string(alias.Text);
+    line.resize(std::max<std::size_t>(line.size() + 2, 16), ' ');
+    std::string_view separator;
+    for (const units::Alias& same : units::Aliases()) {
+      if (same.Text != alias.Text || !(same.Flags & units::StatedDefault)) continue;
+      line += std::string(separator) + std::string(same.Unit) + " (" +
+              std::string(units::Describe(same.In).Noun) + ")";
+      separator = "; ";
+    }
+    text += line + OthersOf(alias.Text) + '\n';
+  }
+  return text;
+}
+
+std::string Footer() {
+  return "Examples:\n"
+         "  zurmet-convert 1 mile to km\n"
+         "  zurmet-convert 5'11\" to cm\n"
+         "  zurmet-convert 1 1/2 in to mm\n"
+         "  zurmet-convert 70 kg to st lb\n"
+         "  zurmet-convert 100 in to ft in\n"
+         "  zurmet-convert -- -40 F to C --places 30\n"
+         "  zurmet-convert 20 lb bond to gsm\n"
+         "  zurmet-convert --metric 3 mi\n"
+         "\n"
+         "Units: names in any case, singular or plural, US or British spelling (mile,\n"
+         "miles, metre); symbols and abbreviations by their case (mm is not Mm; ml is\n"
+         "millilitres, mil is mils), or in any case when written all in capitals or all\n"
+         "small. zurmet-convert --list [CATEGORY] shows the units with their rows.\n"
+         "Results write units so that they can be typed back in.\n"
+         "Names with several meanings mean:\n" +
+         StatedDefaults() +
+         "\n"
+         "Results have \".\" and no grouping, whatever the locale, unless --grouping,\n"
+         "--locale or --window-format says otherwise.\n"
+         "\n"
+         "--batch reads one JSON object a line from standard input and answers each\n"
+         "with one JSON line:\n"
+         "  "
+         "{\"category\":\"length\",\"values\":[\"1\",\"2\",\"3\"],\"from\":[\"yd\",\"ft\",\"in\"],"
+         "\"to\":[\"m\"]}\n"
+         "  answers {\"result\":\"1.6 m\"}\n"
+         "\"category\" is a number (1 Length, 2 Area, 3 Capacity, 4 Weight, 5 Temperature,\n"
+         "6 Prefixes, 7 Speed, 8 Paper) or a name, and may be left out when the units\n"
+         "are named; \"values\" holds up to three value texts; \"from\" and \"to\" up to\n"
+         "three units each, as names or row numbers (--list shows the rows), \"\" or 0\n"
+         "for none. Optional \"options\" ({\"places\":3,\"roundUp\":true,\n"
+         "\"thousandSeparators\":false,\"exponentForm\":false}) and \"symbols\"\n"
+         "({\"decimal\":\".\",\"thousand\":\",\"}) override the command line's, field by\n"
+         "field. Answers are {\"result\":S}, {\"result\":null} for Prefixes, or\n"
+         "{\"error\":S} for a line that cannot be converted; the next line follows.\n"
+         "\n"
+         "Exit status: 0 a result; 1 the result is \"Error\"; 2 a refusal (the reason on\n"
+         "standard error, nothing on standard output); 3 standard input or output\n"
+         "failed. In batch: 2 if any line was refused, else 1 if any result was \"Error\".";
+}
+
 void DefineOptions(CLI::App& app, Settings& settings) {
   // "/2" is a value with a missing numerator, not a Windows-style option.
   app.allow_windows_style_options(false);
@@ -249,13 +325,23 @@ void DefineOptions(CLI::App& app, Settings& settings) {
                  "VALUE UNIT [VALUE UNIT [VALUE UNIT]] to UNIT [UNIT [UNIT]]");
   app.add_option("--places", settings.places, "decimal places, 0 to 30 (default 3)")
       ->check(CLI::Range(0, units::MaxPlaces));
-  app.add_flag("--no-round", settings.noRound, "cut the last place instead of rounding it");
-  app.add_flag("--no-grouping", settings.noGrouping, "no thousand separators");
+  app.add_flag("--no-round", settings.noRound,
+               "cut the last place instead of rounding it (no zeros added)");
+  auto* grouping =
+      app.add_flag("--grouping", settings.grouping, "group the digits before the point");
+  auto* noGrouping =
+      app.add_flag("--no-grouping", settings.noGrouping, "no grouping, whatever else says so");
+  grouping->excludes(noGrouping);
+  app.add_flag("--locale", settings.locale,
+               "the regional decimal symbol and thousand separator, with grouping");
+  app.add_flag("--window-format", settings.windowFormat,
+               "exactly the window's text: regional symbols, grouping of all digits, "
+               "zeros padded when cut, the window's unit symbols");
   app.add_flag("--exp", settings.exponent, "scientific form (1.000 E3)");
   app.add_option("--decimal-symbol", settings.decimalSymbol,
-                 "decimal symbol of the result (default: the regional one)");
+                 "decimal symbol of the result (default \".\")");
   app.add_option("--thousand-separator", settings.thousandSeparator,
-                 "thousand separator of the result (default: the regional one)");
+                 "thousand separator of the result; turns grouping on (default \",\")");
   auto* category = app.add_option("--category", settings.category,
                                   "the category, where the units leave a choice");
   auto* us = app.add_flag("--us", settings.us, "choose US target units to suit the quantity");
@@ -263,7 +349,7 @@ void DefineOptions(CLI::App& app, Settings& settings) {
       app.add_flag("--metric", settings.metric, "choose metric target units to suit the quantity");
   us->excludes(metric);
   auto* list = app.add_option("--list", settings.listCategory,
-                              "list the units (of one category) with their symbols")
+                              "list the units (of one category): row, name, symbol")
                    ->expected(0, 1);
   auto* batch = app.add_flag("--batch", settings.batch,
                              "convert JSON lines from standard input, one answer a line");
@@ -271,13 +357,8 @@ void DefineOptions(CLI::App& app, Settings& settings) {
   for (auto* option : {category, us, metric, batch}) list->excludes(option);
   for (auto* option : {category, us, metric}) batch->excludes(option);
   for (auto* option : {category, us, metric, batch, list}) version->excludes(option);
-  app.footer(
-      "Examples:\n"
-      "  zurmet-convert 1 yd 2 ft 3 in to m\n"
-      "  zurmet-convert 100 in to ft in\n"
-      "  zurmet-convert -- -40 F to C\n"
-      "  zurmet-convert --metric 3 mi\n"
-      "Exit status: 0 result, 1 the result is \"Error\", 2 usage error.");
+  // Built only when --help asks: the list of defaults takes a while.
+  app.footer(std::function<std::string()>(Footer));
 }
 
 }  // namespace
@@ -288,50 +369,60 @@ int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream
   Settings settings;
   CLI::App app{"Exact unit conversion.", std::string(Program)};
   DefineOptions(app, settings);
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  const std::vector<std::string> ordered = OptionsFirst(args);
+  std::vector<std::string> reversed(ordered.rbegin(), ordered.rend());
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
-    return ExitResult;
+    return Finish(out, err);
   } catch (const CLI::ParseError& e) {
     std::string message = e.what();
     const bool negative = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
       return arg.size() > 1 && arg[0] == '-' &&
              (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.' || arg[1] == ',');
     });
-    if (negative) message += " (put -- before a negative value: zurmet-convert -- -40 F to C)";
+    if (negative)
+      message += " (put -- before a negative value: zurmet-convert -- -40 F to C)";
+    else
+      message += " (zurmet-convert --help shows the options)";
     return report.Usage(message);
   }
 
   if (settings.version) {
     if (!settings.words.empty()) return report.Usage("--version takes no conversion");
     out << Program << ' ' << ZURMET_VERSION << '\n';
-    return ExitResult;
+    return Finish(out, err);
   }
   if (app.count("--list") > 0) {
-    if (!settings.words.empty()) return report.Usage("--list takes no conversion");
-    return ListUnits(settings, out, report);
+    if (!settings.words.empty())
+      return report.Usage("--list takes no conversion (write: zurmet-convert --list length)");
+    const int status = ListUnits(settings, out, report);
+    return status == ExitResult ? Finish(out, err) : status;
   }
 
-  units::ResultOptions options;
-  options.Places = settings.places;
-  options.RoundUp = !settings.noRound;
-  options.ThousandSeparators = !settings.noGrouping;
-  options.ExponentForm = settings.exponent;
-  platform::NumberSymbols symbols = regional;
-  std::string error = ReadSymbolOptions(app, settings, symbols);
+  OutputForm form;
+  std::string error = ReadOutputForm(app, settings, regional, form);
   if (!error.empty()) return report.Usage(error);
 
   if (settings.batch) {
     if (!settings.words.empty())
       return report.Usage(
           "--batch reads its conversions from standard input, not the command line");
-    return RunBatch(in, out, options, symbols, interactive);
+    return RunBatch(in, out, err, form, interactive);
   }
   if (settings.words.empty())
     return report.Usage("nothing to convert (zurmet-convert --help shows how)");
-  return Convert(settings, out, report, options, symbols);
+  const int status = Convert(settings, out, report, form);
+  const int written = Finish(out, err);
+  return written == ExitResult ? status : written;
+}
+
+int Finish(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return ExitResult;
+  err << Program << ": cannot write to standard output\n";
+  return ExitIoError;
 }
 
 }  // namespace cli

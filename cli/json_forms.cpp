@@ -3,11 +3,12 @@
 #include <cstdint>
 
 #include "platform/utf8.h"
+#include "units/unit_lookup.h"
 
 namespace cli {
 namespace {
 
-std::string Quoted(std::string_view key) { return "\"" + std::string(key) + "\""; }
+std::string Quoted(std::string_view key) { return "\"" + units::Shortened(key) + "\""; }
 
 std::string MissingField(std::string_view key) { return "missing field " + Quoted(key); }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/fd_streams.h"
 
 namespace {
 
@@ -30,7 +31,6 @@ std::string ToUtf8(const wchar_t* text) {
 }  // namespace
 
 int main() {
-  std::ios::sync_with_stdio(false);
   // Results are UTF-8 ("g/m²"); a console shows them right in code page 65001.
   SetConsoleOutputCP(CP_UTF8);
   // No newline translation: answers are the same bytes as on other systems.
@@ -40,6 +40,10 @@ int main() {
   std::vector<std::string> args;
   for (int i = 1; wide && i < count; ++i) args.push_back(ToUtf8(wide[i]));
   if (wide) LocalFree(wide);
-  return cli::RunCommand(args, std::cin, std::cout, std::cerr, platform::RegionalSymbols(),
+  cli::FdInBuffer input(_fileno(stdin));
+  cli::FdOutBuffer output(_fileno(stdout));
+  std::istream in(&input);
+  std::ostream out(&output);
+  return cli::RunCommand(args, in, out, std::cerr, platform::RegionalSymbols(),
                          _isatty(_fileno(stdin)) != 0);
 }

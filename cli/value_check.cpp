@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/utf8.h"
+#include "units/unit_lookup.h"
 #include "units/value_input.h"
 
 namespace cli {
@@ -48,17 +49,90 @@ std::string Incomplete(std::string_view text) {
   return {};
 }
 
+struct Magnitude {
+  std::string_view whole;     // without leading zeros
+  std::string_view fraction;  // without trailing zeros
+};
+
+Magnitude MagnitudeOf(std::string_view text) {
+  const std::size_t point = std::min(text.find('.'), text.size());
+  std::string_view whole = text.substr(0, point);
+  std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view();
+  while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
+  while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+  return {whole, fraction};
+}
+
+// Compares two magnitudes: -1, 0 or 1.
+int CompareMagnitudes(std::string_view a, std::string_view b) {
+  const Magnitude x = MagnitudeOf(a);
+  const Magnitude y = MagnitudeOf(b);
+  if (x.whole.size() != y.whole.size()) return x.whole.size() < y.whole.size() ? -1 : 1;
+  if (const int c = x.whole.compare(y.whole); c != 0) return c < 0 ? -1 : 1;
+  const int c = x.fraction.compare(y.fraction);
+  return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+bool IsZero(std::string_view magnitude) {
+  return magnitude.find_first_not_of("0.") == std::string_view::npos;
+}
+
+// Digits with at most one point (when allowed) and at least one digit.
+bool IsDigitsAndPoint(std::string_view text, bool pointAllowed) {
+  bool digit = false;
+  bool point = false;
+  for (const char c : text) {
+    if (IsDigit(c)) {
+      digit = true;
+    } else if (c == '.' && pointAllowed && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
 }  // namespace
 
-bool LooksLikeValue(std::string_view word) {
-  if (word.empty()) return true;
-  const char first = word.front();
-  return IsDigit(first) || first == '.' || first == ',' || first == '-' || first == '+' ||
-         first == '/';
+bool IsBelow(std::string_view a, std::string_view b) {
+  const bool aNegative = a.starts_with('-') && !IsZero(a.substr(1));
+  const bool bNegative = b.starts_with('-') && !IsZero(b.substr(1));
+  if (a.starts_with('-')) a.remove_prefix(1);
+  if (b.starts_with('-')) b.remove_prefix(1);
+  if (aNegative != bNegative) return aNegative;
+  const int order = CompareMagnitudes(a, b);
+  return aNegative ? order > 0 : order < 0;
+}
+
+std::string CheckAboveAbsoluteZero(std::string_view value, int row) {
+  const std::string_view zero = units::AbsoluteZero(row);
+  const std::optional<std::string> exact = units::ResolveFraction(value);
+  if (zero.empty() || !exact || !IsBelow(*exact, zero)) return {};
+  const std::string_view scale = units::TypedSymbol(units::Category::Temperature, row);
+  return "temperature " + units::Quoted(value) + " " + std::string(scale) +
+         " is below absolute zero (" + std::string(zero) + " " + std::string(scale) + ")";
+}
+
+bool IsPlainNumber(units::Category category, std::string_view typed) {
+  if (typed.size() > units::ValueFieldLimit) return false;
+  if (category == units::Category::Temperature && typed.starts_with('-')) typed.remove_prefix(1);
+  const std::size_t slash = typed.find('/');
+  if (slash == std::string_view::npos) return IsDigitsAndPoint(typed, true);
+  const std::string_view denominator = typed.substr(slash + 1);
+  return IsDigitsAndPoint(typed.substr(0, slash), true) && IsDigitsAndPoint(denominator, false) &&
+         denominator.find_first_not_of('0') != std::string_view::npos;
 }
 
 std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText) {
-  const std::string quoted = "value '" + std::string(typed) + "': ";
+  if (!IsPlainNumber(category, typed)) return CheckTypedValue(category, typed, fieldText);
+  fieldText = typed;
+  return {};
+}
+
+std::string CheckTypedValue(units::Category category, std::string_view typed,
+                            std::string& fieldText) {
+  const std::string quoted = "value " + units::Quoted(typed) + ": ";
   std::string text;
   std::size_t characters = 0;
   for (std::string_view rest = typed; !rest.empty();) {

@@ -14,7 +14,19 @@ namespace cli {
 // the field would show ("," typed becomes "."). Otherwise the reason.
 std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText);
 
-// Whether a word on the command line is meant as a value rather than a unit.
-bool LooksLikeValue(std::string_view word);
+// The same, typed one key at a time through the field's filter.
+std::string CheckTypedValue(units::Category category, std::string_view typed,
+                            std::string& fieldText);
+
+// "12", "1.5", "1/3" (and "-40" for a temperature), as scripts write them:
+// text the field holds as typed, which CheckValue takes without typing it.
+bool IsPlainNumber(units::Category category, std::string_view typed);
+
+// Empty when a temperature (a field text) on the scale of row is not below
+// absolute zero; otherwise the reason.
+std::string CheckAboveAbsoluteZero(std::string_view value, int row);
+
+// a < b for decimal texts with an optional sign ("-1.5", ".5", "3.").
+bool IsBelow(std::string_view a, std::string_view b);
 
 }  // namespace cli

@@ -190,6 +190,7 @@ bool Control::CreateWindow() {
   if (!ControlOfWindow(window)) TieWindow(this, window);
   if (IsForm()) ApplyFormIcon(this);
   if (kindTable.afterCreate) kindTable.afterCreate(this);
+  if (accessibility != native::Accessibility{}) native::SetAccessibility(window, accessibility);
   ApplyFont(this);
   CreateChildWindows(this);
   return true;

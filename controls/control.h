@@ -12,6 +12,7 @@
 
 namespace controls {
 
+using native::AccessibleRole;
 using native::Hwnd;
 using native::LParam;
 using native::LResult;
@@ -193,6 +194,7 @@ class Control : public BaseObject {
   native::Font appliedFont = nullptr;  // the font handle last given to the window
   bool repaintOnMove = false;          // labels redraw after every change of their bounds
   int storedIndex = 0;                 // selected index of kinds without index messages
+  native::Accessibility accessibility;  // beyond what the kind and caption say
 
   MessageEvent OnMessage;
   NotifyEvent OnClick, OnChange, OnEnter, OnLeave;

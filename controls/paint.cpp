@@ -148,6 +148,8 @@ bool ShadowLabelHook(Control* control, Message& message, LResult& result) {
   switch (message.message) {
     case WM_SETTEXT:
       control->caption = TextOfSetTextMessage(message.lParam);
+      // The window never sees the text it draws; assistive technology hears it.
+      SetAccessibleName(control, control->caption);
       result = 1;
       return true;
     case WM_PAINT:

@@ -23,6 +23,30 @@ void SetText(Control* control, const std::string& text) {
   Invalidate(control);
 }
 
+static void Describe(Control* control, const native::Accessibility& accessibility) {
+  if (control->accessibility == accessibility) return;
+  control->accessibility = accessibility;
+  if (control->window) native::SetAccessibility(control->window, accessibility);
+}
+
+void SetAccessibleRole(Control* control, AccessibleRole role) {
+  native::Accessibility accessibility = control->accessibility;
+  accessibility.role = role;
+  Describe(control, accessibility);
+}
+
+void SetAccessibleName(Control* control, const std::string& name) {
+  native::Accessibility accessibility = control->accessibility;
+  accessibility.name = name;
+  Describe(control, accessibility);
+}
+
+void SetAccessibleSelected(Control* control, bool selected) {
+  native::Accessibility accessibility = control->accessibility;
+  accessibility.selected = selected;
+  Describe(control, accessibility);
+}
+
 std::string GetText(Control* control) {
   // A shadow label keeps its text to itself: the system never sees it.
   if (control->window && !control->shadowPart) return native::GetWindowText(control->window);

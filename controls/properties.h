@@ -10,6 +10,12 @@ namespace controls {
 
 // Text
 void SetText(Control* control, const std::string& text);
+
+// What assistive technology is told of a control beyond its kind and
+// caption: its role, its name, and whether it is the selected one of a list.
+void SetAccessibleRole(Control* control, AccessibleRole role);
+void SetAccessibleName(Control* control, const std::string& name);
+void SetAccessibleSelected(Control* control, bool selected);
 std::string GetText(Control* control);
 
 // Styles and state

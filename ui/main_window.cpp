@@ -143,6 +143,48 @@ constexpr ControlRow kLayout[] = {
     {&M::PrefixDivider, &M::PrefixTablePanel, Kind::Panel, "", 179, 7, 1, 129, kSilver},
 };
 
+// What assistive technology is told of the controls whose kind and caption
+// do not say it all: the fields and lists by their group and row, the
+// category bar as tabs, the links as links and the panels as panes.
+struct Description {
+  Ref self;
+  controls::AccessibleRole role;
+  const char* name;  // "": the caption
+};
+
+using Role = controls::AccessibleRole;
+
+constexpr Description kDescriptions[] = {
+    {&M::FromValue1, Role::Default, "Convert From, value 1"},
+    {&M::FromValue2, Role::Default, "Convert From, value 2"},
+    {&M::FromValue3, Role::Default, "Convert From, value 3"},
+    {&M::FromUnit1, Role::Default, "Convert From, unit 1"},
+    {&M::FromUnit2, Role::Default, "Convert From, unit 2"},
+    {&M::FromUnit3, Role::Default, "Convert From, unit 3"},
+    {&M::ToUnit1, Role::Default, "Convert To, unit 1"},
+    {&M::ToUnit2, Role::Default, "Convert To, unit 2"},
+    {&M::ToUnit3, Role::Default, "Convert To, unit 3"},
+    {&M::ResultBox, Role::Default, "Result"},
+    {&M::DecimalsCombo, Role::Default, "Decimal places"},
+    {&M::CategoryBar, Role::PageTabList, "Categories"},
+    {&M::LengthSelector, Role::PageTab, ""},
+    {&M::AreaSelector, Role::PageTab, ""},
+    {&M::CapacitySelector, Role::PageTab, ""},
+    {&M::WeightSelector, Role::PageTab, ""},
+    {&M::TempSelector, Role::PageTab, "Temperature"},
+    {&M::SpeedSelector, Role::PageTab, ""},
+    {&M::PaperSelector, Role::PageTab, ""},
+    {&M::PrefixesSelector, Role::PageTab, ""},
+    {&M::AboutLink, Role::Link, "About"},
+    {&M::WeightHelpLink, Role::Link, ""},
+    {&M::PaperHelpLink, Role::Link, ""},
+    {&M::BackgroundPanel, Role::Pane, ""},
+    {&M::ConversionPanel, Role::Pane, ""},
+    {&M::ResultPanel, Role::Pane, ""},
+    {&M::PrefixesPage, Role::Pane, ""},
+    {&M::PrefixTablePanel, Role::Pane, ""},
+};
+
 constexpr unsigned kComboOptions = controls::kComboDropDownList | controls::kComboNoIntegralHeight;
 
 Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
@@ -203,6 +245,10 @@ void CreateControls(MainWindow* window) {
   for (int places = 0; places <= units::MaxPlaces; ++places)
     controls::AddItem(window->DecimalsCombo, std::to_string(places));
   controls::SetSelectedIndex(window->DecimalsCombo, units::ResultOptions{}.Places);
+  for (const Description& description : kDescriptions) {
+    controls::SetAccessibleRole(window->*description.self, description.role);
+    controls::SetAccessibleName(window->*description.self, description.name);
+  }
 }
 
 }  // namespace

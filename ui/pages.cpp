@@ -58,7 +58,10 @@ std::array<Control*, 6> LaterRows(MainWindow* w) {
   return {w->FromValue2, w->FromValue3, w->FromUnit2, w->FromUnit3, w->ToUnit2, w->ToUnit3};
 }
 
-void Highlight(Control* selector) { controls::SetColor(selector, kPaleGrey); }
+void Highlight(Control* selector) {
+  controls::SetColor(selector, kPaleGrey);
+  controls::SetAccessibleSelected(selector, true);
+}
 
 // Typing goes on where the user left a value; a field the page disabled
 // cannot take the keys.
@@ -137,7 +140,10 @@ std::string Column(const char* PrefixRow::*field) {
 }  // namespace
 
 void ClearSelectorHighlights(MainWindow* window) {
-  for (const Selector& selector : kSelectors) controls::SetColor(window->*selector.control, kWhite);
+  for (const Selector& selector : kSelectors) {
+    controls::SetColor(window->*selector.control, kWhite);
+    controls::SetAccessibleSelected(window->*selector.control, false);
+  }
 }
 
 void FillUnitLists(MainWindow* window, int lastRow) {

@@ -279,27 +279,32 @@ constexpr UnitRow PaperRows[] = {
 constexpr CategoryInfo Categories[] = {
     {.Id = Category::Length,
      .Name = "Length",
+     .Noun = "a length",
      .Caption = "Length",
      .Table = LengthRows,
      .DefaultFrom = {LengthRow::Yards, LengthRow::Feet, LengthRow::Inches}},
     {.Id = Category::Area,
      .Name = "Area",
+     .Noun = "an area",
      .Caption = "Area",
      .Table = AreaRows,
      .DefaultFrom = {AreaRow::SqYards, 0, 0}},
     {.Id = Category::Capacity,
      .Name = "Capacity",
+     .Noun = "a capacity",
      .Caption = "Capacity",
      .Table = CapacityRows,
      .DefaultFrom = {CapacityRow::Gallons, 0, 0}},
     {.Id = Category::Weight,
      .Name = "Weight",
+     .Noun = "a weight",
      .Caption = "Weight",
      .Table = WeightRows,
      .DefaultFrom = {WeightRow::Pounds, 0, 0},
      .Help = HelpTopic::WeightOrMass},
     {.Id = Category::Temperature,
      .Name = "Temperature",
+     .Noun = "a temperature",
      .Caption = "Temp.",
      .Table = TemperatureRows,
      .DefaultFrom = {Celsius, 0, 0},
@@ -309,11 +314,13 @@ constexpr CategoryInfo Categories[] = {
     {.Id = Category::Prefixes, .Name = "Prefixes", .Caption = "Prefixes", .Measured = false},
     {.Id = Category::Speed,
      .Name = "Speed",
+     .Noun = "a speed",
      .Caption = "Speed",
      .Table = SpeedRows,
      .DefaultFrom = {SpeedRow::MilesPerHour, 0, 0}},
     {.Id = Category::Paper,
      .Name = "Paper",
+     .Noun = "a paper weight",
      .Caption = "Paper",
      .Table = PaperRows,
      .DefaultFrom = {PaperRow::Bond, 0, 0},
@@ -400,6 +407,19 @@ std::string_view CategoryCaption(Category category) { return Describe(category).
 UnitTable TableFor(Category category) { return Describe(category).Table; }
 
 int RowCount(Category category) { return static_cast<int>(TableFor(category).size()); }
+
+std::string_view AbsoluteZero(int scaleRow) {
+  switch (scaleRow) {
+    case Celsius:
+      return "-273.15";
+    case Fahrenheit:
+      return "-459.67";
+    case Kelvin:
+      return "0";
+    default:
+      return {};
+  }
+}
 
 const UnitRow& RowAt(UnitTable table, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return NoUnit;

@@ -48,6 +48,7 @@ enum class HelpTopic { None, WeightOrMass, PaperWeight };
 struct CategoryInfo {
   Category Id{};
   std::string_view Name{};     // "Temperature"
+  std::string_view Noun{};     // what a unit of it measures: "a temperature"
   std::string_view Caption{};  // of its page selector: "Temp."
   UnitTable Table{};           // empty for Prefixes
   std::array<int, TermCount> DefaultFrom = {0, 0, 0};
@@ -86,6 +87,9 @@ const UnitRow& RowAt(UnitTable table, int index);
 inline constexpr int Celsius = 1;
 inline constexpr int Fahrenheit = 2;
 inline constexpr int Kelvin = 3;
+
+// The lowest temperature on the scale of a row; empty for no scale.
+std::string_view AbsoluteZero(int scaleRow);
 
 // Rows that code names: the common units at the top of each table.
 struct LengthRow {

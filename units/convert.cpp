@@ -28,7 +28,7 @@ Exact BaseTotal(UnitTable table, const Quantity& quantity) {
 
 struct Target {
   std::string factor;
-  std::string_view symbol;
+  int row;
 };
 
 // Pads factor texts to one length with the point in one column, so that
@@ -56,8 +56,7 @@ std::array<std::string, TermCount> AlignedFactors(const std::array<Target, TermC
 std::array<Target, TermCount> SortedTargets(UnitTable table, const Quantity& quantity) {
   std::array<Target, TermCount> targets;
   for (std::size_t k = 0; k < TermCount; ++k) {
-    const UnitRow& row = RowAt(table, quantity.To[k]);
-    targets[k] = {std::string(row.Factor), row.Symbol};
+    targets[k] = {std::string(RowAt(table, quantity.To[k]).Factor), quantity.To[k]};
   }
   std::array<std::string, TermCount> aligned = AlignedFactors(targets);
   for (int pass = 0; pass < 2; ++pass) {
@@ -78,7 +77,7 @@ std::array<Target, TermCount> SortedTargets(UnitTable table, const Quantity& qua
 
 struct Part {
   std::string value;
-  std::string_view symbol;
+  const Target* target;
 };
 
 // Splits the total over the targets, largest first: every unit but the
@@ -105,39 +104,91 @@ std::optional<std::vector<Part>> SplitOverTargets(const std::string& total,
   if (t[1].factor == "0") {
     const Exact l1 = last(total, t[2]);
     if (!l1) return std::nullopt;
-    return std::vector<Part>{{*l1, t[2].symbol}};
+    return std::vector<Part>{{*l1, &t[2]}};
   }
   const Exact w3 = whole(total, t[2]);
   const Exact p3 = times(w3, t[2]);
   if (t[0].factor == "0") {
     const Exact l2 = last(minus(p3), t[1]);
     if (!w3 || !l2) return std::nullopt;
-    return std::vector<Part>{{*w3, t[2].symbol}, {*l2, t[1].symbol}};
+    return std::vector<Part>{{*w3, &t[2]}, {*l2, &t[1]}};
   }
   const Exact w2 = whole(minus(p3), t[1]);
   const Exact p2 = times(w2, t[1]);
   const Exact p32 = p3 && p2 ? decimal::BigAdd(*p3, *p2) : std::nullopt;
   const Exact l3 = last(minus(p32), t[0]);
   if (!w3 || !w2 || !l3) return std::nullopt;
-  return std::vector<Part>{{*w3, t[2].symbol}, {*w2, t[1].symbol}, {*l3, t[0].symbol}};
+  return std::vector<Part>{{*w3, &t[2]}, {*w2, &t[1]}, {*l3, &t[0]}};
+}
+
+// The value a part shows. In exponent form the number is rounded only as a
+// mantissa, when it is written.
+Exact ShownValue(const std::string& value, const ResultOptions& options) {
+  if (!options.ExponentForm) return value;
+  ResultOptions plain = options;
+  plain.ThousandSeparators = false;
+  const std::string shown = FormatResult(value, plain, {".", ","});
+  const std::size_t mark = shown.find(" E");
+  if (mark == std::string::npos) return value;
+  const int exponent = std::stoi(shown.substr(mark + 2));
+  const auto zeros = static_cast<std::size_t>(exponent < 0 ? -exponent - 1 : exponent);
+  const std::string power =
+      exponent < 0 ? "." + std::string(zeros, '0') + "1" : "1" + std::string(zeros, '0');
+  return decimal::BigMul(shown.substr(0, mark), power);
+}
+
+bool IsNegative(const std::string& text) { return text.front() == '-'; }
+
+// A part that shows a whole unit of the part before it or more (11.9999 in
+// rounded to 12.000 in) gives that unit to it: "6 ft 0 in", not "5 ft
+// 12 in". Leading zero units stay. False when the arithmetic fails.
+bool CarryWholeUnits(std::vector<Part>& parts, const ResultOptions& options) {
+  for (std::size_t i = parts.size() - 1; i > 0; --i) {
+    Part& part = parts[i];
+    const std::string& factor = part.target->factor;
+    const std::string& before = parts[i - 1].target->factor;
+    const Exact shown = ShownValue(part.value, options);
+    const Exact amount = shown ? decimal::BigMul(*shown, factor) : std::nullopt;
+    const Exact beyond = amount ? decimal::BigSub(*amount, before) : std::nullopt;
+    if (!beyond || IsNegative(*beyond)) continue;
+    const Exact exact = decimal::BigMul(part.value, factor);
+    const Exact rest = exact ? decimal::BigSub(*exact, before) : std::nullopt;
+    if (!rest) return false;
+    const int places = i + 1 == parts.size() ? options.Places : WholePart;
+    const Exact count = IsNegative(*rest) ? "0" : decimal::BigDiv(*rest, factor);
+    const Exact value = count ? RoundToPlaces(*count, places, false, options) : std::nullopt;
+    const Exact carried = decimal::BigAdd(parts[i - 1].value, "1");
+    if (!value || !carried) return false;
+    part.value = *value;
+    parts[i - 1].value = *carried;
+  }
+  return true;
+}
+
+// Each number formatted and followed by its unit's symbol, two blanks after
+// each part.
+std::string LinearText(UnitTable table, const ResultParts& parts, const ResultOptions& options,
+                       const platform::NumberSymbols& symbols) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    text += FormatResult(parts[i].Value, options, symbols) + " ";
+    text += RowAt(table, parts[i].Row).Symbol;
+    if (i + 1 < TermCount) text += "  ";
+  }
+  return text;
 }
 
 }  // namespace
 
-std::string ConvertLinear(UnitTable table, const Quantity& quantity, const ResultOptions& options,
-                          const platform::NumberSymbols& symbols) {
+std::optional<ResultParts> LinearParts(UnitTable table, const Quantity& quantity,
+                                       const ResultOptions& options) {
   const Exact total = BaseTotal(table, quantity);
-  const auto parts =
-      total ? SplitOverTargets(*total, SortedTargets(table, quantity), options) : std::nullopt;
-  if (!parts) return std::string(ErrorText);
-  std::string text;
-  for (std::size_t i = 0; i < parts->size(); ++i) {
-    const Part& part = (*parts)[i];
-    text += FormatResult(part.value, options, symbols) + " ";
-    text += part.symbol;
-    if (i + 1 < TermCount) text += "  ";
-  }
-  return text;
+  const std::array<Target, TermCount> targets = SortedTargets(table, quantity);
+  auto parts = total ? SplitOverTargets(*total, targets, options) : std::nullopt;
+  if (!parts || !CarryWholeUnits(*parts, options)) return std::nullopt;
+  ResultParts result;
+  for (Part& part : *parts) result.push_back({std::move(part.value), part.target->row});
+  return result;
 }
 
 namespace {
@@ -193,39 +244,67 @@ bool IsNumberOrBlank(std::string_view text) {
 
 }  // namespace
 
-std::string ConvertTemperature(std::string_view value, int fromRow, int toRow,
-                               const ResultOptions& options,
-                               const platform::NumberSymbols& symbols) {
-  if (!IsScale(fromRow) || !IsScale(toRow)) return "";
+std::optional<ResultParts> TemperatureParts(std::string_view value, int fromRow, int toRow,
+                                            const ResultOptions& options) {
+  if (!IsScale(fromRow) || !IsScale(toRow)) return ResultParts{};
   Exact v = ResolveFraction(value);
   // Pasted text skips the key filter; on the same scale nothing would
   // validate it, and it would be shown back as if it were a temperature.
-  if (!v || !IsNumberOrBlank(*v)) return std::string(ErrorText);
+  if (!v || !IsNumberOrBlank(*v)) return std::nullopt;
   for (const Step& step : FormulaFor(fromRow, toRow).steps) {
     v = Apply(*v, step);
-    if (!v) return std::string(ErrorText);
+    if (!v) return std::nullopt;
   }
-  const Exact rounded = RoundToPlaces(*v, options.Places, false, options);
-  if (!rounded) return std::string(ErrorText);
-  return FormatResult(*rounded, options, symbols) + " " + std::string(ScaleLetters[toRow - 1]);
+  Exact rounded = RoundToPlaces(*v, options.Places, false, options);
+  if (!rounded) return std::nullopt;
+  return ResultParts{{std::move(*rounded), toRow}};
 }
 
-std::optional<std::string> Convert(Category category, const Quantity& quantity,
-                                   const ResultOptions& options,
-                                   const platform::NumberSymbols& symbols) {
+std::optional<ResultParts> ConvertToParts(Category category, const Quantity& quantity,
+                                          const ResultOptions& options) {
   switch (category) {
     case Category::Prefixes:
-      return std::nullopt;
+      return ResultParts{};
     case Category::Temperature:
-      return ConvertTemperature(quantity.Values[0], quantity.From[0], quantity.To[0], options,
-                                symbols);
+      return TemperatureParts(quantity.Values[0], quantity.From[0], quantity.To[0], options);
     default:
       break;
   }
   const bool allEmpty = std::all_of(quantity.Values.begin(), quantity.Values.end(),
                                     [](const std::string& value) { return value.empty(); });
-  if (allEmpty) return std::string(ErrorText);
-  return ConvertLinear(TableFor(category), quantity, options, symbols);
+  if (allEmpty) return std::nullopt;
+  return LinearParts(TableFor(category), quantity, options);
+}
+
+std::string ResultText(Category category, const ResultParts& parts, const ResultOptions& options,
+                       const platform::NumberSymbols& symbols) {
+  if (category != Category::Temperature)
+    return LinearText(TableFor(category), parts, options, symbols);
+  if (parts.empty()) return "";
+  return FormatResult(parts[0].Value, options, symbols) + " " +
+         std::string(ScaleLetters[parts[0].Row - 1]);
+}
+
+std::string ConvertLinear(UnitTable table, const Quantity& quantity, const ResultOptions& options,
+                          const platform::NumberSymbols& symbols) {
+  const auto parts = LinearParts(table, quantity, options);
+  return parts ? LinearText(table, *parts, options, symbols) : std::string(ErrorText);
+}
+
+std::string ConvertTemperature(std::string_view value, int fromRow, int toRow,
+                               const ResultOptions& options,
+                               const platform::NumberSymbols& symbols) {
+  const auto parts = TemperatureParts(value, fromRow, toRow, options);
+  return parts ? ResultText(Category::Temperature, *parts, options, symbols)
+               : std::string(ErrorText);
+}
+
+std::optional<std::string> Convert(Category category, const Quantity& quantity,
+                                   const ResultOptions& options,
+                                   const platform::NumberSymbols& symbols) {
+  if (category == Category::Prefixes) return std::nullopt;
+  const auto parts = ConvertToParts(category, quantity, options);
+  return parts ? ResultText(category, *parts, options, symbols) : std::string(ErrorText);
 }
 
 }  // namespace units

@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/number_symbols.h"
 #include "units/catalogue.h"
@@ -22,13 +24,42 @@ struct Quantity {
 
 inline constexpr std::string_view ErrorText = "Error";
 
-// Exact conversion over a factor table. Unreadable terms count as zero;
-// "Error" when there is no target unit or the arithmetic fails.
+// One part of a result: its number, cut or rounded to the chosen places but
+// not yet written for display, and the row of its unit (of its scale, for a
+// temperature).
+struct ResultPart {
+  std::string Value;
+  int Row = 0;
+};
+using ResultParts = std::vector<ResultPart>;
+
+// The parts of a conversion, largest unit first, over a factor table.
+// Unreadable terms count as zero; nullopt ("Error") when there is no target
+// unit or the arithmetic fails. When rounding the last part makes a whole
+// unit of the part before it, that unit is carried.
+std::optional<ResultParts> LinearParts(UnitTable table, const Quantity& quantity,
+                                       const ResultOptions& options);
+
+// One value between Celsius, Fahrenheit and Kelvin by row (1, 2, 3); no
+// part when either row is 0 ("-"), nullopt when the arithmetic fails.
+std::optional<ResultParts> TemperatureParts(std::string_view value, int fromRow, int toRow,
+                                            const ResultOptions& options);
+
+// The parts for a category: nullopt ("Error") when every value is empty in a
+// factor category; no parts for Prefixes.
+std::optional<ResultParts> ConvertToParts(Category category, const Quantity& quantity,
+                                          const ResultOptions& options);
+
+// The text of the "Result" field for parts: each number formatted and
+// followed by its unit's symbol.
+std::string ResultText(Category category, const ResultParts& parts, const ResultOptions& options,
+                       const platform::NumberSymbols& symbols);
+
+// Exact conversion over a factor table, as the Result text.
 std::string ConvertLinear(UnitTable table, const Quantity& quantity, const ResultOptions& options,
                           const platform::NumberSymbols& symbols);
 
-// One value between Celsius, Fahrenheit and Kelvin by row (1, 2, 3). Empty
-// when either row is 0 ("-").
+// One temperature as the Result text; empty when either row is 0.
 std::string ConvertTemperature(std::string_view value, int fromRow, int toRow,
                                const ResultOptions& options,
                                const platform::NumberSymbols& symbols);

@@ -94,6 +94,18 @@ struct DrawItem {
   Rect rect;
 };
 
+// What assistive technology is told of a window beyond what its class and
+// text say: a role (Default: the class's own), a name (empty: the window's
+// text) and whether it is the selected one of its list.
+enum class AccessibleRole : std::uint8_t { Default, StaticText, Link, PageTab, PageTabList, Pane };
+struct Accessibility {
+  AccessibleRole role = AccessibleRole::Default;
+  std::string name;
+  bool selected = false;
+
+  bool operator==(const Accessibility&) const = default;
+};
+
 // Window classes, creation and destruction
 bool GetClassInfo(const std::string& className, ClassInfo& info);      // system or registered class
 bool RegisterClass(const std::string& className, const ClassInfo& info);  // no icon
@@ -174,6 +186,10 @@ bool TrackMouseLeave(Hwnd window, bool cancel);
 bool DestroyIcon(Icon icon);
 Icon CopyIcon(Icon icon);
 Icon LoadMainIcon();  // the program's "MAINICON", or null
+
+// Accessibility; a back end whose platform takes roles and names from the
+// classes and texts alone keeps nothing.
+void SetAccessibility(Hwnd window, const Accessibility& accessibility);
 
 // The layout of the structures some messages point to.
 DrawItem ReadDrawItem(LParam lParam);

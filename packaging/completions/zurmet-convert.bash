@@ -1,11 +1,12 @@
 # bash completion for zurmet-convert: its options, the categories, and the
 # unit names and symbols, as zurmet-convert --list prints them.
 
-# Each row of the list: two spaces, the name, two or more spaces, the symbol.
+# Each row of the list: the row number, two spaces, the name, two or more
+# spaces, the symbol.
 # A name may itself hold a double space ("drams  (ap)"), so the symbol is
 # what follows the last run of spaces.
 _zurmet_convert_units() {
-  "$1" --list 2>/dev/null | sed -nE 's/^  (.*[^ ]) {2,}([^ ].*)$/\1\n\2/p' | sort -u
+  "$1" --list 2>/dev/null | sed -nE 's/^ *[0-9]+  (.*[^ ]) {2,}([^ ].*)$/\1\n\2/p' | sort -u
 }
 
 _zurmet_convert_categories() {
@@ -53,8 +54,9 @@ _zurmet_convert() {
     esac
   done
   if [[ $options_done -eq 0 && "$cur" == -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W '-h --help --places --no-round --no-grouping --exp
-      --decimal-symbol --thousand-separator --category --us --metric --list --batch --version --' \
+    mapfile -t COMPREPLY < <(compgen -W '-h --help --places --no-round --grouping --no-grouping
+      --locale --window-format --exp --decimal-symbol --thousand-separator --category --us --metric
+      --list --batch --version --' \
       -- "$cur")
     return
   fi

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Debian 12 packages Zurmet's scripts use, listed once, by what needs
 # them. Sourced by scripts/test, scripts/run, scripts/screenshots,
-# scripts/bench, scripts/package, the package tests (packaging/tests/) and
-# bench/startup_qt_timing.sh, which ask for groups:
+# scripts/bench, scripts/compare_cli, scripts/package, the package tests
+# (packaging/tests/) and bench/startup_qt_timing.sh, which ask for groups:
 #   install_missing GROUP...   installs the packages of those groups that are missing
 #   missing_packages GROUP...  prints them, one a line
 #   packages_of GROUP...       prints every package of those groups, one a line
@@ -25,10 +25,14 @@ declare -gA package_groups=(
   # the benchmarks (one runs beside GMP), and the window tests under
   # another locale
   [tests]="libbenchmark-dev libgmp-dev locales-all"
-  # the converters scripts/bench times the command line against
+  # the converters scripts/bench times the command line against, and
+  # scripts/compare_cli compares its words with
   [peers]="units qalc"
   # driving the window with real input and taking pictures of it
   [screenshots]="imagemagick xdotool x11-utils"
+  # the native window on a desktop: a window manager, xprop, a session bus
+  # and the accessibility bus with a client of it, for scripts/test's desktop stage
+  [desktop]="openbox x11-utils dbus at-spi2-core python3-pyatspi"
   # the fuzz targets; scripts/test skips them when these cannot be installed
   [fuzz]="clang libclang-rt-dev"
   # scripts/package, beside build and linux: the cross compiler without Wine,
@@ -41,7 +45,7 @@ declare -gA package_groups=(
   [package-tests]="bash-completion zsh fish man-db desktop-file-utils appstream python3 libx11-6
     unzip binutils"
 )
-package_group_names=(build linux windows fonts display tests peers screenshots fuzz package
+package_group_names=(build linux windows fonts display tests peers screenshots desktop fuzz package
   package-tests)
 
 packages_of() {

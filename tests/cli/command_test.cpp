@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/cli/run_helpers.h"
 
 namespace {
@@ -32,14 +34,14 @@ TEST(Command, ConvertsWhatTheExamplesSay) {
       {Words("100 in to in ft"), "8 ft  4 in\n", 0, ""},
       {Words("-- -40 F to C"), "-40 C\n", 0, ""},
       {Words("-40 F to C"), "-40 C\n", 0, ""},
-      {Words("1 mi to yd ft in"), "1,760 yd  0 ft  0 in\n", 0, ""},
+      {Words("1 mi to yd ft in"), "1760 yd  0 ft  0 in\n", 0, ""},
       {Words("20 bond (17x22) to g/m²"), "75.195 g/m²\n", 0, ""},
       {{"20", "bond (17x22)", "to", "g/m²"}, "75.195 g/m²\n", 0, ""},
       {Words("1 km to m --exp"), "1.000 E3 m\n", 0, ""},
-      {Words("1 ly to m"), "9,460,730,472,580,800 m\n", 0, ""},
-      {Words("1234567 m to mm"), "1,234,567,000 mm\n", 0, ""},
+      {Words("1 ly to m"), "9460730472580800 m\n", 0, ""},
+      {Words("1234567 m to mm"), "1234567000 mm\n", 0, ""},
       {Words("5.5 ft to ft ft"), "5 ft  0.5 ft\n", 0, ""},
-      {Words("1 mm to µm"), "1,000 µm\n", 0, ""},
+      {Words("1 mm to µm"), "1000 µm\n", 0, ""},
       {Words("3/4 in to in"), "0.75 in\n", 0, ""},
       {Words("1,5 m to m"), "1.5 m\n", 0, ""},
       {Words("100 C to F"), "212 F\n", 0, ""},
@@ -56,9 +58,9 @@ TEST(Command, ConvertsWhatTheExamplesSay) {
       {Words("1 ounces (US fluid) to ml"), "29.574 ml\n", 0, ""},
       {Words("1 cu ft to L"), "28.317 L\n", 0, ""},
       {Words("60 mi/h to km/h"), "96.561 km/h\n", 0, ""},
-      {Words("1 grams to mg"), "1,000 mg\n", 0, ""},
+      {Words("1 grams to mg"), "1000 mg\n", 0, ""},
       // The table writes "drams  (ap)" with two blanks.
-      {Words("381 drams (ap) to g"), "1,481.303 g\n", 0, ""},
+      {Words("381 drams (ap) to g"), "1481.303 g\n", 0, ""},
       {Words("--category capacity 1 ts to ml"), "4.929 ml\n", 0, ""},
       {Words("--category area 1 ts to sec"), "36 sec\n", 0, ""},
       {Words("--category Weight 1 mg to g"), "0.001 g\n", 0, ""},
@@ -66,9 +68,131 @@ TEST(Command, ConvertsWhatTheExamplesSay) {
   for (const Case& c : cases) Check(c);
 }
 
+// What people type: names, plurals, spellings, abbreviations, the stated
+// defaults, units written onto numbers, mixed numbers, feet and inches.
+TEST(Command, ConvertsWhatPeopleType) {
+  const Case cases[] = {
+      {Words("1 mile to km"), "1.609 km\n", 0, ""},
+      {Words("2 inch to cm"), "5.08 cm\n", 0, ""},
+      {Words("6 foot to m"), "1.829 m\n", 0, ""},
+      {Words("1 meter to ft"), "3.281 ft\n", 0, ""},
+      {Words("1 metre to feet"), "3.281 ft\n", 0, ""},
+      {Words("70 kilogram to lb"), "154.324 lb\n", 0, ""},
+      {Words("10 stone to kg"), "63.503 kg\n", 0, ""},
+      {Words("1 acre to m2"), "4046.873 sq m\n", 0, ""},
+      {Words("30 knots to km/h"), "55.56 km/h\n", 0, ""},
+      {Words("2 cups to ml"), "473.176 ml\n", 0, ""},
+      {Words("80 gsm to lb"), "21.278 lb bond\n", 0, ""},
+      {Words("20 lb bond to gsm"), "75.195 g/m²\n", 0, ""},
+      {Words("1 lb to kg"), "0.454 kg\n", 0, ""},
+      {Words("1 oz to g"), "28.35 g\n", 0, ""},
+      {Words("1 oz t to g"), "31.103 g\n", 0, ""},
+      {Words("1 gal to L"), "3.785 L\n", 0, ""},
+      {Words("1 imp gal to L"), "4.546 L\n", 0, ""},
+      {Words("1 fl oz to ml"), "29.574 ml\n", 0, ""},
+      {Words("1 pt to ml"), "473.176 ml\n", 0, ""},
+      {Words("1 sq mi to km2"), "2.59 sq km\n", 0, ""},
+      {Words("1 ton to t"), "0.907 t\n", 0, ""},
+      {Words("1 bbl to L"), "158.987 L\n", 0, ""},
+      {Words("60 mph to kph"), "96.561 km/h\n", 0, ""},
+      {Words("98.6 °F to °C"), "37 C\n", 0, ""},
+      {Words("1 KM to MI"), "0.621 mi\n", 0, ""},
+      {Words("100km to mi"), "62.137 mi\n", 0, ""},
+      {Words("-40C to F"), "-40 F\n", 0, ""},
+      {Words("1 1/2 in to mm"), "38.1 mm\n", 0, ""},
+      {Words("5 ft 1 1/2 in to in"), "61.5 in\n", 0, ""},
+      {Words("-- -1 1/2 C to F"), "29.3 F\n", 0, ""},
+      {{"5'11\"", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'11''", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11\"", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"6'", "to", "m"}, "1.829 m\n", 0, ""},
+      {{"5\u203211\u2033", "to", "in"}, "71 in\n", 0, ""},
+      {Words("20# bond to gsm"), "75.195 g/m²\n", 0, ""},
+      {Words("1 kg to lb oz"), "2 lb  3.274 oz\n", 0, ""},
+      // What a result writes reads back in.
+      {Words("2 lb 3.274 oz to kg"), "1 kg\n", 0, ""},
+      {Words("1 m to mil"), "39370.079 mil\n", 0, ""},
+      {Words("39370.079 mil to m"), "1 m\n", 0, ""},
+      {Words("1 L to magnum"), "0.528 magnum\n", 0, ""},
+      {Words("1 kg to oz t"), "32.151 oz t\n", 0, ""},
+      {Words("--category capacity 1 mg to ml"), "1892.706 ml\n", 0, ""},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+// When rounding makes a whole larger unit, the larger unit takes it.
+TEST(Command, CarriesWholeUnits) {
+  const Case cases[] = {
+      {Words("71.9999 in to ft in"), "6 ft  0 in\n", 0, ""},
+      {Words("35.99 in to ft in --places 0"), "3 ft  0 in\n", 0, ""},
+      {Words("1759.9999 yd to mi yd --places 2"), "1 mi  0 yd\n", 0, ""},
+      {Words("5 in to ft in"), "0 ft  5 in\n", 0, ""},
+      {Words("71.9999 in to ft in --no-round"), "5 ft  11.999 in\n", 0, ""},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+// A refusal says what was wrong and how to write it instead, and prints
+// nothing on standard output.
+TEST(Command, RefusesWithAReasonAndAWayToWriteIt) {
+  const Case cases[] = {
+      {Words("1 mg to ml"), "", 2, "'mg' is a weight (\"milligrams\") and 'ml' is a capacity"},
+      {Words("1 ml to mm"), "", 2, "for a length write 'mil' instead of 'ml'"},
+      {Words("1 k to c"), "", 2, "'k' is a temperature"},
+      {Words("1 Mm to m"), "", 2, "unknown unit 'Mm'; did you mean 'mm'"},
+      {Words("1 meterz to ft"), "", 2, "did you mean 'meters'"},
+      {Words("1 parsec to m"), "", 2, "unknown unit 'parsec' (--list shows the units)"},
+      {Words("-- -300 C to K"), "", 2, "temperature '-300' C is below absolute zero (-273.15 C)"},
+      {Words("-- -459.68 F to C"), "", 2, "below absolute zero (-459.67 F)"},
+      {Words("-- -1/1000 K to C"), "", 2, "below absolute zero (0 K)"},
+      {Words("1.5 1/2 in to mm"), "", 2, "value '1.5' has no unit (write a unit after each value"},
+      {Words("1 C 2 C to F"), "", 2, "one value at a time (write one number: 1.5 or 3/2)"},
+      {Words("1 m"), "", 2, "missing 'to' and the target units (write: 1 mi to km"},
+      {Words("m to ft"), "", 2, "write each value before its unit"},
+      {{std::string(1000, 'x'), "to", "m"}, "", 2, std::string(60, 'x') + "...'"},
+      {{"1", std::string(1000, 'x'), "to", "m"},
+       "",
+       2,
+       "unknown unit '" + std::string(60, 'x') + "...'"},
+      {{"1" + std::string(1000, 'x'), "m", "to", "m"},
+       "",
+       2,
+       "value '1" + std::string(59, 'x') + "...'"},
+  };
+  for (const Case& c : cases) Check(c);
+  // Quoted text never runs past sixty characters of what was typed.
+  const auto flood = RunArgs({"1", std::string(100000, 'x'), "to", "m"});
+  EXPECT_LT(flood.err.size(), 400u);
+}
+
+TEST(Command, TakesOptionsAfterTheConversion) {
+  const Case cases[] = {
+      {Words("-- -40 F to C --places 30"), "-40 C\n", 0, ""},
+      {Words("-- -40.5 F to C --places 1 --no-round"), "-40.2 C\n", 0, ""},
+      {Words("-- 1234.5 m to m --grouping --decimal-symbol ,"), "1.234,5 m\n", 0, ""},
+      {Words("-- 1234.5 m to m --places=0"), "1235 m\n", 0, ""},
+      {Words("1 m to in --places 1"), "39.4 in\n", 0, ""},
+      // A value that only looks like an option stays a value.
+      {Words("-- --5 C to F"), "", 2, "more than one minus sign"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+// A failed write is reported, not lost.
+TEST(Command, ReportsAnOutputThatCannotBeWritten) {
+  for (const std::vector<std::string>& args :
+       {Words("1 m to ft"), Words("--list"), Words("--version"), Words("--batch")}) {
+    std::istringstream in("{\"values\":[\"1\"],\"from\":[\"m\"],\"to\":[\"ft\"]}\n");
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(cli::RunCommand(args, in, out, err, {".", ","}), cli::ExitIoError) << args[0];
+    EXPECT_NE(err.str().find("cannot write to standard output"), std::string::npos);
+  }
+}
+
 TEST(Command, AppliesResultOptions) {
   const Case cases[] = {
-      {Words("--no-round 100 in to ft in"), "8.000 ft  4.000 in\n", 0, ""},
+      {Words("--no-round 100 in to ft in"), "8 ft  4 in\n", 0, ""},
       {Words("--no-grouping 1234567 m to mm"), "1234567000 mm\n", 0, ""},
       {Words("--decimal-symbol , --thousand-separator . 1234567.5 m to m"), "1.234.567,5 m\n", 0,
        ""},
@@ -108,17 +232,12 @@ TEST(Command, SuggestsTargetUnits) {
 TEST(Command, RefusesWhatItCannotConvertWithUsageStatus) {
   const Case cases[] = {
       {{}, "", 2, "nothing to convert"},
-      {Words("1 oz to g"), "", 2, "\"ounces (troy, ap)\""},
-      {Words("1 gal to L"), "", 2, "\"gallons (Brit.)\""},
-      {Words("1 bbl to L"), "", 2, "\"barrels (US beer)\""},
-      {Words("1 L to t"), "", 2, "\"tons (cargo or marine)\""},
-      {Words("--category area 1 ts to sq mi"), "", 2, "\"sq. miles (survey)\""},
+      {Words("1 L to t"), "", 2, "write 'register ton' or 'freight ton' instead of 't'"},
       {Words("1 ts to ts"), "", 2, "--category"},
-      {Words("1 ft to kg"), "", 2, "no category has all"},
+      {Words("1 ft to kg"), "", 2, "'ft' is a length (\"feet\") and 'kg' is a weight"},
       {Words("--category weight 1 ft to kg"), "", 2, "'ft' is not a unit of Weight"},
       {Words("--category prefixes 1 m to ft"), "", 2, "Prefixes"},
       {Words("--category volume 1 m to ft"), "", 2, "unknown category"},
-      {Words("1 m to furlong"), "", 2, "unknown unit 'furlong'"},
       {Words("1 parsec to m"), "", 2, "unknown unit 'parsec'"},
       {Words("1 m"), "", 2, "missing 'to'"},
       {Words("1 m to"), "", 2, "no unit after 'to'"},
@@ -188,13 +307,15 @@ TEST(Command, RefusesValuesTheFieldWouldNotHold) {
          ""});
 }
 
-TEST(Command, ListsUnitsOnceWithTheirSymbols) {
+TEST(Command, ListsUnitsOnceWithTheirRowsAndSymbols) {
   const auto length = RunArgs(Words("--list length"));
   EXPECT_EQ(length.status, 0);
   EXPECT_EQ(length.out.rfind("Length\n", 0), 0u);
-  EXPECT_NE(length.out.find("  inches "), std::string::npos);
+  EXPECT_NE(length.out.find("\n   2  inches "), std::string::npos);
   EXPECT_NE(length.out.find(" in\n"), std::string::npos);
-  EXPECT_NE(length.out.find("  micrometers "), std::string::npos);
+  EXPECT_NE(length.out.find("  35  micrometers "), std::string::npos);
+  // Results write mils as "mil": "ml" is millilitres.
+  EXPECT_NE(length.out.find("  41  mils                        mil\n"), std::string::npos);
   // The common group repeats inches; placeholders and headings are no units.
   EXPECT_EQ(length.out.find("  inches "), length.out.rfind("  inches "));
   EXPECT_EQ(length.out.find("==="), std::string::npos);
@@ -203,8 +324,11 @@ TEST(Command, ListsUnitsOnceWithTheirSymbols) {
 
   const auto temperature = RunArgs(Words("--list temp."));
   EXPECT_EQ(temperature.out.find("Temperature\n"), 0u);
-  EXPECT_NE(temperature.out.find("  Kelvin"), std::string::npos);
+  EXPECT_NE(temperature.out.find("   3  Kelvin"), std::string::npos);
   EXPECT_NE(temperature.out.find(" K\n"), std::string::npos);
+
+  const auto paper = RunArgs(Words("--list paper"));
+  EXPECT_NE(paper.out.find("   5  bond (17x22)                lb bond\n"), std::string::npos);
 
   const auto all = RunArgs(Words("--list"));
   EXPECT_EQ(all.status, 0);
@@ -215,7 +339,9 @@ TEST(Command, ListsUnitsOnceWithTheirSymbols) {
 
   const auto unknown = RunArgs(Words("--list volume"));
   EXPECT_EQ(unknown.status, 2);
-  EXPECT_NE(unknown.err.find("unknown category 'volume'"), std::string::npos);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_NE(unknown.err.find("unknown category 'volume' (the categories: length"),
+            std::string::npos);
 }
 
 TEST(Command, PrintsHelpAndVersion) {
@@ -229,13 +355,41 @@ TEST(Command, PrintsHelpAndVersion) {
   EXPECT_EQ(version.out, std::string("zurmet-convert ") + ZURMET_VERSION + "\n");
 }
 
-TEST(Command, UsesTheRegionalSymbolsUnlessTold) {
+// "." and no grouping whatever the locale, unless an option asks.
+TEST(Command, WritesNumbersForScriptsUnlessAskedOtherwise) {
   const platform::NumberSymbols german{",", "."};
-  EXPECT_EQ(cli_test::RunArgs(Words("1234.5 m to m"), "", german).out, "1.234,5 m\n");
-  EXPECT_EQ(cli_test::RunArgs(Words("--decimal-symbol . --thousand-separator ' 1234.5 m to m"), "",
-                              german)
-                .out,
-            "1'234.5 m\n");
+  struct FormatCase {
+    const char* args;
+    const char* out;
+  };
+  const FormatCase cases[] = {
+      {"1234567.891 m to mm", "1234567891 mm\n"},
+      {"0.3048 m to m --places 4", "0.3048 m\n"},
+      {"1234.5678 m to m --grouping", "1,234.568 m\n"},
+      {"1234.5678 m to m --places 4 --grouping", "1,234.5678 m\n"},
+      {"1234.5678 m to m --locale", "1.234,568 m\n"},
+      {"1234.5678 m to m --locale --no-grouping", "1234,568 m\n"},
+      // The window's text: regional symbols, fraction digits grouped too.
+      {"1234.5678 m to m --places 4 --window-format", "1.234,567.8 m\n"},
+      {"100 in to ft in --no-round --window-format", "8,000 ft  4,000 in\n"},
+      {"--decimal-symbol , 1234.5 m to m --grouping", "1.234,5 m\n"},
+      {"--decimal-symbol , 1234.5 m to m", "1234,5 m\n"},
+      {"--thousand-separator ' 1234.5 m to m", "1'234.5 m\n"},
+      {"--decimal-symbol . --thousand-separator ' 1234.5 m to m --locale", "1'234.5 m\n"},
+      {"--locale --decimal-symbol . 1234.5 m to m", "1,234.5 m\n"},
+      // Cutting adds no zeros the result does not have.
+      {"--no-round 1 m to in", "39.37 in\n"},
+      {"--no-round --places 5 1 m to in", "39.37007 in\n"},
+      {"--no-round --places 30 1/3 yd to ft", "0.999999999999999999999999999999 ft\n"},
+      {"--no-round --exp 100 in to ft in", "8.000 E0 ft  4.000 E0 in\n"},
+      {"--exp 1234567 m to mm", "1.235 E9 mm\n"},
+  };
+  for (const FormatCase& c : cases) {
+    SCOPED_TRACE(c.args);
+    const auto outcome = cli_test::RunArgs(Words(c.args), "", german);
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+  }
 }
 
 }  // namespace

@@ -25,6 +25,8 @@ TEST_F(ConversionTest, OneConversionPerCategory) {
       // 63 in = 1.6002 m
       {&M::LengthSelector, {"1", "2", "3"}, nullptr, {"meters"}, "1.6 m  "},
       {&M::LengthSelector, {"100"}, "inches", {"inches", "feet"}, "8 ft  4 in  "},
+      // 11.9999 in rounds to a whole foot, which the feet take.
+      {&M::LengthSelector, {"71.9999"}, "inches", {"inches", "feet"}, "6 ft  0 in  "},
       {&M::LengthSelector, {"1234567"}, "meters", {"millimeters"}, "1,234,567,000 mm  "},
       {&M::LengthSelector, {"", "", ""}, nullptr, {"meters"}, "Error"},
       {&M::LengthSelector, {"5"}, nullptr, {}, "Error"},

@@ -115,9 +115,9 @@ class ScaledTextTest : public MainWindowTest {
   std::vector<Caption> AllCaptions() {
     std::vector<Caption> captions;
     using units::Category;
-    for (Category category : {Category::Length, Category::Area, Category::Capacity,
-                              Category::Weight, Category::Temperature, Category::Speed,
-                              Category::Paper, Category::Prefixes}) {
+    for (Category category :
+         {Category::Length, Category::Area, Category::Capacity, Category::Weight,
+          Category::Temperature, Category::Speed, Category::Paper, Category::Prefixes}) {
       SelectCategory(w, category);
       Settle();
       CollectCaptions(form, "main", captions);

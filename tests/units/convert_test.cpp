@@ -104,6 +104,73 @@ const LinearCase LinearCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, LinearConversion, ::testing::ValuesIn(LinearCases));
 
+// Rounding the last part up to a whole unit of the part before it gives
+// that unit to it, down the line; leading zero units stay.
+const LinearCase CarryCases[] = {
+    {"inches into a foot",
+     Category::Length,
+     {{"71.9999", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Initial,
+     "6 ft  0 in  "},
+    {"no places",
+     Category::Length,
+     {{"35.99", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Options(0, true, true, false),
+     "3 ft  0 in  "},
+    {"yards into a mile",
+     Category::Length,
+     {{"1759.9999", "", ""}, {Yards, 0, 0}, {Miles, Yards, 0}},
+     Options(2, true, true, false),
+     "1 mi  0 yd  "},
+    {"inches into feet into a yard",
+     Category::Length,
+     {{"35.9999", "", ""}, {Inches, 0, 0}, {Yards, Feet, Inches}},
+     Initial,
+     "1 yd  0 ft  0 in"},
+    {"inches into a foot below yards",
+     Category::Length,
+     {{"47.9999", "", ""}, {Inches, 0, 0}, {Yards, Feet, Inches}},
+     Initial,
+     "1 yd  1 ft  0 in"},
+    {"across sizes that do not divide",
+     Category::Length,
+     {{"0.99999", "", ""}, {Meters, 0, 0}, {Meters, Feet, 0}},
+     Initial,
+     "1 m  0 ft  "},
+    {"same unit twice",
+     Category::Length,
+     {{"5.9999", "", ""}, {Feet, 0, 0}, {Feet, Feet, 0}},
+     Initial,
+     "6 ft  0 ft  "},
+    {"in exponent form",
+     Category::Length,
+     {{"71.9999", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Options(3, true, true, true),
+     "6.000 E0 ft  0.000 E0 in  "},
+    {"padded zero when cut",
+     Category::Length,
+     {{"71.99999", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Options(3, false, true, false),
+     "5.000 ft  11.999 in  "},
+    {"leading zero unit stays",
+     Category::Length,
+     {{"5", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Initial,
+     "0 ft  5 in  "},
+    {"just below the rounding",
+     Category::Length,
+     {{"71.9994", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Initial,
+     "5 ft  11.999 in  "},
+    {"exactly a whole unit",
+     Category::Length,
+     {{"72", "", ""}, {Inches, 0, 0}, {Feet, Inches, 0}},
+     Initial,
+     "6 ft  0 in  "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Carry, LinearConversion, ::testing::ValuesIn(CarryCases));
+
 struct TemperatureCase {
   const char* value;
   int from;

@@ -53,6 +53,28 @@ void ApplyButtonStyle(Window* w) {
   if (w->widget) w->widget->setAutoFillBackground(!IsOwnerDrawn(w));
 }
 
+// The pointer and the keys reach the procedure as messages, so Qt clicks or
+// toggles a button itself only when assistive technology presses it: that is
+// a click of the window. A box the record already shows so is only shown.
+void ListenForPresses(Window* w) {
+  auto* button = qobject_cast<QAbstractButton*>(w->widget.data());
+  if (!button) return;
+  const Hwnd h = ToHwnd(w);
+  if (IsCheckable(w)) {
+    QObject::connect(button, &QAbstractButton::toggled, button, [h](bool checked) {
+      Window* pressed = AsWindow(h);
+      if (!pressed || checked == pressed->checked) return;
+      // Qt unticks the other radio buttons itself; only the ticked one was pressed.
+      const U32 type = ButtonType(pressed);
+      if (checked || (type != BS_RADIOBUTTON && type != BS_AUTORADIOBUTTON)) PostClick(pressed);
+    });
+  } else {
+    QObject::connect(button, &QAbstractButton::clicked, button, [h] {
+      if (Window* pressed = AsWindow(h)) PostClick(pressed);
+    });
+  }
+}
+
 void ClickButton(Window* w) {
   const U32 type = ButtonType(w);
   if (type == BS_AUTOCHECKBOX || type == BS_AUTO3STATE) w->checked = !w->checked;
@@ -87,6 +109,7 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_CREATE:
       w->systemClass = SystemClass::Button;
       w->widget = MakeButtonWidget(w, w->parent ? w->parent->widget.data() : nullptr);
+      ListenForPresses(w);
       ApplyButtonStyle(w);
       return 0;
     case kApplyStyleMessage:

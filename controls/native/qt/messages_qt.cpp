@@ -9,6 +9,7 @@
 #include <deque>
 #include <utility>
 
+#include "controls/native/qt/accessibility_qt.h"
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
 #include "controls/native/qt/gdi_qt.h"
@@ -68,6 +69,7 @@ void EnsureApplication() {
   // which has an icon of its own.
   QApplication::setWindowIcon(ProgramIcon());
   InstallInputFilter();
+  InstallAccessibility();
 }
 
 }  // namespace qt

@@ -1,12 +1,9 @@
 // What the system classes share: the notifications they send, input handed
-// back to their widgets, the default for what they leave alone, and the
-// look they are all drawn in.
+// back to their widgets, and the default for what they leave alone.
 #include "controls/native/qt/system_classes_qt.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QProxyStyle>
-#include <QStyleFactory>
 #include <algorithm>
 #include <cstring>
 
@@ -14,23 +11,6 @@
 #include "controls/native/qt/placement_qt.h"
 
 namespace native::qt {
-
-namespace {
-
-// The classic "Windows" style, which draws the controls as the Win32 build
-// shows them, with drop-down lists that open under their box as a Win32
-// drop-down list does rather than over it.
-class ClassicStyle : public QProxyStyle {
- public:
-  ClassicStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* returnData) const override {
-    if (hint == SH_ComboBox_Popup) return 0;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
-
-}  // namespace
 
 void Notify(Window* w, U32 code) {
   if (!w->parent) return;
@@ -91,16 +71,19 @@ LResult ControlDefault(Hwnd h, U32 message, WParam wParam, LParam lParam) {
   }
 }
 
+void PostClick(Window* w) {
+  const Rect client = GetClientRect(ToHwnd(w));
+  const LParam middle = MakeLong(client.right / 2, client.bottom / 2);
+  PostMessage(ToHwnd(w), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessage(ToHwnd(w), WM_LBUTTONUP, 0, middle);
+}
+
 LResult CopyOut(const std::string& text, LParam buffer, std::size_t room) {
   if (!buffer || room == 0) return 0;
   const std::size_t n = std::min(text.size(), room);
   std::memcpy(reinterpret_cast<char*>(buffer), text.data(), n);
   return static_cast<LResult>(n);
 }
-
-// One style for the whole application: a style set on each combo box would
-// make each build its list at once instead of when it first opens.
-QStyle* MakeApplicationStyle() { return new ClassicStyle; }
 
 WndProc SystemProcedureOf(SystemClass systemClass) {
   switch (systemClass) {

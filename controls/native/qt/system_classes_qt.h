@@ -54,6 +54,9 @@ bool InsideClient(Window* w, LParam lParam);
 // A mouse message or a key as the Qt event the widget acts on itself.
 void ForwardMouse(Window* w, U32 message, WParam wParam, LParam lParam);
 void ForwardKey(Window* w, int qtKey, Qt::KeyboardModifiers modifiers);
+// A click in the middle of the window, through the queue as the pointer's
+// would come: how assistive technology presses a window.
+void PostClick(Window* w);
 // Copies a text into a buffer a message points to, at most room bytes.
 LResult CopyOut(const std::string& text, LParam buffer, std::size_t room);
 

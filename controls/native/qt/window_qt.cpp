@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "controls/native/qt/accessibility_qt.h"
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
 #include "controls/native/qt/messages_qt.h"
@@ -113,6 +114,10 @@ void MakeWidget(Window* w) {
   } else if (!IsChild(w)) {
     w->widget->setWindowFlags(TopLevelFlags(w));
   }
+  // Known as the window's before anything asks about it: showing, hiding and
+  // flags already ask for its accessibility interface, which Qt keeps.
+  w->widget->setProperty("zurmetWindow",
+                         QVariant::fromValue(reinterpret_cast<quintptr>(ToHwnd(w))));
   if (!IsChild(w)) SetOwner(w, w->parent);
   if (!IsChild(w)) {
     w->widget->setWindowTitle(QString::fromStdString(w->text));
@@ -286,7 +291,7 @@ Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
   }
   if (!AsWindow(h)) return nullptr;
   MakeWidget(w);
-  w->widget->setProperty("zurmetWindow", QVariant::fromValue(reinterpret_cast<quintptr>(h)));
+  RenewInterface(w);
   PlaceNew(w, x, y, width, height);
   if (style & WS_DISABLED) EnableWindow(h, false);
   if (style & WS_VISIBLE) ShowWindow(h, SW_SHOW);

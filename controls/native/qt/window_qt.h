@@ -45,6 +45,7 @@ struct Window {
   bool disabled = false;  // its own WS_DISABLED
   bool trackLeave = false;
   int showState = SW_SHOWNORMAL;  // of a top-level window: normal, minimised or maximised
+  Accessibility accessibility;
 
   // Set by a system procedure while it handles WM_PAINT: the widget paints
   // itself once the dispatch returns.

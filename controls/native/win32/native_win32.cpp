@@ -330,6 +330,9 @@ bool DestroyIcon(Icon icon) { return ::DestroyIcon(reinterpret_cast<HICON>(icon)
 Icon CopyIcon(Icon icon) { return G(CopyImage(reinterpret_cast<HANDLE>(icon), IMAGE_ICON, 0, 0, 0)); }
 Icon LoadMainIcon() { return G(LoadIconW(Module(), L"MAINICON")); }
 
+// The system's accessibility reads the controls' classes and texts.
+void SetAccessibility(Hwnd, const Accessibility&) {}
+
 DrawItem ReadDrawItem(LParam lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   return {N(item->hwndItem), G(item->hDC), item->itemState, FromWin(item->rcItem)};

@@ -1,0 +1,194 @@
+#include "cli/wording.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+#include "units/convert.h"
+#include "units/unit_lookup.h"
+
+namespace cli {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == ',' || c == '/'; }
+
+bool IsTo(std::string_view word) {
+  return word.size() == 2 && (word[0] == 't' || word[0] == 'T') &&
+         (word[1] == 'o' || word[1] == 'O');
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+// "3/4": a fraction of two whole numbers.
+bool IsSimpleFraction(std::string_view word) {
+  const std::size_t slash = word.find('/');
+  return slash != std::string_view::npos && AllDigits(word.substr(0, slash)) &&
+         AllDigits(word.substr(slash + 1));
+}
+
+std::optional<std::uint64_t> WholeNumber(std::string_view text) {
+  std::uint64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// The number at the start of a word: digits, points, commas and a slash.
+std::size_t NumberLength(std::string_view word) {
+  std::size_t i = 0;
+  while (i < word.size() && IsNumberChar(word[i])) ++i;
+  return std::any_of(word.begin(), word.begin() + static_cast<std::ptrdiff_t>(i), IsDigit) ? i : 0;
+}
+
+constexpr std::string_view FootMarks[] = {"'", "\u2032"};
+constexpr std::string_view InchMarks[] = {"''", "\"", "\u2033"};
+
+std::size_t MarkAt(std::string_view text, std::span<const std::string_view> marks) {
+  for (std::string_view mark : marks)
+    if (text.starts_with(mark)) return mark.size();
+  return 0;
+}
+
+// 5'11", 5'11, 5', 11" (and the typographic marks) as feet and inches.
+bool SpreadFeetAndInches(std::string_view word, std::vector<std::string>& words) {
+  const std::size_t feet = NumberLength(word);
+  if (feet == 0 || feet == word.size()) return false;
+  std::string_view rest = word.substr(feet);
+  if (const std::size_t inch = MarkAt(rest, InchMarks); inch == rest.size()) {
+    words.insert(words.end(), {std::string(word.substr(0, feet)), "in"});
+    return true;
+  }
+  const std::size_t foot = MarkAt(rest, FootMarks);
+  if (foot == 0) return false;
+  rest.remove_prefix(foot);
+  const std::size_t inches = NumberLength(rest);
+  if (inches != rest.size() && MarkAt(rest.substr(inches), InchMarks) != rest.size() - inches)
+    return false;
+  words.insert(words.end(), {std::string(word.substr(0, feet)), "ft"});
+  if (inches > 0) words.insert(words.end(), {std::string(rest.substr(0, inches)), "in"});
+  return true;
+}
+
+// 100km, -40C, 3/4in, 20# (a paper grade follows): the number and the unit.
+bool SpreadGluedUnit(std::string_view word, std::vector<std::string>& words) {
+  const std::size_t sign = word.starts_with('-') ? 1 : 0;
+  const std::size_t number = NumberLength(word.substr(sign));
+  if (number == 0 || sign + number == word.size()) return false;
+  const std::string_view unit = word.substr(sign + number);
+  if (unit != "#" && units::FindUnit(unit).empty()) return false;
+  words.emplace_back(word.substr(0, sign + number));
+  words.emplace_back(unit);
+  return true;
+}
+
+std::string JoinWords(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
+  std::string joined;
+  for (std::size_t i = from; i < to; ++i) {
+    if (i > from) joined += ' ';
+    joined += words[i];
+  }
+  return joined;
+}
+
+// After "to", the longest run of words that names a unit is one unit. The
+// run is bounded by the longest unit, so thousands of words stay cheap.
+std::string SplitTargets(const std::vector<std::string>& words, std::size_t start,
+                         std::vector<std::string>& targets) {
+  for (std::size_t i = start; i < words.size();) {
+    if (targets.size() == units::TermCount)
+      return "at most three units can follow 'to' (a result has up to three parts: to yd ft in)";
+    std::size_t end = std::min(words.size(), i + units::MaxUnitWords());
+    while (end > i && units::FindUnit(JoinWords(words, i, end)).empty()) --end;
+    if (end == i) {
+      if (LooksLikeValue(words[i]))
+        return "values go before 'to', found " + units::Quoted(words[i]) +
+               " after it (write: 1 ft 6 in to cm)";
+      return units::UnknownUnit(words[i]);
+    }
+    targets.push_back(JoinWords(words, i, end));
+    i = end;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool LooksLikeValue(std::string_view word) {
+  if (word.empty()) return true;
+  const char first = word.front();
+  return IsDigit(first) || first == '.' || first == ',' || first == '-' || first == '+' ||
+         first == '/';
+}
+
+std::optional<std::string> MixedNumber(std::string_view whole, std::string_view fraction) {
+  const bool negative = whole.starts_with('-');
+  if (negative) whole.remove_prefix(1);
+  if (!AllDigits(whole) || !IsSimpleFraction(fraction)) return std::nullopt;
+  const std::size_t slash = fraction.find('/');
+  const auto w = WholeNumber(whole);
+  const auto n = WholeNumber(fraction.substr(0, slash));
+  const auto d = WholeNumber(fraction.substr(slash + 1));
+  if (!w || !n || !d) return std::nullopt;
+  constexpr std::uint64_t Most = std::numeric_limits<std::uint64_t>::max();
+  if (*d != 0 && *w > (Most - *n) / *d) return std::nullopt;
+  const std::uint64_t numerator = *w * *d + *n;
+  return (negative ? "-" : "") + std::to_string(numerator) + "/" + std::to_string(*d);
+}
+
+std::vector<std::string> SplitWords(std::span<const std::string> args) {
+  std::vector<std::string> words;
+  for (const std::string& arg : args) {
+    std::size_t start = arg.find_first_not_of(" \t");
+    // An empty argument is an empty value, refused later with a reason.
+    if (start == std::string::npos) words.emplace_back();
+    while (start != std::string::npos) {
+      const std::size_t end = arg.find_first_of(" \t", start);
+      const std::string_view word = std::string_view(arg).substr(start, end - start);
+      if (!SpreadFeetAndInches(word, words) && !SpreadGluedUnit(word, words))
+        words.emplace_back(word);
+      start = end == std::string::npos ? end : arg.find_first_not_of(" \t", end);
+    }
+  }
+  return words;
+}
+
+std::string ReadWording(const std::vector<std::string>& words, Wording& wording) {
+  std::size_t i = 0;
+  while (i < words.size() && !IsTo(words[i])) {
+    if (!LooksLikeValue(words[i]))
+      return "expected a value before " + units::Quoted(words[i]) +
+             " (write each value before its unit: 1 yd 2 ft to m)";
+    Term term{words[i], {}};
+    ++i;
+    // 1 1/2 in: one value.
+    if (i < words.size()) {
+      if (auto mixed = MixedNumber(term.value, words[i])) {
+        term.value = std::move(*mixed);
+        ++i;
+      }
+    }
+    const std::size_t unitStart = i;
+    while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i])) ++i;
+    if (i == unitStart)
+      return "value " + units::Quoted(term.value) +
+             " has no unit (write a unit after each value: 1 m 20 cm to in)";
+    term.unit = JoinWords(words, unitStart, i);
+    wording.terms.push_back(std::move(term));
+  }
+  if (wording.terms.empty()) return "nothing to convert: give a value and its unit (1 mi to km)";
+  if (wording.terms.size() > units::TermCount)
+    return "at most three values can be converted at once (1 yd 2 ft 3 in to m)";
+  if (i == words.size()) return {};
+  wording.hasTo = true;
+  std::string error = SplitTargets(words, i + 1, wording.targets);
+  if (!error.empty()) return error;
+  if (wording.targets.empty()) return "no unit after 'to' (write: 1 mi to km)";
+  return {};
+}
+
+}  // namespace cli

@@ -1,0 +1,369 @@
+#include "units/unit_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "units/aliases.h"
+
+namespace units {
+namespace {
+
+std::vector<Category> Measured() {
+  std::vector<Category> measured;
+  for (const CategoryInfo& info : AllCategories())
+    if (info.Measured) measured.push_back(info.Id);
+  return measured;
+}
+
+// The unit one text stands for, or the reason it stands for none.
+struct Chosen {
+  std::string error;
+  Category in{};
+  std::string_view name;
+};
+
+Chosen Choose(const std::vector<std::string>& typed, std::optional<Category> forced = {}) {
+  UnitChoice choice;
+  Chosen chosen;
+  chosen.error = ChooseUnits(typed, forced, choice);
+  if (chosen.error.empty()) {
+    chosen.in = choice.In;
+    chosen.name = RowAt(TableFor(choice.In), choice.Rows.front()).Name;
+  }
+  return chosen;
+}
+
+std::string_view FactorOf(Category category, std::string_view name) {
+  for (const UnitRow& row : TableFor(category))
+    if (row.Name == name) return row.Factor;
+  return {};
+}
+
+// Every listed unit can be named back, in its own category, by its name in
+// any case and with the blanks people type ("drams  (ap)" as "drams (ap)").
+TEST(UnitLookup, EveryListedNameFindsItsRow) {
+  for (Category category : Measured()) {
+    const auto listed = UnitsOf(category);
+    ASSERT_FALSE(listed.empty()) << CategoryName(category);
+    for (const ListedUnit& unit : listed) {
+      std::string typed;
+      bool blank = false;
+      for (char c : unit.Name) {
+        if (c == ' ' && blank) continue;
+        blank = c == ' ';
+        typed += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      }
+      SCOPED_TRACE(typed);
+      const Chosen chosen = Choose({typed}, category);
+      EXPECT_EQ(chosen.error, "");
+      EXPECT_EQ(chosen.name, unit.Name);
+    }
+  }
+}
+
+// What a result writes for a unit reads back as that unit, in its own
+// category and without naming the category.
+TEST(UnitLookup, EveryUnitReadsBackAsWritten) {
+  int units = 0;
+  for (Category category : Measured()) {
+    const UnitTable table = TableFor(category);
+    for (int row = 1; row < RowCount(category); ++row) {
+      if (table[row].Factor == "0" || table[row].Name.empty()) continue;
+      const std::string symbol(TypedSymbol(category, row));
+      SCOPED_TRACE(std::string(table[row].Name) + " as " + symbol);
+      ASSERT_FALSE(symbol.empty());
+      const std::vector<Meaning> meanings = FindUnit(symbol);
+      EXPECT_TRUE(std::any_of(meanings.begin(), meanings.end(), [&](const Meaning& m) {
+        return m.In == category && m.How != Standing::Rare;
+      }));
+      const Chosen chosen = Choose({symbol}, category);
+      ASSERT_EQ(chosen.error, "");
+      if (category == Category::Temperature)
+        EXPECT_EQ(chosen.name, table[row].Name);
+      else
+        EXPECT_EQ(FactorOf(category, chosen.name), table[row].Factor);
+      ++units;
+    }
+  }
+  EXPECT_GT(units, 200);
+}
+
+// Each alias names a row of its category, where it is the meaning taken.
+TEST(UnitLookup, EveryAliasNamesItsUnit) {
+  for (const Alias& alias : Aliases()) {
+    SCOPED_TRACE(std::string(alias.Text));
+    EXPECT_FALSE(FactorOf(alias.In, alias.Unit).empty() && alias.In != Category::Temperature);
+    const Chosen chosen = Choose({std::string(alias.Text)}, alias.In);
+    EXPECT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.name, alias.Unit);
+  }
+}
+
+// An abbreviation is marked a stated default exactly when the catalogue
+// writes another unit with it, so --help lists every such choice.
+TEST(UnitLookup, StatedDefaultsAreTheTextsWithSeveralMeanings) {
+  for (const Alias& alias : Aliases()) {
+    if (!(alias.Flags & CaseMatters)) continue;
+    bool other = false;
+    for (Category category : Measured()) {
+      for (const UnitRow& row : TableFor(category)) {
+        const bool sameUnit = category == alias.In && row.Factor == FactorOf(alias.In, alias.Unit);
+        other = other || (row.Symbol == alias.Text && !sameUnit);
+      }
+    }
+    // "K" also names Kelvin, whose catalogue row has no symbol.
+    EXPECT_EQ((alias.Flags & StatedDefault) != 0, other) << alias.Text;
+  }
+}
+
+struct LookupCase {
+  const char* typed;
+  Category in;
+  const char* name;
+};
+
+TEST(UnitLookup, ReadsWhatPeopleType) {
+  using C = Category;
+  const LookupCase cases[] = {
+      // Singular, plural, spelling, any case for words.
+      {"mile", C::Length, "miles"},
+      {"Miles", C::Length, "miles"},
+      {"inch", C::Length, "inches"},
+      {"foot", C::Length, "feet"},
+      {"metre", C::Length, "meters"},
+      {"kilometres", C::Length, "kilometers"},
+      {"furlong", C::Length, "furlongs (survey)"},
+      {"light-years", C::Length, "light years"},
+      {"nautical miles", C::Length, "miles (int'l/US nautical)"},
+      {"nmi", C::Length, "miles (int'l/US nautical)"},
+      {"um", C::Length, "micrometers"},
+      {"\u03bcm", C::Length, "micrometers"},
+      {"\u00b5m", C::Length, "micrometers"},
+      {"litre", C::Capacity, "liters"},
+      {"l", C::Capacity, "liters"},
+      {"mL", C::Capacity, "milliliters"},
+      {"cc", C::Capacity, "cu. centimeters"},
+      {"tbsp", C::Capacity, "tablespoons (US)"},
+      {"tsp", C::Capacity, "teaspoons (US)"},
+      {"fl. oz", C::Capacity, "ounces (US fluid)"},
+      {"floz", C::Capacity, "ounces (US fluid)"},
+      {"imp gal", C::Capacity, "gallons (Brit.)"},
+      {"uk pt", C::Capacity, "pints (Brit.)"},
+      {"cups", C::Capacity, "cups (US)"},
+      {"lbs", C::Weight, "pounds (avdp)"},
+      {"kilo", C::Weight, "kilograms"},
+      {"tonnes", C::Weight, "tons ('metric')"},
+      {"stone", C::Weight, "stone (UK avdp)"},
+      {"oz t", C::Weight, "ounces (troy, ap)"},
+      {"troy ounces", C::Weight, "ounces (troy, ap)"},
+      {"celsius", C::Temperature, "Celsius"},
+      {"\u00b0F", C::Temperature, "Fahrenheit"},
+      {"degC", C::Temperature, "Celsius"},
+      {"kelvin", C::Temperature, "Kelvin"},
+      {"mph", C::Speed, "miles per hour"},
+      {"kph", C::Speed, "kilometers per hour"},
+      {"km/h", C::Speed, "kilometers per hour"},
+      {"kt", C::Speed, "knots"},
+      {"knot", C::Speed, "knots"},
+      {"kilometres per hour", C::Speed, "kilometers per hour"},
+      {"gsm", C::Paper, "grams/sq. meter"},
+      {"g/m2", C::Paper, "grams/sq. meter"},
+      // Squares and cubes of lengths, however written.
+      {"sq ft", C::Area, "sq. feet"},
+      {"ft2", C::Area, "sq. feet"},
+      {"ft\u00b2", C::Area, "sq. feet"},
+      {"sqft", C::Area, "sq. feet"},
+      {"m^2", C::Area, "sq. meters"},
+      {"km2", C::Area, "sq. kilometers"},
+      {"square feet", C::Area, "sq. feet"},
+      {"square miles", C::Area, "sq. miles"},
+      {"acres", C::Area, "acres (survey)"},
+      {"ha", C::Area, "hectares ('metric')"},
+      {"cubic inches", C::Capacity, "cu. inches"},
+      {"in\u00b3", C::Capacity, "cu. inches"},
+      {"m3", C::Capacity, "cu. meters"},
+      // Paper grades with their pound mark or without.
+      {"bond", C::Paper, "bond (17x22)"},
+      {"lb bond", C::Paper, "bond (17x22)"},
+      {"lbs bond", C::Paper, "bond (17x22)"},
+      {"# bond", C::Paper, "bond (17x22)"},
+      {"bond lb", C::Paper, "bond (17x22)"},
+      {"wedding invitation", C::Paper, "wedding invitat. (21x33)"},
+  };
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Chosen chosen = Choose({c.typed});
+    EXPECT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.in, c.in);
+    EXPECT_EQ(chosen.name, c.name);
+  }
+}
+
+TEST(UnitLookup, TakesTheStatedDefaultOfAnAmbiguousName) {
+  using C = Category;
+  const LookupCase cases[] = {
+      {"lb", C::Weight, "pounds (avdp)"},
+      {"oz", C::Weight, "ounces (avdp)"},
+      {"ton", C::Weight, "tons, short (US avdp)"},
+      {"t", C::Weight, "tons ('metric')"},
+      {"gal", C::Capacity, "gallons (US)"},
+      {"qt", C::Capacity, "quarts (US)"},
+      {"pt", C::Capacity, "pints (US)"},
+      {"cup", C::Capacity, "cups (US)"},
+      {"fl oz", C::Capacity, "ounces (US fluid)"},
+      {"bbl", C::Capacity, "barrels (US petroleum)"},
+      {"mi", C::Length, "miles"},
+      {"sq mi", C::Area, "sq. miles"},
+      {"cwt", C::Weight, "hwght,short (US avdp)"},
+      {"dr", C::Weight, "drams (avdp)"},
+  };
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    // With a unit of the same kind beside it, so "lb" is no paper grade.
+    const Chosen chosen = Choose({c.typed, c.in == C::Weight   ? "kg"
+                                           : c.in == C::Area   ? "m2"
+                                           : c.in == C::Length ? "m"
+                                                               : "L"});
+    EXPECT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.in, c.in);
+    EXPECT_EQ(chosen.name, c.name);
+  }
+  // In Paper, "lb" is the page's own default grade.
+  EXPECT_EQ(Choose({"lb", "gsm"}).name, "bond (17x22)");
+  EXPECT_EQ(Choose({"lb", "gsm"}).in, C::Paper);
+}
+
+// Case changes the meaning of abbreviations; all capitals or all small
+// letters find one when nothing matches as written.
+TEST(UnitLookup, ReadsAbbreviationsByTheirCase) {
+  using C = Category;
+  const LookupCase found[] = {
+      {"mm", C::Length, "millimeters"},   {"MM", C::Length, "millimeters"},
+      {"KM", C::Length, "kilometers"},    {"FT", C::Length, "feet"},
+      {"ML", C::Capacity, "milliliters"}, {"C", C::Temperature, "Celsius"},
+      {"c", C::Capacity, "cups (US)"},    {"K", C::Temperature, "Kelvin"},
+      {"k", C::Temperature, "Kelvin"},    {"MPH", C::Speed, "miles per hour"},
+      {"A", C::Length, "angstroms"},      {"a", C::Area, "ares ('metric')"},
+  };
+  for (const LookupCase& c : found) {
+    SCOPED_TRACE(c.typed);
+    const Chosen chosen = Choose({c.typed});
+    EXPECT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.in, c.in);
+    EXPECT_EQ(chosen.name, c.name);
+  }
+  for (const char* mixed : {"Mm", "Km", "mM", "Ft"}) {
+    EXPECT_TRUE(FindUnit(mixed).empty()) << mixed;
+    EXPECT_NE(Choose({mixed}).error.find("unknown unit"), std::string::npos) << mixed;
+  }
+}
+
+// A symbol the aliases give to another category means the other unit only
+// when the category is named.
+TEST(UnitLookup, TakesRareMeaningsOnlyInANamedCategory) {
+  using C = Category;
+  const LookupCase cases[] = {
+      {"mg", C::Capacity, "magnum (wine)"},
+      {"ml", C::Length, "mils"},
+      {"K", C::Weight, "kips (avdp)"},
+      {"c", C::Weight, "carats"},
+      {"st", C::Capacity, "steres ('metric' wood)"},
+      {"mg", C::Weight, "milligrams"},
+  };
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EXPECT_EQ(Choose({c.typed}, c.in).name, c.name);
+  }
+}
+
+struct RefusalCase {
+  std::vector<std::string> typed;
+  std::vector<const char*> parts;  // each must be in the message
+};
+
+TEST(UnitLookup, RefusesUnitsOfDifferentKindsNamingBoth) {
+  const RefusalCase cases[] = {
+      {{"mg", "ml"},
+       {"'mg' is a weight (\"milligrams\")", "'ml' is a capacity (\"milliliters\")",
+        "for a capacity write 'magnum' instead of 'mg'"}},
+      {{"ml", "mm"}, {"'ml' is a capacity", "'mm' is a length", "write 'mil' instead of 'ml'"}},
+      {{"k", "c"}, {"'k' is a temperature (\"Kelvin\")", "'c' is a capacity (\"cups (US)\")"}},
+      {{"kips", "K"}, {"'kips' is a weight", "for a weight write 'kip' instead of 'K'"}},
+      {{"L", "t"}, {"'t' is a weight", "write 'register ton' or 'freight ton' instead of 't'"}},
+      {{"ft", "kg"}, {"'ft' is a length (\"feet\") and 'kg' is a weight (\"kilograms\")"}},
+      {{"ts", "kg"}, {"'ts' is an area (\"townships (survey)\") or a capacity"}},
+      {{"m", "ft", "kg"}, {"'m' is a length", "'kg' is a weight"}},
+      {{"ts", "ts"}, {"more than one category (Area, Capacity)", "--category"}},
+  };
+  for (const RefusalCase& c : cases) {
+    const std::string error = Choose(c.typed).error;
+    for (const char* part : c.parts) EXPECT_NE(error.find(part), std::string::npos) << error;
+  }
+  EXPECT_NE(
+      Choose({"ft"}, Category::Weight).error.find("'ft' is not a unit of Weight (it is a length"),
+      std::string::npos);
+}
+
+TEST(UnitLookup, SuggestsUpToThreeCloseNames) {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"Mm", {"mm"}},         {"meterz", {"meters"}}, {"kilomter", {"kilometers"}},
+      {"fathmo", {"fathom"}}, {"parsec", {}},         {"qqqqqqqqqq", {}},
+  };
+  for (const auto& [typed, expected] : cases) {
+    const std::vector<std::string> similar = SimilarUnits(typed);
+    EXPECT_LE(similar.size(), 3u) << typed;
+    for (const std::string& name : expected)
+      EXPECT_NE(std::find(similar.begin(), similar.end(), name), similar.end())
+          << typed << " -> " << name;
+    if (expected.empty()) {
+      EXPECT_TRUE(similar.empty()) << typed;
+    }
+  }
+  EXPECT_EQ(UnknownUnit("meterz").rfind("unknown unit 'meterz'; did you mean 'meters'", 0), 0u);
+  EXPECT_EQ(UnknownUnit("parsec"), "unknown unit 'parsec' (--list shows the units)");
+  EXPECT_TRUE(SimilarUnits(std::string(10000, 'm')).empty());
+}
+
+TEST(UnitLookup, QuotesAtMostSixtyCharacters) {
+  EXPECT_EQ(Quoted("ft"), "'ft'");
+  EXPECT_EQ(Quoted(std::string(60, 'x')), "'" + std::string(60, 'x') + "'");
+  EXPECT_EQ(Quoted(std::string(1 << 20, 'x')), "'" + std::string(60, 'x') + "...'");
+  // Not in the middle of a character: 59 bytes and a two-byte "µ".
+  EXPECT_EQ(Quoted(std::string(59, 'x') + "\u00b5m"), "'" + std::string(59, 'x') + "...'");
+}
+
+TEST(UnitLookup, ListsRealUnitsOnceEach) {
+  // Length: 53 rows less the placeholder, two headings, two blank rows and
+  // the eight common units repeated in the full list.
+  EXPECT_EQ(UnitsOf(Category::Length).size(), 40u);
+  EXPECT_EQ(UnitsOf(Category::Temperature).size(), 3u);
+  EXPECT_TRUE(UnitsOf(Category::Prefixes).empty());
+}
+
+TEST(UnitLookup, FindsNothingForNoUnit) {
+  for (const char* typed : {"", " ", "-", "=== Common Units ===", "."})
+    EXPECT_TRUE(FindUnit(typed).empty()) << typed;
+}
+
+TEST(UnitLookup, ReadsCategoriesByNameCaptionOrNumber) {
+  const std::pair<const char*, std::optional<Category>> cases[] = {
+      {"length", Category::Length},
+      {"CAPACITY", Category::Capacity},
+      {"Temp.", Category::Temperature},
+      {"temp", Category::Temperature},
+      {"temperature", Category::Temperature},
+      {"8", Category::Paper},
+      {"6", Category::Prefixes},
+      {"0", std::nullopt},
+      {"9", std::nullopt},
+      {"", std::nullopt},
+      {"len", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(CategoryFromText(text), expected) << text;
+}
+
+}  // namespace
+}  // namespace units
