@@ -11,9 +11,9 @@ namespace soak {
 struct Counter {
   std::string name;
   std::int64_t value = 0;
-  // A count of objects, which must come back to what it was; the others
-  // (memory) may move a little.
-  bool exact = true;
+  // A count of objects, which must come back to within this of what it was;
+  // memory (negative) is only reported.
+  std::int64_t tolerance = 0;
 };
 
 // Starts what the counting needs; call before the first window is made.

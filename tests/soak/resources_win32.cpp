@@ -87,7 +87,7 @@ std::vector<Counter> SampleResources() {
   return {
       {"GDI objects", GuiObjects(GR_GDIOBJECTS)},
       {"USER objects", GuiObjects(GR_USEROBJECTS)},
-      {"private KB", PrivateKilobytes(), false},
+      {"private KB", PrivateKilobytes(), -1},
   };
 }
 
