@@ -148,11 +148,26 @@ bool NamesAUnit(units::Category category, int row) {
   return row > 0 && unit.Factor != "0" && !unit.Name.empty();
 }
 
+// Only the values and targets the category's page has rows for: the rest
+// would be left out of the answer without a word.
+std::string CheckRowsInUse(const Request& request) {
+  const units::CategoryInfo& info = units::Describe(*request.category);
+  const units::Quantity& quantity = request.quantity;
+  for (std::size_t i = static_cast<std::size_t>(info.InputRows); i < quantity.Values.size(); ++i)
+    if (!quantity.Values[i].empty() || quantity.From[i] > 0)
+      return std::string(info.Name) + " converts one value at a time: one in \"values\" and \"from\"";
+  for (std::size_t i = static_cast<std::size_t>(info.TargetUnits); i < quantity.To.size(); ++i)
+    if (quantity.To[i] > 0)
+      return std::string(info.Name) + " converts to one unit at a time: one in \"to\"";
+  return {};
+}
+
 // Values as the window's field takes them, each with a unit to convert
 // from; temperatures between two scales and not below absolute zero.
 std::string CheckTerms(Request& request) {
   const units::Category category = *request.category;
   units::Quantity& quantity = request.quantity;
+  if (std::string error = CheckRowsInUse(request); !error.empty()) return error;
   if (category == units::Category::Temperature &&
       (!NamesAUnit(category, quantity.From[0]) || !NamesAUnit(category, quantity.To[0])))
     return "Temperature needs a scale in \"from\" and in \"to\": C, F or K (rows 1 to 3)";
@@ -254,14 +269,7 @@ std::string ResultAnswer(const Request& request, LineOutcome& outcome) {
   const std::string text =
       parts ? PartsText(category, *parts, request.form) : std::string(units::ErrorText);
   if (text == units::ErrorText) outcome = LineOutcome::ErrorResult;
-  // Results are the program's own text: only quotes and backslashes to
-  // escape, should a unit's name hold one.
-  std::string answer = "{\"result\":\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') answer += '\\';
-    answer += c;
-  }
-  return answer + "\"}";
+  return DumpLine(Json{{"result", text}});
 }
 
 std::string ErrorLine(std::string_view message) { return DumpLine(ErrorAnswer(message)); }

@@ -57,6 +57,8 @@ const Json* Field(const Json& object, std::string_view key) {
 }
 
 Json ParseLine(std::string_view line) {
+  // The reader would stop at a NUL and take what came before for the line.
+  if (line.find('\0') != std::string_view::npos) return Json(Json::value_t::discarded);
   return Json::parse(line.begin(), line.end(), nullptr, /*allow_exceptions=*/false);
 }
 
@@ -109,6 +111,8 @@ std::string ReadCategory(const Json& object, units::Category& out) {
 std::string CheckSymbol(std::string_view what, std::string_view text) {
   const auto codePoint = platform::DecodeSingle(text);
   if (!codePoint) return std::string(what) + " must be exactly one character";
+  if (*codePoint < U' ' || (*codePoint >= U'\x7F' && *codePoint <= U'\x9F'))
+    return std::string(what) + " cannot be a control character";
   if ((*codePoint >= U'0' && *codePoint <= U'9') || *codePoint == U'-' || *codePoint == U'+')
     return std::string(what) + " cannot be a digit, \"-\" or \"+\"";
   return {};

@@ -490,13 +490,29 @@ std::string UnknownUnit(std::string_view typed) {
   return message + (similar.empty() ? "" : "?") + " (--list shows the units)";
 }
 
+// Control characters written as \xNN, so that a message never moves the
+// terminal's cursor or changes its colours.
+std::string Visible(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      shown += c;
+      continue;
+    }
+    constexpr char Hex[] = "0123456789ABCDEF";
+    shown += {'\\', 'x', Hex[byte >> 4], Hex[byte & 0xF]};
+  }
+  return shown;
+}
+
 std::string Shortened(std::string_view typed) {
-  constexpr std::size_t Limit = 60;
-  if (typed.size() <= Limit) return std::string(typed);
+  constexpr std::size_t Limit = 60;  // bytes
+  if (typed.size() <= Limit) return Visible(typed);
   std::size_t cut = Limit;
   // Never cut a UTF-8 sequence apart.
   while (cut > 0 && (static_cast<unsigned char>(typed[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(typed.substr(0, cut)) + "...";
+  return Visible(typed.substr(0, cut)) + "...";
 }
 
 std::string Quoted(std::string_view typed) { return "'" + Shortened(typed) + "'"; }

@@ -99,6 +99,17 @@ TEST(Batch, AnswersUnreadableLinesWithAnError) {
           {R"({"category":1,"values":["abc","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
           {R"({"category":1,"values":["3/","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
           {R"({"category":1,"values":["-1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          // A symbol that would break the answer's line or its JSON.
+          {R"({"values":["1"],"from":["ft"],"to":["m"],"symbols":{"decimal":"\n"}})", "error"},
+          {R"({"values":["1"],"from":["ft"],"to":["m"],"symbols":{"thousand":"\t"}})", "error"},
+          {R"({"values":["1"],"from":["ft"],"to":["m"],"symbols":{"decimal":"\u0085"}})", "error"},
+          // Values or targets a one-value page has no row for, not left out.
+          {R"({"values":["1","2","3"],"from":["C","C","C"],"to":["F"]})", "error"},
+          {R"({"values":["1"],"from":["C"],"to":["K","F"]})", "error"},
+          {R"({"category":5,"values":["","5"],"from":[1,1],"to":[3]})", "error"},
+          {R"({"values":["20","1"],"from":["lb bond","lb bond"],"to":["gsm"]})", "error"},
+          // A NUL does not end the line early.
+          {std::string(R"({"values":["1"],"from":["m"],"to":["km"]})") + '\0' + "junk", "error"},
       });
 }
 

@@ -333,6 +333,9 @@ TEST(UnitLookup, QuotesAtMostSixtyCharacters) {
   EXPECT_EQ(Quoted(std::string(1 << 20, 'x')), "'" + std::string(60, 'x') + "...'");
   // Not in the middle of a character: 59 bytes and a two-byte "µ".
   EXPECT_EQ(Quoted(std::string(59, 'x') + "\u00b5m"), "'" + std::string(59, 'x') + "...'");
+  // Control characters are shown, not sent to the terminal.
+  EXPECT_EQ(Quoted("m\x1b[31m"), "'m\\x1B[31m'");
+  EXPECT_EQ(Quoted(std::string("a\0b\x7f", 4)), "'a\\x00b\\x7F'");
 }
 
 TEST(UnitLookup, ListsRealUnitsOnceEach) {
