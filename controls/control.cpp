@@ -93,7 +93,7 @@ static void DestroyOwnWindow(Control* control) {
     if (const FormPart* form = control->formPart.get()) {
       auto bigIcon =
           reinterpret_cast<Icon>(native::SendMessage(control->window, WM_SETICON, ICON_BIG, 0));
-      if (bigIcon && !form->iconShared) native::DestroyIcon(bigIcon);
+      if (FormOwnsIcon(*form, bigIcon)) native::DestroyIcon(bigIcon);
     }
     native::DestroyWindow(control->window);
   }

@@ -81,7 +81,6 @@ void PointerLeft(Control* control) {
   if (control->OnMouseLeave.Assigned()) control->OnMouseLeave(control);
 }
 
-// An open list shows up to 8 items.
 // An open list shows one to eight items below the selection field, whose
 // height is the closed combo box's.
 void SizeOpenList(Control* control) {

@@ -163,12 +163,17 @@ void SetCursor(Control* control, StandardCursor cursor) {
   SetCursor(control, native::LoadSystemCursor(kIds[static_cast<int>(cursor)]));
 }
 
+bool FormOwnsIcon(const FormPart& part, native::Icon icon) {
+  // The program's icon is loaded once for the whole program: no form owns it.
+  return icon && !part.iconShared && icon != native::LoadMainIcon();
+}
+
 static void SendFormIcon(Control* form) {
   const FormPart& part = *form->formPart;
   native::Icon shown = part.icon == kNoIcon ? nullptr : part.icon;
   auto previous = reinterpret_cast<native::Icon>(
       Perform(form, WM_SETICON, ICON_BIG, reinterpret_cast<LParam>(shown)));
-  if (previous && previous != shown && !part.iconShared) native::DestroyIcon(previous);
+  if (previous != shown && FormOwnsIcon(part, previous)) native::DestroyIcon(previous);
 }
 
 void SetIcon(Control* form, native::Icon icon) {
@@ -182,8 +187,6 @@ void ApplyFormIcon(Control* form) {
   if (!icon) {
     if (form == AppWindow || !AppWindow) {
       icon = native::LoadMainIcon();
-      // Loaded once for the whole program: no form owns it.
-      form->formPart->iconShared = true;
     } else if (native::Icon appIcon = AppWindow->formPart ? AppWindow->formPart->icon : nullptr;
                appIcon && appIcon != kNoIcon) {
       icon = native::CopyIcon(appIcon);

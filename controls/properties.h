@@ -33,6 +33,8 @@ enum class StandardCursor { Arrow, Hand, IBeam };
 void SetCursor(Control* control, StandardCursor cursor);
 void SetIcon(Control* form, native::Icon icon);  // kNoIcon for none
 void ApplyFormIcon(Control* form);
+// Whether the form destroys the icon when it lets go of it.
+bool FormOwnsIcon(const FormPart& part, native::Icon icon);
 inline const native::Icon kNoIcon = reinterpret_cast<native::Icon>(-1);
 
 // Placement

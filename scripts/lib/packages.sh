@@ -27,7 +27,7 @@ declare -gA package_groups=(
   [tests]="libbenchmark-dev libgmp-dev locales-all"
   # the converters scripts/bench times the command line against, and
   # scripts/compare_cli compares its words with
-  [peers]="units qalc"
+  [peers]="units qalc bsdextrautils"
   # driving the window with real input and taking pictures of it
   [screenshots]="imagemagick xdotool x11-utils"
   # the native window on a desktop: a window manager, xprop, a session bus

@@ -259,10 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
 namespace controls::testing {
 namespace {
 
-// ---- overlapping siblings -----------------------------------------------------
+// ---- the reflected draw-item message ----------------------------------------
 
-// Where sibling windows overlap, the one made first is on top, as the
-// window tables of the program expect; raising one puts it on top.
 // The reflected draw-item number lies in the range any program may use.
 TEST_F(WindowTest, AnOwnerDrawnButtonDrawsOnlyWhatItsParentPassesOn) {
   Control* form = NewForm();
@@ -275,6 +273,10 @@ TEST_F(WindowTest, AnOwnerDrawnButtonDrawsOnlyWhatItsParentPassesOn) {
   EXPECT_GT(Find(drawn, 0x00000000).count, 0) << "the system's own drawing still reaches it";
 }
 
+// ---- overlapping siblings -----------------------------------------------------
+
+// Where sibling windows overlap, the one made first is on top, as the
+// window tables of the program expect; raising one puts it on top.
 TEST_F(WindowTest, TheSiblingMadeFirstCoversTheOnesMadeAfterIt) {
   constexpr std::uint32_t kFirst = 0x000000C0, kSecond = 0x00C00000;
   Control* form = NewForm();

@@ -257,6 +257,23 @@ TEST_F(WindowStateTest, FreeingAFormDestroysItsIconUnlessShared) {
   }
 }
 
+// A form that started with the program's shared icon still owns the icons
+// it is given later.
+TEST_F(WindowStateTest, AnIconGivenAfterTheProgramsIconIsDestroyedWhenReplaced) {
+  Control* form = CreateForm(nullptr, "first form");
+  CreateEditBox(form, 0);
+  WindowHandle(form);
+  const Icon first = MakeIcon(), second = MakeIcon();
+  SetIcon(form, first);
+  SetIcon(form, second);
+  EXPECT_FALSE(IconAlive(first));
+  Free(form);
+  EXPECT_FALSE(IconAlive(second));
+  if (const Icon program = LoadMainIcon()) {
+    EXPECT_TRUE(IconAlive(program));
+  }
+}
+
 TEST_F(WindowStateTest, AFormWithoutIconGetsACopyOfTheApplicationsIcon) {
   Control* main = NewForm("main");
   const Icon icon = MakeIcon();

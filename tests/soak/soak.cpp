@@ -9,6 +9,7 @@
 // A failure names the seed and the step; the same seed replays the same
 // steps, and --trace-from prints each one from that step on.
 #include <chrono>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +34,15 @@ struct Options {
   bool expectFlat = false;
 };
 
+// A whole number with nothing after it.
+std::optional<long long> Number(const char* text) {
+  char* end = nullptr;
+  errno = 0;
+  const long long value = std::strtoll(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0) return std::nullopt;
+  return value;
+}
+
 std::optional<Options> ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
@@ -44,19 +54,25 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     }
     if (!value) return std::nullopt;
     ++i;
+    if (option == "--seed" && std::strcmp(value, "random") == 0) {
+      options.seed = std::random_device{}();
+      continue;
+    }
+    const std::optional<long long> number = Number(value);
+    if (!number) return std::nullopt;
     if (option == "--seed") {
-      options.seed = std::strcmp(value, "random") == 0 ? std::random_device{}()
-                                                       : std::strtoull(value, nullptr, 10);
+      if (*number < 0) return std::nullopt;
+      options.seed = static_cast<std::uint64_t>(*number);
     } else if (option == "--steps") {
-      options.steps = std::strtol(value, nullptr, 10);
+      options.steps = static_cast<long>(*number);
     } else if (option == "--trace-from") {
-      options.traceFrom = std::strtol(value, nullptr, 10);
+      options.traceFrom = static_cast<long>(*number);
     } else if (option == "--warmup") {
-      options.warmup = std::strtol(value, nullptr, 10);
+      options.warmup = static_cast<long>(*number);
     } else if (option == "--sample-every") {
-      options.sampleEvery = std::strtol(value, nullptr, 10);
+      options.sampleEvery = static_cast<long>(*number);
     } else if (option == "--quiet-ms") {
-      QuietMilliseconds = std::atoi(value);
+      QuietMilliseconds = static_cast<int>(*number);
     } else {
       return std::nullopt;
     }
@@ -81,7 +97,10 @@ void PrintSample(const Sample& sample) {
 // expectFlat, whether every object count came back to where it was (within
 // its tolerance).
 bool ReportGrowth(const std::vector<Sample>& samples, bool expectFlat) {
-  if (samples.size() < 2) return true;
+  if (samples.size() < 2) {
+    if (expectFlat) std::printf("soak: FAILED: fewer than two samples, nothing compared\n");
+    return !expectFlat;
+  }
   const Sample& first = samples.front();
   const Sample& last = samples.back();
   bool flat = true;

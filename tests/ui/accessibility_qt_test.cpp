@@ -159,5 +159,23 @@ TEST_F(AccessibilityTest, AUnitListsValueIsTheUnitChosen) {
   EXPECT_EQ(list->child(0)->role(), QAccessible::List);
 }
 
+// A list the page disabled opens for no one: the keyboard and the mouse
+// cannot, and neither may assistive technology.
+TEST_F(AccessibilityTest, OnlyAnEnabledUnitListOpens) {
+  ClickOn(w->TempSelector);
+  ASSERT_FALSE(IsEnabled(w->FromUnit2)) << "Temperature converts one value";
+  for (Ref list : {&M::FromUnit2, &M::FromUnit1}) {
+    const bool enabled = IsEnabled(w->*list);
+    QAccessibleActionInterface* actions = InterfaceOf(w->*list)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->actionNames().isEmpty(), !enabled);
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    Settle();
+    EXPECT_EQ(native::qt::AsWindow((w->*list)->window)->dropped, enabled);
+    if (enabled) actions->doAction(QAccessibleActionInterface::showMenuAction());
+    Settle();
+  }
+}
+
 }  // namespace
 }  // namespace ui::testing

@@ -194,12 +194,17 @@ class NamedComboBox : public QAccessibleWidget {
     return child && child->object() == Combo()->view() ? 0 : -1;
   }
 
-  QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+  // A disabled list offers nothing, as it takes no key or click.
+  QStringList actionNames() const override {
+    if (!widget()->isEnabled()) return {};
+    return {showMenuAction(), pressAction()};
+  }
 
   // Opens or closes the list, as the keyboard's F4 does.
   void doAction(const QString& action) override {
     Window* w = WindowOfWidget(widget());
     if ((action != showMenuAction() && action != pressAction()) || !w) return;
+    if (!widget()->isEnabled()) return;
     SendMessage(ToHwnd(w), CB_SHOWDROPDOWN, w->dropped ? 0 : 1, 0);
   }
 
