@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < HeaderSize) return 0;
   const units::ResultOptions options{static_cast<std::int8_t>(data[1]), (data[0] & 1) != 0,
                                      (data[0] & 2) != 0, (data[0] & 4) != 0};
-  const auto category = static_cast<units::Category>(1 + data[2] % units::LastCategory);
+  const auto category = static_cast<units::Category>(1 + data[2] % units::LastEngineCategory);
   const std::string_view rest(reinterpret_cast<const char*>(data + HeaderSize), size - HeaderSize);
   const units::Quantity quantity = ReadQuantity(data, rest);
   const platform::NumberSymbols symbols{",", "\u202F"};

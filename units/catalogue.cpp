@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "units/command_line_tables.h"
+
 namespace units {
 namespace {
 
@@ -310,7 +312,8 @@ constexpr CategoryInfo Categories[] = {
      .DefaultFrom = {Celsius, 0, 0},
      .DefaultTo = Fahrenheit,
      .InputRows = 1,
-     .TargetUnits = 1},
+     .TargetUnits = 1,
+     .Kind = FormulaKind::Temperature},
     {.Id = Category::Prefixes, .Name = "Prefixes", .Caption = "Prefixes", .Measured = false},
     {.Id = Category::Speed,
      .Name = "Speed",
@@ -326,15 +329,85 @@ constexpr CategoryInfo Categories[] = {
      .DefaultFrom = {PaperRow::Bond, 0, 0},
      .InputRows = 1,
      .Help = HelpTopic::PaperWeight},
+    // The command line's own, without a page: the caption is the name.
+    {.Id = Category::Time,
+     .Name = "Time",
+     .Noun = "a duration",
+     .Caption = "Time",
+     .Table = TimeRows,
+     .DefaultFrom = {TimeRow::Hours, TimeRow::Minutes, TimeRow::Seconds},
+     .InWindow = false},
+    {.Id = Category::Energy,
+     .Name = "Energy",
+     .Noun = "an energy",
+     .Caption = "Energy",
+     .Table = EnergyRows,
+     .DefaultFrom = {EnergyRow::KilowattHours, 0, 0},
+     .InWindow = false},
+    {.Id = Category::Power,
+     .Name = "Power",
+     .Noun = "a power",
+     .Caption = "Power",
+     .Table = PowerRows,
+     .DefaultFrom = {PowerRow::Horsepower, 0, 0},
+     .InWindow = false},
+    {.Id = Category::Pressure,
+     .Name = "Pressure",
+     .Noun = "a pressure",
+     .Caption = "Pressure",
+     .Table = PressureRows,
+     .DefaultFrom = {PressureRow::Psi, 0, 0},
+     .InWindow = false},
+    {.Id = Category::Force,
+     .Name = "Force",
+     .Noun = "a force",
+     .Caption = "Force",
+     .Table = ForceRows,
+     .DefaultFrom = {ForceRow::PoundsForce, 0, 0},
+     .InWindow = false},
+    {.Id = Category::Angle,
+     .Name = "Angle",
+     .Noun = "an angle",
+     .Caption = "Angle",
+     .Table = AngleRows,
+     .DefaultFrom = {AngleRow::Degrees, 0, 0},
+     .InWindow = false},
+    {.Id = Category::Data,
+     .Name = "Data",
+     .Noun = "an amount of data",
+     .Caption = "Data",
+     .Table = DataRows,
+     .DefaultFrom = {DataRow::Megabytes, 0, 0},
+     .InWindow = false},
+    {.Id = Category::FuelEconomy,
+     .Name = "Fuel economy",
+     .Noun = "a fuel economy",
+     .Caption = "Fuel economy",
+     .Table = FuelEconomyRows,
+     .DefaultFrom = {FuelEconomyRow::MpgUs, 0, 0},
+     .DefaultTo = FuelEconomyRow::LitersPer100Km,
+     .InputRows = 1,
+     .TargetUnits = 1,
+     .InWindow = false,
+     .Kind = FormulaKind::Reciprocal,
+     .FirstInverseRow = FuelEconomyRow::LitersPer100Km},
 };
-static_assert(std::size(Categories) == LastCategory);
+static_assert(std::size(Categories) == LastEngineCategory);
 
 constexpr bool InNumberOrder() {
-  for (int i = 0; i < LastCategory; ++i)
+  for (int i = 0; i < LastEngineCategory; ++i)
     if (static_cast<int>(Categories[i].Id) != i + 1) return false;
   return true;
 }
 static_assert(InNumberOrder());
+
+// The window's categories come first, so that they are one span.
+constexpr bool WindowCategoriesFirst() {
+  for (int i = 0; i < LastEngineCategory; ++i)
+    if (Categories[i].InWindow != (i < LastWindowCategory)) return false;
+  return true;
+}
+static_assert(WindowCategoriesFirst());
 
 // The named rows are the rows they say.
 static_assert(LengthRows[LengthRow::Inches].Name == "inches" &&
@@ -391,12 +464,14 @@ std::optional<Category> CategoryFromNumber(int number) {
   return static_cast<Category>(number);
 }
 
-std::span<const CategoryInfo> AllCategories() { return Categories; }
+std::span<const CategoryInfo> AllCategories() {
+  return std::span(Categories).first(static_cast<std::size_t>(LastCategory));
+}
 
 // A number outside the categories reads as no category.
 const CategoryInfo& Describe(Category category) {
   const int number = static_cast<int>(category);
-  if (number < FirstCategory || number > LastCategory) return NoCategory;
+  if (number < FirstCategory || number > LastEngineCategory) return NoCategory;
   return Categories[number - FirstCategory];
 }
 

@@ -19,10 +19,30 @@ enum class Category : int {
   Prefixes = 6,
   Speed = 7,
   Paper = 8,
+  // The command line's own; the window keeps the eight above
+  // (command_line_tables.h).
+  Time = 9,
+  Energy = 10,
+  Power = 11,
+  Pressure = 12,
+  Force = 13,
+  Angle = 14,
+  Data = 15,
+  FuelEconomy = 16,
 };
 
 inline constexpr int FirstCategory = 1;
-inline constexpr int LastCategory = 8;
+// The window's selectors show categories 1 to 8.
+inline constexpr int LastWindowCategory = 8;
+// Every category the engine converts (Describe, TableFor, Convert).
+inline constexpr int LastEngineCategory = 16;
+// Whether AllCategories() and CategoryFromNumber() give the command line's
+// own categories as well, and so the command line, batch and unit lookup
+// offer them. Off until their names, lists and messages know them.
+inline constexpr bool OfferCommandLineCategories = false;
+// The last category AllCategories() and CategoryFromNumber() give.
+inline constexpr int LastCategory =
+    OfferCommandLineCategories ? LastEngineCategory : LastWindowCategory;
 
 // A quantity has up to three values, and a result up to three parts.
 inline constexpr int TermCount = 3;
@@ -37,11 +57,18 @@ using UnitTable = std::span<const UnitRow>;
 
 enum class HelpTopic { None, WeightOrMass, PaperWeight };
 
+// How values of a category convert: by factors alone; by the temperature
+// formulas; or by factors where some rows measure the inverse quantity
+// (liters per 100 km against km per liter), whose values divide.
+enum class FormulaKind { Linear, Temperature, Reciprocal };
+
 // Everything the window, the command line and the unit suggestion know
 // about a category. Rows are row indexes of its table; 0 is "-".
 //
-// A new category needs: its value in Category and LastCategory; its table
-// and its entry in Categories (catalogue.cpp); its US and metric rules in
+// A new category needs: its value in Category and LastEngineCategory; its
+// table and its entry in Categories (catalogue.cpp), with InWindow false
+// and the table in command_line_tables.h if only the command line offers
+// it; otherwise LastWindowCategory too, its US and metric rules in
 // suggest.cpp, if the buttons should offer units; and in the window, its
 // selector (ui/main_window.h, its place in the layout in ui/main_window.cpp,
 // its row in ui/pages.cpp). The command line and batch take it from here.
@@ -61,13 +88,21 @@ struct CategoryInfo {
   HelpTopic Help = HelpTopic::None;
   // Whether it has units to convert; Prefixes is a reference page.
   bool Measured = true;
+  // Whether the window shows it: categories 1 to LastWindowCategory.
+  bool InWindow = true;
+  FormulaKind Kind = FormulaKind::Linear;
+  // For FormulaKind::Reciprocal: the rows from this one on are inverse units;
+  // a value x of one stands for Factor / x base units.
+  int FirstInverseRow = 0;
 };
 
 // The category with this number, if there is one.
 std::optional<Category> CategoryFromNumber(int number);
 
-// Every category, in number order.
+// Every category, in number order; the window's eight only while
+// OfferCommandLineCategories is off.
 std::span<const CategoryInfo> AllCategories();
+// Any category the engine converts, whether offered or not.
 const CategoryInfo& Describe(Category category);
 
 // "Length", ..., "Temperature", "Prefixes", ...: the category's full name.

@@ -260,6 +260,46 @@ std::optional<ResultParts> TemperatureParts(std::string_view value, int fromRow,
   return ResultParts{{std::move(*rounded), toRow}};
 }
 
+namespace {
+
+bool IsUnit(const UnitRow& row) { return row.Factor != "0" && !row.Factor.empty(); }
+
+// value × factor / factor between rows of one kind, factor / (value ×
+// factor) between a row and an inverse one.
+Exact ReciprocalQuotient(const std::string& value, const UnitRow& from, bool fromInverse,
+                         const UnitRow& to, bool toInverse) {
+  if (fromInverse == toInverse) {
+    const UnitRow& times = fromInverse ? to : from;
+    const UnitRow& over = fromInverse ? from : to;
+    const Exact product = decimal::BigMul(value, times.Factor);
+    return product ? decimal::BigDiv(*product, over.Factor) : std::nullopt;
+  }
+  const UnitRow& inverse = fromInverse ? from : to;
+  const UnitRow& plain = fromInverse ? to : from;
+  const Exact product = decimal::BigMul(value, plain.Factor);
+  // A zero product makes the division fail: the inverse of 0 is no number.
+  return product ? decimal::BigDiv(inverse.Factor, *product) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ResultParts> ReciprocalParts(const CategoryInfo& info, std::string_view value,
+                                           int fromRow, int toRow, const ResultOptions& options) {
+  const UnitRow& from = RowAt(info.Table, fromRow);
+  const UnitRow& to = RowAt(info.Table, toRow);
+  const Exact v = ResolveFraction(value);
+  // The arithmetic refuses a value that is not a number.
+  if (!IsUnit(from) || !IsUnit(to) || !v) return std::nullopt;
+  const auto inverse = [&](int row) {
+    return info.FirstInverseRow > 0 && row >= info.FirstInverseRow;
+  };
+  const Exact quotient = ReciprocalQuotient(*v, from, inverse(fromRow), to, inverse(toRow));
+  Exact rounded =
+      quotient ? RoundToPlaces(*quotient, options.Places, false, options) : std::nullopt;
+  if (!rounded) return std::nullopt;
+  return ResultParts{{std::move(*rounded), toRow}};
+}
+
 std::optional<ResultParts> ConvertToParts(Category category, const Quantity& quantity,
                                           const ResultOptions& options) {
   switch (category) {
@@ -273,6 +313,9 @@ std::optional<ResultParts> ConvertToParts(Category category, const Quantity& qua
   const bool allEmpty = std::all_of(quantity.Values.begin(), quantity.Values.end(),
                                     [](const std::string& value) { return value.empty(); });
   if (allEmpty) return std::nullopt;
+  const CategoryInfo& info = Describe(category);
+  if (info.Kind == FormulaKind::Reciprocal)
+    return ReciprocalParts(info, quantity.Values[0], quantity.From[0], quantity.To[0], options);
   return LinearParts(TableFor(category), quantity, options);
 }
 

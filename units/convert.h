@@ -45,6 +45,13 @@ std::optional<ResultParts> LinearParts(UnitTable table, const Quantity& quantity
 std::optional<ResultParts> TemperatureParts(std::string_view value, int fromRow, int toRow,
                                             const ResultOptions& options);
 
+// One value between the rows of a FormulaKind::Reciprocal category, in one
+// exact division: an inverse row's value divides its factor. nullopt
+// ("Error") when the value is not a number, a row is no unit, or a value
+// of 0 would be inverted (0 mpg has no liters per 100 km).
+std::optional<ResultParts> ReciprocalParts(const CategoryInfo& info, std::string_view value,
+                                           int fromRow, int toRow, const ResultOptions& options);
+
 // The parts for a category: nullopt ("Error") when every value is empty in a
 // factor category; no parts for Prefixes.
 std::optional<ResultParts> ConvertToParts(Category category, const Quantity& quantity,

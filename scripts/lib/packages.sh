@@ -22,9 +22,10 @@ declare -gA package_groups=(
   [fonts]="fonts-wine fonts-liberation"
   # a private virtual X server when there is no display
   [display]="xvfb"
-  # the benchmarks (one runs beside GMP), and the window tests under
-  # another locale
-  [tests]="libbenchmark-dev libgmp-dev locales-all"
+  # the benchmarks (one runs beside GMP), the window tests under another
+  # locale, and GNU units, which the engine's tests compare a sample of
+  # conversions with
+  [tests]="libbenchmark-dev libgmp-dev locales-all units"
   # the converters scripts/bench times the command line against, and
   # scripts/compare_cli compares its words with
   [peers]="units qalc bsdextrautils"

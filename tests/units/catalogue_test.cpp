@@ -47,7 +47,7 @@ TEST(Catalogue, DescriptorsNameRealUnits) {
     EXPECT_TRUE(info.TargetUnits == 1 || info.TargetUnits == TermCount);
   }
   EXPECT_EQ(Describe(static_cast<Category>(0)).Table.size(), 0u);
-  EXPECT_FALSE(Describe(static_cast<Category>(9)).Measured);
+  EXPECT_FALSE(Describe(static_cast<Category>(LastEngineCategory + 1)).Measured);
 }
 
 TEST(Catalogue, ReadsAnIndexOutsideTheTableAsNoUnit) {
