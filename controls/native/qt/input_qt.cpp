@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -89,6 +90,40 @@ bool OnKey(QWidget* widget, QKeyEvent* event) {
   if (press && !event->text().isEmpty()) TypedText()[number] = event->text();
   Enqueue({ToHwnd(target), message, static_cast<WParam>(VirtualKeyOf(event)), lParam, number,
            CursorPoint()});
+  return true;
+}
+
+// What an input method replaces around the caret is selected first, as if
+// the user had selected it, so the characters that follow replace it.
+void SelectReplaced(Window* target, const QInputMethodEvent* event) {
+  if (event->replacementLength() <= 0 || target->systemClass != SystemClass::Edit) return;
+  std::uint32_t start = 0, end = 0;
+  SendMessage(ToHwnd(target), EM_GETSEL, reinterpret_cast<WParam>(&start),
+              reinterpret_cast<LParam>(&end));
+  const qsizetype from = static_cast<qsizetype>(end) + event->replacementStart();
+  if (from < 0) return;
+  SendMessage(ToHwnd(target), EM_SETSEL, static_cast<WParam>(from),
+              static_cast<LParam>(from + event->replacementLength()));
+}
+
+// Text an input method commits (an on-screen keyboard, a compose sequence,
+// a Chinese or Japanese input method) is typing by other means: each of its
+// characters is queued as WM_CHAR for the window with the focus, so the
+// layer filters it as a typed key. Replacing text without new text is a
+// Backspace. What is still being composed stays the widget's to show.
+bool OnInputMethod(QWidget* widget, QInputMethodEvent* event) {
+  if (!WindowOfWidget(widget)) return false;
+  Window* target = AsWindow(GetFocus());
+  if (!target) target = ForegroundWindow();
+  const QString text = event->commitString();
+  if (target && !InputRefused(target) && (!text.isEmpty() || event->replacementLength() > 0)) {
+    SelectReplaced(target, event);
+    const Point at = CursorPoint();
+    if (text.isEmpty()) Enqueue({ToHwnd(target), WM_CHAR, VK_BACK, 1, 0, at});
+    for (const QChar unit : text) Enqueue({ToHwnd(target), WM_CHAR, unit.unicode(), 1, 0, at});
+  }
+  QInputMethodEvent composing(event->preeditString(), event->attributes());
+  DeliverToWidget(widget, &composing);
   return true;
 }
 
@@ -226,6 +261,8 @@ class InputFilter : public QObject {
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
         return OnKey(widget, static_cast<QKeyEvent*>(event));
+      case QEvent::InputMethod:
+        return OnInputMethod(widget, static_cast<QInputMethodEvent*>(event));
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
