@@ -15,8 +15,10 @@
 #include <map>
 
 #include "controls/native/qt/focus_qt.h"
+#include "controls/native/qt/frame_qt.h"
 #include "controls/native/qt/messages_qt.h"
 #include "controls/native/qt/paint_qt.h"
+#include "controls/native/qt/placement_qt.h"
 
 namespace native::qt {
 
@@ -166,6 +168,11 @@ LParam PointParam(QPoint p) { return MakeLong(p.x(), p.y()); }
 bool OnMouse(QWidget* widget, QMouseEvent* event) {
   Window* w = WindowOfWidget(widget);
   if (!w) return false;
+  // The frame the back end draws is the back end's, as a window manager's is its own.
+  if (IsDrawnFrame(widget) && !CaptureWindow()) {
+    OnFrameMouse(w, event);
+    return true;
+  }
   while (Transparent(w) && w->parent && (w->style & WS_CHILD)) w = w->parent;
   if (Window* capture = CaptureWindow()) w = capture;
   if (!w->widget || InputRefused(w)) return true;
@@ -230,7 +237,14 @@ bool OnClose(QWidget* widget, QCloseEvent* event) {
 bool OnResize(QWidget* widget, QEvent* event) {
   Window* w = WindowOfWidget(widget);
   if (!w || w->widget != widget || (w->style & WS_CHILD) || !event->spontaneous()) return false;
-  SendMessage(ToHwnd(w), WM_SIZE, 0, PointParam({widget->width(), widget->height()}));
+  SendMessage(ToHwnd(w), WM_SIZE, 0, SizeParam(w));
+  return false;
+}
+
+// The caption of a drawn frame shows whether its window is active.
+bool OnActivationChange(QWidget* widget) {
+  Window* w = WindowOfWidget(widget);
+  if (w && w->widget == widget && DrawsOwnFrame(w)) widget->update();
   return false;
 }
 
@@ -240,12 +254,34 @@ bool OnPaint(QWidget* widget) {
   return PaintWindow(w);
 }
 
+// A window that may not change its size and that the program did not
+// maximise asks to be restored when a window manager maximises it or fills
+// the screen with it all the same. A window that is its own frame is a
+// Wayland surface, which must take the size of such a state before it may
+// leave it (and Qt keeps a fixed window's size, over which some compositors
+// end the connection): it is made anew in the normal state instead. A
+// manager that insists within a second keeps the state it wants.
+bool RefusedImposedState(Window* w, QWidget* widget, Qt::WindowStates state) {
+  constexpr Qt::WindowStates kFilling = Qt::WindowMaximized | Qt::WindowFullScreen;
+  constexpr qint64 kInsistingMs = 1000;
+  if (!(state & kFilling) || (w->style & WS_THICKFRAME) || w->showState == SW_SHOWMAXIMIZED)
+    return false;
+  if (w->stateRefused.isValid() && w->stateRefused.elapsed() < kInsistingMs) return false;
+  w->stateRefused.start();
+  const bool remake = DrawsOwnFrame(w) && widget->isVisible();
+  if (remake) widget->hide();
+  widget->setWindowState(state & ~kFilling);
+  if (remake) widget->show();
+  return true;
+}
+
 // Minimised, maximised or restored by the window manager: the layer reads
 // the state back as Win32's IsIconic and IsZoomed give it.
 bool OnWindowStateChange(QWidget* widget) {
   Window* w = WindowOfWidget(widget);
   if (!w || w->widget != widget || IsChild(w)) return false;
   const Qt::WindowStates state = widget->windowState();
+  if (RefusedImposedState(w, widget, state)) return false;
   w->showState = (state & Qt::WindowMinimized)   ? SW_SHOWMINIMIZED
                  : (state & Qt::WindowMaximized) ? SW_SHOWMAXIMIZED
                                                  : SW_SHOWNORMAL;
@@ -282,6 +318,8 @@ class InputFilter : public QObject {
         return OnPaint(widget);
       case QEvent::WindowStateChange:
         return OnWindowStateChange(widget);
+      case QEvent::ActivationChange:
+        return OnActivationChange(widget);
       default:
         return false;
     }
