@@ -244,10 +244,22 @@ void MoveToTop(Window* w) {
   order.insert(order.begin(), w);
 }
 
+// A window shown over its disabled owner is that owner's modal dialog, as
+// on Win32: the platform is told so where it can hear it (on X11 the window
+// manager, on Wayland a compositor with dialogs Qt speaks to), beside the
+// owner it already knows. Qt takes it only from a hidden window.
+void MarkModal(Window* w) {
+  if (IsChild(w) || w->widget->isVisible()) return;
+  const bool modal = w->parent && w->parent->disabled;
+  const Qt::WindowModality modality = modal ? Qt::WindowModal : Qt::NonModal;
+  if (w->widget->windowModality() != modality) w->widget->setWindowModality(modality);
+}
+
 void ApplyVisibility(Window* w, bool visible) {
   w->visible = visible;
   if (!w->widget) return;
   if (visible) {
+    MarkModal(w);
     if (!IsChild(w) && w->showState == SW_SHOWMINIMIZED) {
       w->widget->showMinimized();
     } else if (!IsChild(w) && w->showState == SW_SHOWMAXIMIZED) {
