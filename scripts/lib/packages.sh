@@ -31,9 +31,12 @@ declare -gA package_groups=(
   [peers]="units qalc bsdextrautils"
   # driving the window with real input and taking pictures of it
   [screenshots]="imagemagick xdotool x11-utils"
-  # the native window on a desktop: a window manager, xprop, a session bus
-  # and the accessibility bus with a client of it, for scripts/test's desktop stage
-  [desktop]="openbox x11-utils dbus at-spi2-core python3-pyatspi"
+  # the native window on a desktop, for scripts/test's desktop stage: on X11 a
+  # window manager and xprop; on Wayland Qt's plugin for it and two compositors
+  # (Weston, mutter); a session bus and the accessibility bus with a client of
+  # it; key presses and pictures
+  [desktop]="openbox x11-utils weston mutter qt6-wayland dbus at-spi2-core python3-pyatspi
+    xdotool imagemagick"
   # the fuzz targets; scripts/test skips them when these cannot be installed
   [fuzz]="clang libclang-rt-dev"
   # scripts/package, beside build and linux: the cross compiler without Wine,

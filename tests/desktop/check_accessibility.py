@@ -7,8 +7,15 @@ fills in a quantity and presses Convert as assistive technology does, and
 checks that the new result is announced and reads back; then presses the
 Weight tab and checks that the selection moves and is announced. Prints
 what it checked; the exit status is 1 when anything was not as expected.
+
+  --typed TEXT        the first value field reads TEXT before anything is filled in
+  --about             opens the About window by its link first: a dialog "About"
+                      while the main window takes no input, closed by its OK button
+  --while-about CMD   runs the shell command CMD while the About window is open;
+                      it must succeed
 """
-import re
+import argparse
+import subprocess
 import sys
 import time
 
@@ -71,7 +78,33 @@ def press(node):
     return False
 
 
-def main():
+def sensitive(node):
+    return has_state(node, pyatspi.STATE_SENSITIVE)
+
+
+def dialogs(app, name):
+    return [child for child in app if child is not None and child.getRoleName() == "dialog"
+            and child.name == name]
+
+
+def check_about(app, link, convert, while_open):
+    """Opens the About window, looks at it and at the main window, closes it."""
+    check(press(link), "the About link pressed")
+    check(wait_for(lambda: bool(dialogs(app, "About"))), 'a dialog "About" opened')
+    about = dialogs(app, "About")
+    if not about:
+        return
+    check(wait_for(lambda: not sensitive(convert)), "the main window takes no input meanwhile")
+    if while_open:
+        done = subprocess.run(while_open, shell=True, check=False)
+        check(done.returncode == 0, f"with About open: {while_open}")
+    ok = [n for n in descendants(about[0]) if n.getRoleName() == "push button" and n.name == "OK"]
+    check(len(ok) == 1 and press(ok[0]), 'About\'s "OK" pressed')
+    check(wait_for(lambda: not dialogs(app, "About")), "the About window closed")
+    check(wait_for(lambda: sensitive(convert)), "the main window takes input again")
+
+
+def main(arguments):
     app = application("Zurmet")
     check(app is not None, 'application "Zurmet" on the accessibility bus')
     if app is None:
@@ -109,6 +142,11 @@ def main():
     weight = [t for t in tabs if t.name == "Weight"]
     if not (result and all(values) and convert and us and weight):
         return 1
+    if arguments.typed is not None:
+        shown = values[0][0].queryText().getText(0, -1)
+        check(shown == arguments.typed, f'the first value reads "{shown}" as typed')
+    if arguments.about:
+        check_about(app, named("link", "About")[0], convert[0], arguments.while_about)
     result = result[0]
     check(not has_state(result, pyatspi.STATE_EDITABLE), "the Result is read-only")
     check(has_state(values[0][0], pyatspi.STATE_EDITABLE), "a value field is editable")
@@ -141,4 +179,8 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    parser = argparse.ArgumentParser(description="The running window through AT-SPI.")
+    parser.add_argument("--typed")
+    parser.add_argument("--about", action="store_true")
+    parser.add_argument("--while-about")
+    sys.exit(main(parser.parse_args()))

@@ -1,9 +1,12 @@
 // What the desktop learns of the native program: the desktop entry its
-// windows belong to, and the icon the taskbar and window switcher show.
+// windows belong to, the icon the taskbar and window switcher show, and that
+// the help and About windows are modal dialogs of the main window.
 #include <QGuiApplication>
 #include <QIcon>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "controls/native/qt/window_qt.h"
 #include "main_window_harness.h"
@@ -48,6 +51,53 @@ TEST_F(DesktopTest, WindowsWithoutAnIconOfTheirOwnShowTheProgramsIcon) {
     }
     EXPECT_FALSE(icon.isNull()) << GetText(shown);
   }
+  Free(about->AboutForm);
+}
+
+QWidget* WidgetOf(Control* form) {
+  native::qt::Window* window = native::qt::AsWindow(form->window);
+  return window ? window->widget.data() : nullptr;
+}
+
+// What the platform is told of a modal window while its loop runs.
+struct ModalSeen {
+  int visits = 0;
+  Qt::WindowModality modality = Qt::NonModal;
+  bool ownedByTheMainWindow = false;
+} seen;
+
+void LookAtModal(Control* modal) {
+  if (!AppWindow || AppWindow->formPart->modalForm != modal || seen.visits++ > 0) return;
+  const QWidget* widget = WidgetOf(modal);
+  seen.modality = widget->windowModality();
+  seen.ownedByTheMainWindow =
+      widget->windowHandle()->transientParent() == WidgetOf(AppWindow)->windowHandle();
+  modal->formPart->modalCode = 1;
+}
+
+TEST_F(DesktopTest, TheHelpAndAboutWindowsAreModalDialogsOfTheMainWindow) {
+  const std::pair<Ref, Ref> openers[] = {{&MainWindow::LengthSelector, &MainWindow::AboutLink},
+                                         {&MainWindow::WeightSelector, &MainWindow::WeightHelpLink},
+                                         {&MainWindow::PaperSelector, &MainWindow::PaperHelpLink}};
+  for (const auto& [selector, link] : openers) {
+    ClickOn(w->*selector);
+    seen = {};
+    void (*saved)(Control*) = std::exchange(IdleHook, LookAtModal);
+    ClickOn(w->*link);
+    IdleHook = saved;
+    ASSERT_EQ(seen.visits, 1) << GetText(w->*link) << ": no modal window opened";
+    EXPECT_EQ(seen.modality, Qt::WindowModal) << GetText(w->*link);
+    EXPECT_TRUE(seen.ownedByTheMainWindow) << GetText(w->*link);
+  }
+}
+
+// A window shown over an owner that takes input is no modal dialog.
+TEST_F(DesktopTest, AWindowShownBesideAnEnabledOwnerIsNotModal) {
+  AboutWindow* about = nullptr;
+  BuildAboutWindow(about, AppWindow);
+  Show(about->AboutForm);
+  Settle();
+  EXPECT_EQ(WidgetOf(about->AboutForm)->windowModality(), Qt::NonModal);
   Free(about->AboutForm);
 }
 

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "controls/native/qt/frame_qt.h"
 #include "controls/native/qt/system_classes_qt.h"
 #include "controls/native/qt/window_qt.h"
 
@@ -153,7 +154,8 @@ class DescribedWidget : public QAccessibleWidget {
   QList<QWidget*> Children() const {
     QList<QWidget*> children;
     for (QObject* object : widget()->children())
-      if (object->isWidgetType() && !static_cast<QWidget*>(object)->isWindow())
+      if (object->isWidgetType() && !static_cast<QWidget*>(object)->isWindow() &&
+          !IsDrawnFrame(object))
         children.append(static_cast<QWidget*>(object));
     std::stable_sort(children.begin(), children.end(), ReadsBefore);
     return children;

@@ -100,11 +100,8 @@ void PaintOwnerDrawn(Window* w) {
   SendMessage(ToHwnd(w->parent), WM_DRAWITEM, w->id, reinterpret_cast<LParam>(&item));
 }
 
-}  // namespace
-
-LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
-  Window* w = AsWindow(h);
-  if (!w) return 0;
+// Made, restyled, retitled and painted.
+std::optional<LResult> ButtonWindowMessage(Hwnd, Window* w, U32 message, WParam, LParam lParam) {
   switch (message) {
     case WM_CREATE:
       w->systemClass = SystemClass::Button;
@@ -122,6 +119,20 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (auto* group = qobject_cast<QGroupBox*>(w->widget.data())) group->setTitle(Q(w->text));
       if (w->widget) w->widget->update();
       return 1;
+    case WM_PAINT:
+      if (IsOwnerDrawn(w))
+        PaintOwnerDrawn(w);
+      else
+        w->widgetPaints = true;
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+// BM_*: the check, the pushed state and the style, read and set by the program.
+std::optional<LResult> ButtonStateMessage(Hwnd h, Window* w, U32 message, WParam wParam, LParam) {
+  switch (message) {
     case BM_GETCHECK:
       return w->checked ? 1 : 0;
     case BM_SETCHECK:
@@ -142,6 +153,16 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       SendMessage(h, WM_LBUTTONDOWN, 1, 0);
       SendMessage(h, WM_LBUTTONUP, 0, 0);
       return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Pressed by the left button: pushed while held over the button, clicked
+// when released there.
+std::optional<LResult> ButtonMouseMessage(Hwnd h, Window* w, U32 message, WParam wParam,
+                                          LParam lParam) {
+  switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (IsGroupBox(w)) return 0;
@@ -167,6 +188,14 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (click) ClickButton(w);
       return 0;
     }
+    default:
+      return std::nullopt;
+  }
+}
+
+// Pressed by the space bar; the focus coming and going.
+std::optional<LResult> ButtonKeyMessage(Hwnd, Window* w, U32 message, WParam wParam, LParam) {
+  switch (message) {
     case WM_KEYDOWN:
       if (wParam == VK_SPACE && !IsGroupBox(w)) {
         w->pushed = true;
@@ -188,17 +217,20 @@ LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (w->style & BS_NOTIFY) Notify(w, message == WM_SETFOCUS ? BN_SETFOCUS : BN_KILLFOCUS);
       if (w->widget) w->widget->update();
       return 0;
-    case WM_PAINT:
-      if (IsOwnerDrawn(w))
-        PaintOwnerDrawn(w);
-      else
-        w->widgetPaints = true;
-      return 0;
     case WM_CHAR:
       return 0;
     default:
-      return ControlDefault(h, message, wParam, lParam);
+      return std::nullopt;
   }
+}
+
+constexpr MessageGroup kButtonMessages[] = {ButtonWindowMessage, ButtonStateMessage,
+                                            ButtonMouseMessage, ButtonKeyMessage};
+
+}  // namespace
+
+LResult ButtonProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
+  return AnswerByGroups(kButtonMessages, h, message, wParam, lParam);
 }
 
 }  // namespace native::qt

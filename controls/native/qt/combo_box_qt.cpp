@@ -208,11 +208,9 @@ LResult ComboCommandFromEdit(Window* w, WParam wParam) {
   return 0;
 }
 
-}  // namespace
-
-LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
-  Window* w = AsWindow(h);
-  if (!w) return 0;
+// Made, restyled, measured, and its text set and read.
+std::optional<LResult> ComboWindowMessage(Hwnd h, Window* w, U32 message, WParam wParam,
+                                          LParam lParam) {
   switch (message) {
     case WM_CREATE:
       w->systemClass = SystemClass::ComboBox;
@@ -247,6 +245,15 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (w->widget) w->widget->resize(w->widget->width(), FieldHeight(w));
       return result;
     }
+    default:
+      return std::nullopt;
+  }
+}
+
+// CB_* of the items: added, removed, found, chosen, with their data.
+std::optional<LResult> ComboItemMessage(Hwnd, Window* w, U32 message, WParam wParam,
+                                        LParam lParam) {
+  switch (message) {
     case CB_ADDSTRING:
       return InsertItem(w, -1, TextOf(lParam));
     case CB_INSERTSTRING:
@@ -290,6 +297,15 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       return FindItem(w, wParam, TextOf(lParam), message == CB_FINDSTRINGEXACT);
     case CB_DIR:
       return CB_ERR;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The list opened, closed and placed, as the program asks.
+std::optional<LResult> ComboListMessage(Hwnd, Window* w, U32 message, WParam wParam,
+                                        LParam lParam) {
+  switch (message) {
     case CB_SHOWDROPDOWN:
       ShowDropDown(w, wParam != 0);
       return 1;
@@ -302,10 +318,15 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
                  origin.y() + w->droppedHeight};
       }
       return 1;
-    case WM_COMMAND:
-      if (w->innerEdit && AsWindow(reinterpret_cast<Hwnd>(lParam)) == w->innerEdit)
-        return ComboCommandFromEdit(w, wParam);
-      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Clicks, keys, wheel turns and typed characters.
+std::optional<LResult> ComboInputMessage(Hwnd h, Window* w, U32 message, WParam wParam,
+                                         LParam lParam) {
+  switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetFocus(h);
@@ -322,6 +343,19 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_CHAR:
       ComboCharacter(w, wParam);
       return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The focus coming and going, its own or its edit field's.
+std::optional<LResult> ComboFocusMessage(Hwnd, Window* w, U32 message, WParam wParam,
+                                         LParam lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (w->innerEdit && AsWindow(reinterpret_cast<Hwnd>(lParam)) == w->innerEdit)
+        return ComboCommandFromEdit(w, wParam);
+      return 0;
     case WM_SETFOCUS:
       if (w->innerEdit) {
         SetFocus(ToHwnd(w->innerEdit));
@@ -336,8 +370,17 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       if (w->widget) w->widget->update();
       return 0;
     default:
-      return ControlDefault(h, message, wParam, lParam);
+      return std::nullopt;
   }
+}
+
+constexpr MessageGroup kComboMessages[] = {ComboWindowMessage, ComboItemMessage, ComboListMessage,
+                                           ComboInputMessage, ComboFocusMessage};
+
+}  // namespace
+
+LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
+  return AnswerByGroups(kComboMessages, h, message, wParam, lParam);
 }
 
 }  // namespace native::qt

@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "controls/native/qt/fonts_qt.h"
+#include "controls/native/qt/frame_qt.h"
 #include "controls/native/qt/gdi_qt.h"
 #include "controls/native/qt/placement_qt.h"
 
@@ -84,7 +85,10 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
       return 0;
     case WM_SETTEXT:
       w->text = TextOfSetTextMessage(lParam);
-      if (w->widget && !IsChild(w)) w->widget->setWindowTitle(QString::fromStdString(w->text));
+      if (w->widget && !IsChild(w)) {
+        w->widget->setWindowTitle(QString::fromStdString(w->text));
+        if (DrawsOwnFrame(w)) w->widget->update();
+      }
       return 1;
     case WM_GETMINMAXINFO:
       DefaultMinMax(lParam);

@@ -205,13 +205,8 @@ void SetEditSelection(Window* w, WParam wParam, LParam lParam) {
   line->setSelection(from, to - from);
 }
 
-}  // namespace
-
-QLineEdit* LineOf(Window* w) { return qobject_cast<QLineEdit*>(w->widget.data()); }
-
-LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
-  Window* w = AsWindow(h);
-  if (!w) return 0;
+// Made, restyled, and its text set and read.
+std::optional<LResult> EditWindowMessage(Hwnd, Window* w, U32 message, WParam, LParam lParam) {
   switch (message) {
     case WM_CREATE:
       w->systemClass = SystemClass::Edit;
@@ -228,6 +223,14 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       return 1;
     case WM_GETTEXTLENGTH:
       return static_cast<LResult>(Utf8(EditText(w)).size());
+    default:
+      return std::nullopt;
+  }
+}
+
+// Typed characters and editing keys, and the focus coming and going.
+std::optional<LResult> EditKeyMessage(Hwnd, Window* w, U32 message, WParam wParam, LParam) {
+  switch (message) {
     case WM_CHAR:
       if (wParam >= 0x20 && wParam != 0x7F)
         TypeIntoEdit(w, wParam);
@@ -237,6 +240,20 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
     case WM_KEYDOWN:
       EditKeyDown(w, wParam);
       return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (w->widget) w->widget->update();
+      Notify(w, message == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The wheel, selecting with the left button, and the menu of the right one.
+std::optional<LResult> EditMouseMessage(Hwnd h, Window* w, U32 message, WParam wParam,
+                                        LParam lParam) {
+  switch (message) {
     case WM_MOUSEWHEEL:
       if (QPlainTextEdit* plain = PlainOf(w)) {
         const QPoint delta(0, static_cast<std::int16_t>(HighWord(wParam)));
@@ -268,11 +285,15 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
         menu->popup(line->mapToGlobal(PointOf(lParam) + ClientOrigin(w)));
       }
       return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      if (w->widget) w->widget->update();
-      Notify(w, message == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
-      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+// EM_*: the limit, the selection and the lines, as the program asks.
+std::optional<LResult> EditControlMessage(Hwnd, Window* w, U32 message, WParam wParam,
+                                          LParam lParam) {
+  switch (message) {
     case EM_LIMITTEXT:
       w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<std::int64_t>(wParam);
       if (QLineEdit* line = LineOf(w))
@@ -307,8 +328,19 @@ LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
       }
       return -1;
     default:
-      return ControlDefault(h, message, wParam, lParam);
+      return std::nullopt;
   }
+}
+
+constexpr MessageGroup kEditMessages[] = {EditWindowMessage, EditKeyMessage, EditMouseMessage,
+                                          EditControlMessage};
+
+}  // namespace
+
+QLineEdit* LineOf(Window* w) { return qobject_cast<QLineEdit*>(w->widget.data()); }
+
+LResult EditProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
+  return AnswerByGroups(kEditMessages, h, message, wParam, lParam);
 }
 
 }  // namespace native::qt

@@ -217,6 +217,15 @@ const QFont& SystemFont() {
   return font;
 }
 
+const QFont& CaptionFont() {
+  static const QFont font = [] {
+    LogFont logFont = DialogLogFont();
+    logFont.weight = 700;
+    return MapFont(logFont);
+  }();
+  return font;
+}
+
 FontObject* StockFont() {
   static FontObject* const font = [] {
     auto* made = new FontObject;

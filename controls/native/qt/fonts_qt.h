@@ -11,6 +11,8 @@ namespace native::qt {
 
 // The font a window shows before WM_SETFONT: the system's dialog font.
 const QFont& SystemFont();
+// The bold face of the same, which captions are written in.
+const QFont& CaptionFont();
 // The same as an object: the font a device context starts with, never freed.
 FontObject* StockFont();
 

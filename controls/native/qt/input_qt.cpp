@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -14,8 +15,10 @@
 #include <map>
 
 #include "controls/native/qt/focus_qt.h"
+#include "controls/native/qt/frame_qt.h"
 #include "controls/native/qt/messages_qt.h"
 #include "controls/native/qt/paint_qt.h"
+#include "controls/native/qt/placement_qt.h"
 
 namespace native::qt {
 
@@ -92,6 +95,40 @@ bool OnKey(QWidget* widget, QKeyEvent* event) {
   return true;
 }
 
+// What an input method replaces around the caret is selected first, as if
+// the user had selected it, so the characters that follow replace it.
+void SelectReplaced(Window* target, const QInputMethodEvent* event) {
+  if (event->replacementLength() <= 0 || target->systemClass != SystemClass::Edit) return;
+  std::uint32_t start = 0, end = 0;
+  SendMessage(ToHwnd(target), EM_GETSEL, reinterpret_cast<WParam>(&start),
+              reinterpret_cast<LParam>(&end));
+  const qsizetype from = static_cast<qsizetype>(end) + event->replacementStart();
+  if (from < 0) return;
+  SendMessage(ToHwnd(target), EM_SETSEL, static_cast<WParam>(from),
+              static_cast<LParam>(from + event->replacementLength()));
+}
+
+// Text an input method commits (an on-screen keyboard, a compose sequence,
+// a Chinese or Japanese input method) is typing by other means: each of its
+// characters is queued as WM_CHAR for the window with the focus, so the
+// layer filters it as a typed key. Replacing text without new text is a
+// Backspace. What is still being composed stays the widget's to show.
+bool OnInputMethod(QWidget* widget, QInputMethodEvent* event) {
+  if (!WindowOfWidget(widget)) return false;
+  Window* target = AsWindow(GetFocus());
+  if (!target) target = ForegroundWindow();
+  const QString text = event->commitString();
+  if (target && !InputRefused(target) && (!text.isEmpty() || event->replacementLength() > 0)) {
+    SelectReplaced(target, event);
+    const Point at = CursorPoint();
+    if (text.isEmpty()) Enqueue({ToHwnd(target), WM_CHAR, VK_BACK, 1, 0, at});
+    for (const QChar unit : text) Enqueue({ToHwnd(target), WM_CHAR, unit.unicode(), 1, 0, at});
+  }
+  QInputMethodEvent composing(event->preeditString(), event->attributes());
+  DeliverToWidget(widget, &composing);
+  return true;
+}
+
 // A click on a group box, or on a label that does not ask for clicks, lands
 // on the window beneath, as the system's hit test makes it.
 bool Transparent(const Window* w) {
@@ -131,6 +168,11 @@ LParam PointParam(QPoint p) { return MakeLong(p.x(), p.y()); }
 bool OnMouse(QWidget* widget, QMouseEvent* event) {
   Window* w = WindowOfWidget(widget);
   if (!w) return false;
+  // The frame the back end draws is the back end's, as a window manager's is its own.
+  if (IsDrawnFrame(widget) && !CaptureWindow()) {
+    OnFrameMouse(w, event);
+    return true;
+  }
   while (Transparent(w) && w->parent && (w->style & WS_CHILD)) w = w->parent;
   if (Window* capture = CaptureWindow()) w = capture;
   if (!w->widget || InputRefused(w)) return true;
@@ -195,7 +237,14 @@ bool OnClose(QWidget* widget, QCloseEvent* event) {
 bool OnResize(QWidget* widget, QEvent* event) {
   Window* w = WindowOfWidget(widget);
   if (!w || w->widget != widget || (w->style & WS_CHILD) || !event->spontaneous()) return false;
-  SendMessage(ToHwnd(w), WM_SIZE, 0, PointParam({widget->width(), widget->height()}));
+  SendMessage(ToHwnd(w), WM_SIZE, 0, SizeParam(w));
+  return false;
+}
+
+// The caption of a drawn frame shows whether its window is active.
+bool OnActivationChange(QWidget* widget) {
+  Window* w = WindowOfWidget(widget);
+  if (w && w->widget == widget && DrawsOwnFrame(w)) widget->update();
   return false;
 }
 
@@ -205,12 +254,34 @@ bool OnPaint(QWidget* widget) {
   return PaintWindow(w);
 }
 
+// A window that may not change its size and that the program did not
+// maximise asks to be restored when a window manager maximises it or fills
+// the screen with it all the same. A window that is its own frame is a
+// Wayland surface, which must take the size of such a state before it may
+// leave it (and Qt keeps a fixed window's size, over which some compositors
+// end the connection): it is made anew in the normal state instead. A
+// manager that insists within a second keeps the state it wants.
+bool RefusedImposedState(Window* w, QWidget* widget, Qt::WindowStates state) {
+  constexpr Qt::WindowStates kFilling = Qt::WindowMaximized | Qt::WindowFullScreen;
+  constexpr qint64 kInsistingMs = 1000;
+  if (!(state & kFilling) || (w->style & WS_THICKFRAME) || w->showState == SW_SHOWMAXIMIZED)
+    return false;
+  if (w->stateRefused.isValid() && w->stateRefused.elapsed() < kInsistingMs) return false;
+  w->stateRefused.start();
+  const bool remake = DrawsOwnFrame(w) && widget->isVisible();
+  if (remake) widget->hide();
+  widget->setWindowState(state & ~kFilling);
+  if (remake) widget->show();
+  return true;
+}
+
 // Minimised, maximised or restored by the window manager: the layer reads
 // the state back as Win32's IsIconic and IsZoomed give it.
 bool OnWindowStateChange(QWidget* widget) {
   Window* w = WindowOfWidget(widget);
   if (!w || w->widget != widget || IsChild(w)) return false;
   const Qt::WindowStates state = widget->windowState();
+  if (RefusedImposedState(w, widget, state)) return false;
   w->showState = (state & Qt::WindowMinimized)   ? SW_SHOWMINIMIZED
                  : (state & Qt::WindowMaximized) ? SW_SHOWMAXIMIZED
                                                  : SW_SHOWNORMAL;
@@ -226,6 +297,8 @@ class InputFilter : public QObject {
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
         return OnKey(widget, static_cast<QKeyEvent*>(event));
+      case QEvent::InputMethod:
+        return OnInputMethod(widget, static_cast<QInputMethodEvent*>(event));
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
@@ -245,6 +318,8 @@ class InputFilter : public QObject {
         return OnPaint(widget);
       case QEvent::WindowStateChange:
         return OnWindowStateChange(widget);
+      case QEvent::ActivationChange:
+        return OnActivationChange(widget);
       default:
         return false;
     }

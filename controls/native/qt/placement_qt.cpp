@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "controls/native/qt/focus_qt.h"
+#include "controls/native/qt/frame_qt.h"
 #include "controls/native/qt/messages_qt.h"
 #include "controls/native/qt/system_classes_qt.h"
 
@@ -30,7 +31,7 @@ QRect OuterRect(const Window* w) {
     if (w->systemClass == SystemClass::ComboBox && w->dropped) r.setHeight(w->droppedHeight);
     return r;
   }
-  return w->widget->geometry().marginsAdded(FrameOf(w));
+  return w->widget->geometry().marginsAdded(FrameOf(w) - WidgetFrame(w));
 }
 
 Rect ToRect(const QRect& r) {
@@ -59,10 +60,29 @@ QMargins FrameOf(const Window* w) {
   return {border, border + caption, border, border};
 }
 
+QMargins WidgetFrame(const Window* window) {
+  return IsChild(window) || DrawsOwnFrame(window) ? FrameOf(window) : QMargins();
+}
+
 QPoint ClientOrigin(const Window* window) {
-  if (!IsChild(window)) return {};
-  const QMargins frame = FrameOf(window);
+  const QMargins frame = WidgetFrame(window);
   return {frame.left(), frame.top()};
+}
+
+QSize ClientSize(const Window* window) {
+  if (!window->widget) return {};
+  const QSize size = window->widget->size().shrunkBy(WidgetFrame(window));
+  return {std::max(size.width(), 0), std::max(size.height(), 0)};
+}
+
+QPoint ChildOffset(const Window* window) {
+  const Window* parent = window->parent;
+  return IsChild(window) && parent && !IsChild(parent) ? ClientOrigin(parent) : QPoint();
+}
+
+LParam SizeParam(const Window* window) {
+  const QSize size = IsChild(window) ? window->widget->size() : ClientSize(window);
+  return MakeLong(size.width(), size.height());
 }
 
 // ---- hit testing -------------------------------------------------------
@@ -72,9 +92,9 @@ LResult HitTest(Window* w, Point screen) {
   const QPoint p(screen.x, screen.y);
   if (!outer.contains(p)) return HTNOWHERE;
   if (IsChild(w)) return HTCLIENT;
-  const QRect client = w->widget->geometry();
-  if (client.contains(p)) return HTCLIENT;
   const QMargins frame = FrameOf(w);
+  const QRect client = outer.marginsRemoved(frame);
+  if (client.contains(p)) return HTCLIENT;
   const int border = frame.left();
   const bool left = p.x()<outer.left() + border, right = p.x()> outer.right() - border;
   const bool top = p.y()<outer.top() + border, bottom = p.y()> outer.bottom() - border;
@@ -88,13 +108,15 @@ LResult HitTest(Window* w, Point screen) {
 
 void ResizeClient(Window* w, QSize client) {
   QWidget* widget = w->widget;
+  const QSize size = client.grownBy(WidgetFrame(w));
   if (w->style & WS_THICKFRAME) {
     widget->setMinimumSize(0, 0);
     widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    widget->resize(client);
+    widget->resize(size);
   } else {
-    widget->setFixedSize(client);
+    widget->setFixedSize(size);
   }
+  PlaceFrame(w);
 }
 
 // The offscreen platform keeps no window order of its own; ours is the one
@@ -102,6 +124,9 @@ void ResizeClient(Window* w, QSize client) {
 void Raise(QWidget* widget) {
   if (widget->isWindow() && QGuiApplication::platformName() == QLatin1String("offscreen")) return;
   widget->raise();
+  // A child raised over its siblings stays under its window's drawn frame.
+  if (Window* parent = widget->isWindow() ? nullptr : WindowOfWidget(widget->parentWidget()))
+    PlaceFrame(parent);
 }
 
 }  // namespace qt
@@ -128,10 +153,8 @@ bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int he
     }
   }
   if (!(flags & SWP_NOMOVE)) {
-    if (IsChild(w))
-      widget->move(x, y);
-    else
-      widget->move(x + frame.left(), y + frame.top());
+    const QMargins outside = frame - WidgetFrame(w);
+    widget->move(QPoint(x + outside.left(), y + outside.top()) + ChildOffset(w));
   }
   if (!(flags & SWP_NOZORDER) && (!insertAfter || insertAfter == TopWindow())) {
     MoveToTop(w);
@@ -143,7 +166,7 @@ bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int he
     SystemProcedure(w->systemClass, window, kApplyStyleMessage, w->style, 0);
   if ((flags & SWP_SHOWWINDOW) && !(flags & SWP_NOACTIVATE) && !IsChild(w))
     SetForegroundWindow(window);
-  if (widget->size() != oldSize) Send(w, WM_SIZE, 0, MakeLong(widget->width(), widget->height()));
+  if (widget->size() != oldSize) Send(w, WM_SIZE, 0, SizeParam(w));
   return true;
 }
 
@@ -158,9 +181,8 @@ Rect GetWindowRect(Hwnd window) {
 Rect GetClientRect(Hwnd window) {
   Window* w = AsWindow(window);
   if (!w || !w->widget) return {};
-  QSize size = w->widget->size();
-  if (IsChild(w)) size = size.shrunkBy(FrameOf(w));
-  return {0, 0, std::max(size.width(), 0), std::max(size.height(), 0)};
+  const QSize size = ClientSize(w);
+  return {0, 0, size.width(), size.height()};
 }
 
 Point ScreenToClient(Hwnd window, Point point) {

@@ -41,23 +41,26 @@ void ApplyStaticStyle(Window* w) {
   label->setText(StaticText(w));
 }
 
+void MakeStaticWidget(Window* w) {
+  auto* label = new QLabel(w->parent ? w->parent->widget.data() : nullptr);
+  label->setTextFormat(Qt::PlainText);
+  label->setMargin(0);
+  label->setIndent(0);
+  label->setAutoFillBackground(true);
+  w->widget = label;
+  ApplyStaticStyle(w);
+}
+
 }  // namespace
 
 LResult StaticProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
   Window* w = AsWindow(h);
   if (!w) return 0;
   switch (message) {
-    case WM_CREATE: {
+    case WM_CREATE:
       w->systemClass = SystemClass::Static;
-      auto* label = new QLabel(w->parent ? w->parent->widget.data() : nullptr);
-      label->setTextFormat(Qt::PlainText);
-      label->setMargin(0);
-      label->setIndent(0);
-      label->setAutoFillBackground(true);
-      w->widget = label;
-      ApplyStaticStyle(w);
+      MakeStaticWidget(w);
       return 0;
-    }
     case kApplyStyleMessage:
       ApplyStaticStyle(w);
       return 0;

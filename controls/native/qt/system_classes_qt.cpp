@@ -71,6 +71,15 @@ LResult ControlDefault(Hwnd h, U32 message, WParam wParam, LParam lParam) {
   }
 }
 
+LResult AnswerByGroups(std::span<const MessageGroup> groups, Hwnd h, U32 message, WParam wParam,
+                       LParam lParam) {
+  Window* w = AsWindow(h);
+  if (!w) return 0;
+  for (const MessageGroup group : groups)
+    if (const std::optional<LResult> answer = group(h, w, message, wParam, lParam)) return *answer;
+  return ControlDefault(h, message, wParam, lParam);
+}
+
 void PostClick(Window* w) {
   const Rect client = GetClientRect(ToHwnd(w));
   const LParam middle = MakeLong(client.right / 2, client.bottom / 2);

@@ -5,6 +5,8 @@
 
 #include <QPoint>
 #include <QString>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "controls/native/qt/window_qt.h"
@@ -36,6 +38,15 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam);
 
 // What every system control does with what it leaves alone.
 LResult ControlDefault(Hwnd h, U32 message, WParam wParam, LParam lParam);
+
+// A class procedure's messages come in groups, each answered by a function
+// of its own that leaves other groups' messages alone (nullopt).
+using MessageGroup = std::optional<LResult> (*)(Hwnd h, Window* w, U32 message, WParam wParam,
+                                                LParam lParam);
+// The first group that answers a message answers it; ControlDefault answers
+// what none does. A window that no longer exists gets 0.
+LResult AnswerByGroups(std::span<const MessageGroup> groups, Hwnd h, U32 message, WParam wParam,
+                       LParam lParam);
 
 inline QString Q(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

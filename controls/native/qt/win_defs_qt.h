@@ -22,6 +22,11 @@ inline constexpr WParam SC_MAXIMIZE = 0xF030, SC_CLOSE = 0xF060, SC_RESTORE = 0x
 inline constexpr LResult HTNOWHERE = 0, HTCAPTION = 2, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13,
                          HTTOPRIGHT = 14, HTBOTTOM = 15, HTBOTTOMLEFT = 16;
 
+// The system colours of captions
+inline constexpr int COLOR_ACTIVECAPTION = 2, COLOR_INACTIVECAPTION = 3, COLOR_CAPTIONTEXT = 9,
+                     COLOR_INACTIVECAPTIONTEXT = 19, COLOR_GRADIENTACTIVECAPTION = 27,
+                     COLOR_GRADIENTINACTIVECAPTION = 28;
+
 // The keys and buttons held down, in a mouse message's wParam
 inline constexpr WParam MK_LBUTTON = 1, MK_RBUTTON = 2, MK_SHIFT = 4, MK_CONTROL = 8,
                         MK_MBUTTON = 0x10;

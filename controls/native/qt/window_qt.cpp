@@ -12,6 +12,7 @@
 #include "controls/native/qt/accessibility_qt.h"
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/fonts_qt.h"
+#include "controls/native/qt/frame_qt.h"
 #include "controls/native/qt/messages_qt.h"
 #include "controls/native/qt/placement_qt.h"
 #include "controls/native/qt/system_classes_qt.h"
@@ -81,6 +82,8 @@ void RetireWindowRecord(Window* w) {
 
 Qt::WindowFlags TopLevelFlags(const Window* w) {
   Qt::WindowFlags flags = (w->exStyle & WS_EX_TOOLWINDOW) ? Qt::Tool : Qt::Window;
+  // Qt drops the frameless hint beside any hint of a title bar's.
+  if (w->ownFrame) return flags | Qt::FramelessWindowHint;
   flags |= Qt::CustomizeWindowHint;
   if ((w->style & WS_CAPTION) == WS_CAPTION) flags |= Qt::WindowTitleHint;
   if (w->style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -107,6 +110,7 @@ void SetOwner(Window* w, Window* owner) {
 }
 
 void MakeWidget(Window* w) {
+  if (!IsChild(w)) w->ownFrame = OwnFramesWanted();
   if (!w->widget) {
     w->widget =
         IsChild(w) ? new QWidget(w->parent->widget.data()) : new QWidget(nullptr, TopLevelFlags(w));
@@ -130,6 +134,7 @@ void MakeWidget(Window* w) {
   // where windows overlap.
   if (IsChild(w)) w->widget->lower();
   PrepareWidget(w);
+  AttachFrame(w);
 }
 
 QPoint DefaultPosition() {
@@ -239,10 +244,22 @@ void MoveToTop(Window* w) {
   order.insert(order.begin(), w);
 }
 
+// A window shown over its disabled owner is that owner's modal dialog, as
+// on Win32: the platform is told so where it can hear it (on X11 the window
+// manager, on Wayland a compositor with dialogs Qt speaks to), beside the
+// owner it already knows. Qt takes it only from a hidden window.
+void MarkModal(Window* w) {
+  if (IsChild(w) || w->widget->isVisible()) return;
+  const bool modal = w->parent && w->parent->disabled;
+  const Qt::WindowModality modality = modal ? Qt::WindowModal : Qt::NonModal;
+  if (w->widget->windowModality() != modality) w->widget->setWindowModality(modality);
+}
+
 void ApplyVisibility(Window* w, bool visible) {
   w->visible = visible;
   if (!w->widget) return;
   if (visible) {
+    MarkModal(w);
     if (!IsChild(w) && w->showState == SW_SHOWMINIMIZED) {
       w->widget->showMinimized();
     } else if (!IsChild(w) && w->showState == SW_SHOWMAXIMIZED) {
@@ -323,13 +340,15 @@ Hwnd SetParent(Hwnd window, Hwnd parent) {
   if (!w) return nullptr;
   Window* previous = w->parent;
   Window* next = AsWindow(parent);
+  // Where the child is in its parent's client area, which it keeps.
+  const QPoint at = w->widget ? w->widget->pos() - ChildOffset(w) : QPoint();
   Unlink(w);
   w->parent = next;
   Link(w);
   if (w->widget && IsChild(w)) {
-    const QPoint at = w->widget->pos();
     w->widget->setParent(next ? next->widget.data() : nullptr);
-    w->widget->move(at);
+    w->widget->move(at + ChildOffset(w));
+    if (next) PlaceFrame(next);
     w->widget->setVisible(w->visible);
   } else if (w->widget) {
     SetOwner(w, next);
@@ -389,18 +408,25 @@ std::uint32_t GetStyle(Hwnd window) {
   return w->style | (w->visible ? WS_VISIBLE : 0u) | (w->disabled ? WS_DISABLED : 0u);
 }
 
+// A drawn frame that changes with the styles keeps the client area's size.
+bool FrameResizes(const Window* w, const QMargins& oldFrame) {
+  return DrawsOwnFrame(w) && w->widget && FrameOf(w) != oldFrame;
+}
+
 void SetStyle(Hwnd window, std::uint32_t style) {
   Window* w = AsWindow(window);
   if (!w) return;
   const std::uint32_t old = GetStyle(window);
+  const QMargins oldFrame = FrameOf(w);
+  const QSize client = ClientSize(w);
   w->style = style & ~(WS_VISIBLE | WS_DISABLED);
   if ((old ^ style) & WS_DISABLED) {
     w->disabled = (style & WS_DISABLED) != 0;
     if (w->widget) w->widget->setEnabled(!w->disabled);
   }
   if ((old ^ style) & WS_VISIBLE) ApplyVisibility(w, (style & WS_VISIBLE) != 0);
-  if (((old ^ style) & WS_THICKFRAME) && !IsChild(w) && w->widget)
-    ResizeClient(w, w->widget->size());
+  if ((((old ^ style) & WS_THICKFRAME) && !IsChild(w) && w->widget) || FrameResizes(w, oldFrame))
+    ResizeClient(w, client);
   if (w->systemClass != SystemClass::None)
     SystemProcedure(w->systemClass, window, kApplyStyleMessage, old, 0);
 }
@@ -413,7 +439,10 @@ std::uint32_t GetExStyle(Hwnd window) {
 void SetExStyle(Hwnd window, std::uint32_t exStyle) {
   Window* w = AsWindow(window);
   if (!w) return;
+  const QMargins oldFrame = FrameOf(w);
+  const QSize client = ClientSize(w);
   w->exStyle = exStyle;
+  if (FrameResizes(w, oldFrame)) ResizeClient(w, client);
   if (w->systemClass != SystemClass::None)
     SystemProcedure(w->systemClass, window, kApplyStyleMessage, w->style, 0);
 }
@@ -450,8 +479,7 @@ bool ShowWindow(Hwnd window, int command) {
                          command == SW_SHOWMAXIMIZED || command == SW_RESTORE;
   if (show && activates && !IsChild(w) && !w->disabled) SetForegroundWindow(window);
   if (wasVisible != show && w->widget)
-    Send(w, WM_SIZE, w->showState == SW_SHOWMINIMIZED ? 1 : 0,
-         (w->widget->height() << 16) | (w->widget->width() & 0xFFFF));
+    Send(w, WM_SIZE, w->showState == SW_SHOWMINIMIZED ? 1 : 0, SizeParam(w));
   return wasVisible;
 }
 

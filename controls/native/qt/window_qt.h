@@ -3,6 +3,7 @@
 // Private to controls/native/qt/ and its test probes.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
@@ -45,6 +46,13 @@ struct Window {
   bool disabled = false;  // its own WS_DISABLED
   bool trackLeave = false;
   int showState = SW_SHOWNORMAL;  // of a top-level window: normal, minimised or maximised
+  // A top-level window whose widget holds the frame the back end draws
+  // (frame_qt.h), the caption button held down in it and where the pointer is.
+  bool ownFrame = false;
+  int framePressed = 0;  // a FramePart
+  QPoint framePointer;
+  // When a maximised or full-screen state the window may not take was last refused.
+  QElapsedTimer stateRefused;
   Accessibility accessibility;
 
   // Set by a system procedure while it handles WM_PAINT: the widget paints
