@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "units/unit_index.h"
@@ -25,6 +26,20 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
   return d[a.size()][b.size()];
 }
 
+struct Candidate {
+  std::size_t distance;
+  bool rare;  // no unit of it is among its category's common units
+  std::string text;
+};
+
+bool IsCommon(const lookup::Index& index, std::string_view known) {
+  lookup::Entries entries;
+  index.AppendTo(entries, known);
+  return std::any_of(entries.begin(), entries.end(), [](const lookup::Entry& entry) {
+    return lookup::IsCommonRow(entry.In, entry.Row);
+  });
+}
+
 }  // namespace
 
 std::vector<std::string> SimilarUnits(std::string_view typed) {
@@ -32,19 +47,24 @@ std::vector<std::string> SimilarUnits(std::string_view typed) {
   const std::string text = lookup::Folded(lookup::Normalized(typed));
   if (text.empty() || text.size() > Longest) return {};
   const std::size_t limit = text.size() <= 3 ? 1 : text.size() <= 6 ? 2 : 3;
-  std::vector<std::pair<std::size_t, std::string>> close;
-  const auto consider = [&](std::string_view known) {
+  std::vector<Candidate> close;
+  const auto consider = [&](const lookup::Index& index, std::string_view known) {
     const std::size_t distance = EditDistance(text, lookup::Folded(known));
-    if (distance <= limit) close.emplace_back(distance, known);
+    if (distance <= limit) close.push_back({distance, !IsCommon(index, known), std::string(known)});
   };
-  lookup::TheIndexes().words.ForEachText(consider);
-  lookup::TheIndexes().exact.ForEachText(consider);
-  std::stable_sort(close.begin(), close.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  const lookup::Indexes& indexes = lookup::TheIndexes();
+  indexes.words.ForEachText([&](std::string_view known) { consider(indexes.words, known); });
+  indexes.exact.ForEachText([&](std::string_view known) { consider(indexes.exact, known); });
+  // Closest first; of those as close, a unit in common use ("yd" before
+  // "rd" for "yrd").
+  std::stable_sort(close.begin(), close.end(), [](const Candidate& a, const Candidate& b) {
+    return std::tie(a.distance, a.rare) < std::tie(b.distance, b.rare);
+  });
   std::vector<std::string> similar;
-  for (const auto& [distance, known] : close) {
+  for (const Candidate& candidate : close) {
     if (similar.size() == 3) break;
-    if (std::find(similar.begin(), similar.end(), known) == similar.end()) similar.push_back(known);
+    if (std::find(similar.begin(), similar.end(), candidate.text) == similar.end())
+      similar.push_back(candidate.text);
   }
   return similar;
 }

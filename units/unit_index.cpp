@@ -31,6 +31,23 @@ void AddWord(Indexes& indexes, std::string_view text, const Entry& entry) {
   indexes.words.Add(std::move(key), entry);
 }
 
+// "squares" for "squares (building)", "bushel"... where no other unit of the
+// category has the same name before its qualifier.
+void AddPlainNames(Indexes& indexes) {
+  for (const CategoryInfo& info : AllCategories()) {
+    for (std::size_t i = 0; i < info.Table.size(); ++i) {
+      const UnitRow& row = info.Table[i];
+      const std::string_view plain = PlainName(row.Name);
+      if (!IsUnitRow(static_cast<int>(i), row) || plain == row.Name) continue;
+      const bool shared =
+          std::any_of(info.Table.begin(), info.Table.end(), [&](const UnitRow& other) {
+            return other.Name != row.Name && PlainName(other.Name) == plain;
+          });
+      if (!shared) AddWord(indexes, plain, {info.Id, static_cast<int>(i), Source::Name});
+    }
+  }
+}
+
 Indexes BuildIndexes() {
   Indexes indexes;
   for (const CategoryInfo& info : AllCategories()) {
@@ -42,6 +59,7 @@ Indexes BuildIndexes() {
       if (!row.Symbol.empty()) AddExact(indexes, row.Symbol, {info.Id, index, Source::Symbol});
     }
   }
+  AddPlainNames(indexes);
   for (const Alias& alias : Aliases()) {
     const int row = RowNamed(alias.In, alias.Unit);
     if (row < 0) continue;  // the lookup test names the stray alias
@@ -58,6 +76,20 @@ Indexes BuildIndexes() {
 }
 
 }  // namespace
+
+bool IsCommonRow(Category category, int row) {
+  const UnitTable table = TableFor(category);
+  int headings = 0;
+  for (int i = 0; i < row && i < static_cast<int>(table.size()); ++i) {
+    const UnitRow& item = table[static_cast<std::size_t>(i)];
+    if (i > 0 && !item.Name.empty() && item.Factor == "0" && ++headings == 2) return false;
+  }
+  return true;
+}
+
+std::string_view PlainName(std::string_view name) {
+  return name.substr(0, std::min(name.find(" ("), name.find(',')));
+}
 
 const Indexes& TheIndexes() {
   static const Indexes indexes = BuildIndexes();

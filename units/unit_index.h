@@ -29,6 +29,12 @@ bool IsUniformCase(std::string_view text);
 // Placeholder, heading and blank rows are list items, not units.
 bool IsUnitRow(int index, const UnitRow& row);
 int RowNamed(Category category, std::string_view name);
+// Whether a row is among the common units a table lists first, before the
+// full list (all rows of a table without one).
+bool IsCommonRow(Category category, int row);
+// A unit's name without its qualifier: "gallons" of "gallons (Brit.)",
+// "tons" of "tons, short (US avdp)".
+std::string_view PlainName(std::string_view name);
 // Temperature rows have no factor; they are the same unit only as one row.
 bool SameUnit(Category category, int a, int b);
 

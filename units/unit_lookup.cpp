@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "units/aliases.h"
+#include "units/other_kinds.h"
 #include "units/unit_index.h"
 #include "units/unit_refusals.h"
 #include "units/unit_spellings.h"
@@ -13,6 +14,36 @@ namespace units {
 namespace {
 
 using namespace lookup;
+
+// The categories where every unit has a usual meaning.
+std::vector<Category> Fits(const std::vector<std::vector<Meaning>>& meanings) {
+  std::vector<Category> fits;
+  for (const CategoryInfo& info : AllCategories()) {
+    if (std::all_of(meanings.begin(), meanings.end(),
+                    [&](const std::vector<Meaning>& m) { return UsualIn(info.Id, m); }))
+      fits.push_back(info.Id);
+  }
+  return fits;
+}
+
+// The meanings of a unit written all in small letters or all in capitals,
+// with those of its other case: "c" is cups and Celsius.
+std::vector<Meaning> FindUnitInAnyCase(const std::string& typed) {
+  const std::string text = Normalized(typed);
+  Entries entries = Spelled(text);
+  if (IsUniformCase(text)) TheIndexes().exactFolded.AppendTo(entries, Folded(text));
+  return ToMeanings(entries);
+}
+
+// The kind all typed units are units of, among those not converted: "min"
+// and "s" are minutes and seconds, not minims and scruples.
+std::optional<std::string_view> SharedOtherKind(std::span<const std::string> typed) {
+  const std::optional<std::string_view> kind = OtherKindOf(typed.front());
+  const bool shared = std::all_of(typed.begin(), typed.end(), [&](const std::string& unit) {
+    return OtherKindOf(unit) == kind;
+  });
+  return shared ? kind : std::nullopt;
+}
 
 // The row typed stands for in category; otherwise the reason.
 std::string PickRow(Category category, const std::string& typed,
@@ -67,18 +98,24 @@ std::string ChooseUnits(std::span<const std::string> typed, std::optional<Catego
   std::vector<std::vector<Meaning>> meanings;
   for (const std::string& unit : typed) {
     meanings.push_back(FindUnit(unit));
-    if (meanings.back().empty()) return UnknownUnit(unit);
+    if (!meanings.back().empty()) continue;
+    const auto kind = SharedOtherKind(typed);
+    return kind ? OtherKindRefusal(typed, *kind) : UnknownUnit(unit);
   }
   if (forced) {
     choice.In = *forced;
   } else {
-    std::vector<Category> fits;
-    for (const CategoryInfo& info : AllCategories()) {
-      if (std::all_of(meanings.begin(), meanings.end(),
-                      [&](const std::vector<Meaning>& m) { return UsualIn(info.Id, m); }))
-        fits.push_back(info.Id);
+    std::vector<Category> fits = Fits(meanings);
+    if (fits.empty()) {
+      if (const auto kind = SharedOtherKind(typed)) return OtherKindRefusal(typed, *kind);
+      // "c" beside "f" is Celsius: where nothing fits, small letters may
+      // stand for capitals too.
+      std::vector<std::vector<Meaning>> anyCase;
+      for (const std::string& unit : typed) anyCase.push_back(FindUnitInAnyCase(unit));
+      fits = Fits(anyCase);
+      if (fits.empty()) return NoSharedCategory(typed, meanings);
+      meanings = std::move(anyCase);
     }
-    if (fits.empty()) return NoSharedCategory(typed, meanings);
     if (fits.size() > 1) return SeveralCategories(fits);
     choice.In = fits.front();
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "units/other_kinds.h"
+
 namespace units::lookup {
 namespace {
 
@@ -62,6 +64,27 @@ std::string NoSharedCategory(std::span<const std::string> typed,
   return message;
 }
 
+// "length, area, ... and paper": what the command line converts, from the
+// descriptor.
+std::string ConvertedKinds() {
+  std::vector<std::string> names;
+  for (const CategoryInfo& info : AllCategories())
+    if (info.Measured) names.push_back(Folded(info.Name));
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+  return text;
+}
+
+std::string OtherKindRefusal(std::span<const std::string> typed, std::string_view kind) {
+  std::string units;
+  for (std::size_t i = 0; i < typed.size(); ++i)
+    units += (i == 0 ? "" : i + 1 == typed.size() ? " and " : ", ") + Quoted(typed[i]);
+  return units + (typed.size() == 1 ? " is a unit of " : " are units of ") + std::string(kind) +
+         ", which zurmet-convert does not convert; it converts " + ConvertedKinds() +
+         " (--list shows their units)";
+}
+
 std::string SeveralCategories(const std::vector<Category>& fits) {
   std::string message = "the units fit more than one category (";
   for (std::size_t i = 0; i < fits.size(); ++i)
@@ -94,6 +117,10 @@ std::string Ambiguous(Category category, const std::string& typed, const std::ve
 namespace units {
 
 std::string UnknownUnit(std::string_view typed) {
+  if (const auto kind = OtherKindOf(typed)) {
+    const std::string unit(typed);
+    return lookup::OtherKindRefusal(std::span(&unit, 1), *kind);
+  }
   std::string message = "unknown unit " + Quoted(typed);
   const std::vector<std::string> similar = SimilarUnits(typed);
   for (std::size_t i = 0; i < similar.size(); ++i)

@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "units/unit_index.h"
@@ -14,6 +15,9 @@ namespace units::lookup {
 // Two of the typed units share no category.
 std::string NoSharedCategory(std::span<const std::string> typed,
                              const std::vector<std::vector<Meaning>>& meanings);
+
+// The typed units are units of a kind that is not converted ("time").
+std::string OtherKindRefusal(std::span<const std::string> typed, std::string_view kind);
 
 // The units fit several categories.
 std::string SeveralCategories(const std::vector<Category>& fits);

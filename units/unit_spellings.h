@@ -1,6 +1,5 @@
-// Spellings: the forms a typed unit may take beyond the index's texts
-// (plurals, "-tre", paper grades with their pound mark, squares and cubes
-// of lengths), tried in turn until one reads. Internal to the lookup.
+// Spellings: the forms a typed unit may take beyond the index's texts,
+// tried in turn until one reads. Internal to the lookup.
 #pragma once
 
 #include <string>
@@ -13,7 +12,14 @@ namespace units::lookup {
 // "light-years"; never of symbols, where "ms" is not "m".
 Entries WordForms(const std::string& text);
 
-// What a normalized text stands for, by the first spelling that reads.
+// What a normalized text stands for as one word or symbol: as written, its
+// singular or plural, a symbol's plural ("yds"), a capitalised symbol
+// ("Km").
+Entries BaseSpelled(const std::string& text);
+
+// What a normalized text stands for, by the first spelling that reads:
+// those of BaseSpelled, then paper grades, squares and cubes, a country or
+// grade word ("UK pint"), "degrees F", a length per a time ("km per h").
 Entries Spelled(const std::string& text);
 
 }  // namespace units::lookup

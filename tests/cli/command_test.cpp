@@ -138,7 +138,7 @@ TEST(Command, RefusesWithAReasonAndAWayToWriteIt) {
   const Case cases[] = {
       {Words("1 mg to ml"), "", 2, "'mg' is a weight (\"milligrams\") and 'ml' is a capacity"},
       {Words("1 ml to mm"), "", 2, "for a length write 'mil' instead of 'ml'"},
-      {Words("1 k to c"), "", 2, "'k' is a temperature"},
+      {Words("1 kg to c"), "", 2, "'kg' is a weight"},
       {Words("1 Mm to m"), "", 2, "unknown unit 'Mm'; did you mean 'mm'"},
       {Words("1 meterz to ft"), "", 2, "did you mean 'meters'"},
       {Words("1 parsec to m"), "", 2, "unknown unit 'parsec' (--list shows the units)"},
