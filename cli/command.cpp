@@ -126,6 +126,8 @@ std::string ReadOutputForm(const CLI::App& app, const Settings& settings,
   const bool wantsGrouping = settings.grouping || settings.locale || settings.windowFormat ||
                              app.count("--thousand-separator") > 0;
   form.options.ThousandSeparators = wantsGrouping && !settings.noGrouping;
+  form.decimalNamed = settings.locale || settings.windowFormat ||
+                      app.count("--decimal-symbol") > 0 || app.count("--thousand-separator") > 0;
   return ReadSymbolOptions(app, settings, form.symbols);
 }
 
@@ -199,7 +201,8 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
       quantity.To[i - terms] = choice.Rows[i];
       continue;
     }
-    error = CheckValue(choice.In, wording.terms[i].value, quantity.Values[i]);
+    const NumberReading reading{form.decimalNamed ? form.symbols.Decimal : std::string()};
+    error = CheckValue(choice.In, wording.terms[i].value, quantity.Values[i], reading);
     if (error.empty() && choice.In == units::Category::Temperature)
       error = CheckAboveAbsoluteZero(quantity.Values[i], choice.Rows[i]);
     if (!error.empty()) return report.Usage(error);

@@ -124,10 +124,17 @@ bool IsPlainNumber(units::Category category, std::string_view typed) {
          denominator.find_first_not_of('0') != std::string_view::npos;
 }
 
-std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText) {
-  if (!IsPlainNumber(category, typed)) return CheckTypedValue(category, typed, fieldText);
-  fieldText = typed;
-  return {};
+std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText,
+                       const NumberReading& reading) {
+  if (IsPlainNumber(category, typed)) {
+    fieldText = typed;
+    return {};
+  }
+  std::string text;
+  std::string error = ReadNumberText(typed, reading, text);
+  if (!error.empty()) return error;
+  if (text != typed) return CheckValue(category, text, fieldText, reading);
+  return CheckTypedValue(category, typed, fieldText);
 }
 
 std::string CheckTypedValue(units::Category category, std::string_view typed,

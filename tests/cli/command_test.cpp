@@ -120,6 +120,73 @@ TEST(Command, ConvertsWhatPeopleType) {
   for (const Case& c : cases) Check(c);
 }
 
+// The forms of issue classes beyond the tables' words: capitals, plurals,
+// country words, degree words, "per", "and", small-letter temperatures,
+// vulgar fractions and typographic marks.
+TEST(Command, ReadsUnitsAndValuesAsPeopleWriteThem) {
+  const Case cases[] = {
+      {Words("1 Km to Mi"), "0.621 mi\n", 0, ""},
+      {Words("2 Ft to M"), "0.61 m\n", 0, ""},
+      {Words("4 yds to m"), "3.658 m\n", 0, ""},
+      {Words("20 sq yds to sq m"), "16.723 sq m\n", 0, ""},
+      {Words("1 UK gallon to l"), "4.546 L\n", 0, ""},
+      {Words("1 US gallon to UK gallons"), "0.833 imp gal\n", 0, ""},
+      {Words("1 bushel to l"), "35.239 L\n", 0, ""},
+      {Words("32 degrees F to C"), "0 C\n", 0, ""},
+      {Words("100 f to c"), "37.778 C\n", 0, ""},
+      {Words("2 c to ml"), "473.176 ml\n", 0, ""},
+      {Words("1 km per hour to mph"), "0.621 mi/h\n", 0, ""},
+      {Words("100 km / h to mi/h"), "62.137 mi/h\n", 0, ""},
+      {Words("180 cm to feet and inches"), "5 ft  10.866 in\n", 0, ""},
+      {Words("5 ft and 2 in to cm"), "157.48 cm\n", 0, ""},
+      {Words("\u00bd cup to ml"), "118.294 ml\n", 0, ""},
+      {Words("1\u00bd in to mm"), "38.1 mm\n", 0, ""},
+      {Words("1 \u00bd in to mm"), "38.1 mm\n", 0, ""},
+      {Words("\u00bdin to mm"), "12.7 mm\n", 0, ""},
+      {Words("3\u20444 in to mm"), "19.05 mm\n", 0, ""},
+      {{"6\u20192\u201d", "to", "cm"}, "187.96 cm\n", 0, ""},
+      {{"6\u2019", "2\u201d", "to", "cm"}, "187.96 cm\n", 0, ""},
+      {{"11\u201d", "to", "cm"}, "27.94 cm\n", 0, ""},
+      // Refused, with what it is and what is converted.
+      {Words("5 min to s"), "", 2, "'min' and 's' are units of time"},
+      {Words("90 min to h"), "", 2, "it converts length, area, capacity, weight"},
+      {Words("9 Mm to in"), "", 2, "unknown unit 'Mm'"},
+      {Words("1 US mile to km"), "", 2, "unknown unit 'US mile'"},
+      {{"1'000", "m", "to", "km"}, "", 2, "value '1'000'"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+// A comma that may group thousands or mark the decimals reads only where
+// the decimal symbol is named; a number with one reading reads as it.
+TEST(Command, NeverGuessesWhatACommaMeans) {
+  const Case cases[] = {
+      {Words("1,000 m to km"), "", 2,
+       "value '1,000' is 1000 where ',' groups thousands and 1 where it is the decimal symbol: "
+       "write 1000 or 1 (or say which with --decimal-symbol . or --decimal-symbol ,)"},
+      {Words("2,500 lb to oz"), "", 2, "write 2500 or 2.5"},
+      {Words("-- -1,250 C to F"), "", 2, "value '1,250' is 1250"},
+      {Words("1,000/3 m to m"), "", 2, "value '1,000' is 1000"},
+      {Words("--decimal-symbol , 1,000 m to mm"), "1000 mm\n", 0, ""},
+      {Words("--decimal-symbol . 1,000 m to km"), "1 km\n", 0, ""},
+      {Words("--thousand-separator , 1,000 m to km"), "1 km\n", 0, ""},
+      {Words("--locale 1,000 m to mm"), "1,000,000 mm\n", 0, ""},
+      {Words("1,5 m to cm"), "150 cm\n", 0, ""},
+      {Words("0,750 kg to g"), "750 g\n", 0, ""},
+      {Words("1,2345 km to m"), "1234.5 m\n", 0, ""},
+      {Words("12345,678 m to km"), "12.346 km\n", 0, ""},
+      {Words("1,000,000 m to km"), "1000 km\n", 0, ""},
+      {Words("1.000.000 m to km"), "1000 km\n", 0, ""},
+      {Words("1,000.5 m to m"), "1000.5 m\n", 0, ""},
+      {Words("1.000,5 m to m"), "1000.5 m\n", 0, ""},
+      {Words("--decimal-symbol , 1,000,000 m to km"), "", 2, "groups thousands with ','"},
+      {Words("1,00,000 m to km"), "", 2, "more than one decimal point"},
+      {Words("1,000.5.5 m to m"), "", 2, "value '1,000.5.5'"},
+      {Words("1e3 m to km"), "", 2, "'e' is not allowed"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 // When rounding makes a whole larger unit, the larger unit takes it.
 TEST(Command, CarriesWholeUnits) {
   const Case cases[] = {
