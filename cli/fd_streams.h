@@ -7,8 +7,8 @@
 #include <array>
 #include <iosfwd>
 #include <span>
-#include <string>
 #include <streambuf>
+#include <string>
 
 #include "platform/number_symbols.h"
 

@@ -61,11 +61,19 @@ Entries PaperGrade(const std::string& text) {
   return entries;
 }
 
-// Symbols whose case carries meaning against the small letters: a
-// capitalised word is not read as these ("Mm" is megametres, "Mg"
-// megagrams, "Gm" gigametres, none of them millimetres, milligrams or
-// grams).
-constexpr std::string_view CaseCarrying[] = {"Mm", "Mg", "Gm"};
+// Symbols whose case carries meaning, for --help and the manual. Those
+// without a unit are SI symbols of units the tables lack: a capitalised
+// word is never read as its small letters.
+constexpr CaseCarrying CaseCarryingTable[] = {
+    {"Mm", "megametres, not mm (millimetres): not read", ""},
+    {"Mg", "megagrams, not mg (milligrams): not read", ""},
+    {"Gm", "gigametres, not gm (grams): not read", ""},
+    {"sT", "the short ton; st is the stone", "tons, short (US avdp)"},
+    {"lT", "the long ton", "tons, long (UK avdp)"},
+    {"K", "kelvin (kips are kip); k alone reads as K", "Kelvin"},
+    {"C", "Celsius; c is a cup, or Celsius beside another scale", "Celsius"},
+    {"L", "litres, as l", "liters"},
+};
 
 bool IsCapitalised(std::string_view word) {
   if (word.empty() || word.front() < 'A' || word.front() > 'Z') return false;
@@ -96,9 +104,10 @@ bool OneUnitPerCategory(const Entries& entries) {
 // A symbol or abbreviation with a capital first letter ("Km", "Lb", "Gal")
 // when its small letters stand for one unit and case carries no meaning.
 Entries Capitalised(const std::string& text) {
-  if (!IsCapitalisedWords(text) ||
-      std::find(std::begin(CaseCarrying), std::end(CaseCarrying), text) != std::end(CaseCarrying))
-    return {};
+  const bool carriesCase = std::any_of(
+      std::begin(CaseCarryingTable), std::end(CaseCarryingTable),
+      [&](const CaseCarrying& symbol) { return symbol.Unit.empty() && symbol.Text == text; });
+  if (!IsCapitalisedWords(text) || carriesCase) return {};
   Entries entries;
   TheIndexes().exactFolded.AppendTo(entries, Folded(text));
   return OneUnitPerCategory(entries) ? entries : Entries{};
@@ -280,6 +289,16 @@ Entries Power(const std::string& text) {
 }
 
 }  // namespace
+
+}  // namespace units::lookup
+
+namespace units {
+
+std::span<const CaseCarrying> CaseCarryingSymbols() { return lookup::CaseCarryingTable; }
+
+}  // namespace units
+
+namespace units::lookup {
 
 Entries BaseSpelled(const std::string& text) {
   for (const auto spelling : {Direct, WordForms, SymbolPlural, Capitalised}) {

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "tests/cli/run_helpers.h"
+#include "units/catalogue.h"
 
 namespace {
 
@@ -397,12 +398,22 @@ TEST(Command, ListsUnitsOnceWithTheirRowsAndSymbols) {
   const auto paper = RunArgs(Words("--list paper"));
   EXPECT_NE(paper.out.find("   5  bond (17x22)                lb bond\n"), std::string::npos);
 
+  // Every category of the descriptor, in order; Prefixes with its table.
   const auto all = RunArgs(Words("--list"));
   EXPECT_EQ(all.status, 0);
-  for (const char* heading :
-       {"Length\n", "Area\n", "Capacity\n", "Weight\n", "Temperature\n", "Speed\n", "Paper\n"})
-    EXPECT_NE(all.out.find(heading), std::string::npos) << heading;
-  EXPECT_EQ(all.out.find("Prefixes"), std::string::npos);
+  std::size_t at = 0;
+  for (const units::CategoryInfo& info : units::AllCategories()) {
+    const std::size_t heading = all.out.find("\n" + std::string(info.Name) + "\n", at);
+    EXPECT_TRUE(heading != std::string::npos || all.out.starts_with(std::string(info.Name) + "\n"))
+        << info.Name;
+    if (heading != std::string::npos) at = heading;
+  }
+  const auto prefixes = RunArgs(Words("--list prefixes"));
+  EXPECT_EQ(prefixes.status, 0);
+  EXPECT_EQ(prefixes.out.find("Prefixes\n  yotta  Y   10^24    deci   d   10^-01\n"), 0u);
+  EXPECT_NE(prefixes.out.find("  peta   P   10^15    micro  \u00b5   10^-06\n"), std::string::npos);
+  EXPECT_NE(prefixes.out.find("  deka   da  10^01    yocto  y   10^-24\n"), std::string::npos);
+  EXPECT_EQ(RunArgs(Words("--list 6")).out, prefixes.out);
 
   const auto unknown = RunArgs(Words("--list volume"));
   EXPECT_EQ(unknown.status, 2);
