@@ -44,28 +44,36 @@ std::size_t MarkAt(std::string_view text, std::span<const std::string_view> mark
   return 0;
 }
 
+// Inches after feet: 11, 11.5; not 1'000, where an apostrophe groups
+// thousands (inches have at most two whole digits), so the field refuses
+// it instead.
+bool AreInches(std::string_view number) {
+  return number.find('/') == std::string_view::npos &&
+         std::min(number.find_first_of(".,"), number.size()) <= 2;
+}
+
+enum class Marks { None, Feet, FeetAndInches };
+
 // 5'11", 5'11, 5', 11" (and the typographic marks) as feet and inches.
-bool SpreadFeetAndInches(std::string_view word, std::vector<std::string>& words) {
+Marks SpreadFeetAndInches(std::string_view word, std::vector<std::string>& words) {
   const std::size_t feet = NumberLength(word);
-  if (feet == 0 || feet == word.size()) return false;
+  if (feet == 0 || feet == word.size()) return Marks::None;
   std::string_view rest = word.substr(feet);
   if (const std::size_t inch = MarkAt(rest, InchMarks); inch == rest.size()) {
     words.insert(words.end(), {std::string(word.substr(0, feet)), "in"});
-    return true;
+    return Marks::FeetAndInches;
   }
   const std::size_t foot = MarkAt(rest, FootMarks);
-  if (foot == 0) return false;
+  if (foot == 0) return Marks::None;
   rest.remove_prefix(foot);
   const std::size_t inches = NumberLength(rest);
   if (inches != rest.size() && MarkAt(rest.substr(inches), InchMarks) != rest.size() - inches)
-    return false;
-  // 1'000 is a thousand where an apostrophe groups thousands; inches have
-  // at most two whole digits, so the field refuses it instead.
-  if (rest.substr(0, inches).find_first_of(".,") == std::string_view::npos && inches > 2)
-    return false;
+    return Marks::None;
+  if (!AreInches(rest.substr(0, inches))) return Marks::None;
   words.insert(words.end(), {std::string(word.substr(0, feet)), "ft"});
-  if (inches > 0) words.insert(words.end(), {std::string(rest.substr(0, inches)), "in"});
-  return true;
+  if (inches == 0) return Marks::Feet;
+  words.insert(words.end(), {std::string(rest.substr(0, inches)), "in"});
+  return Marks::FeetAndInches;
 }
 
 // 100km, -40C, 3/4in, 20# (a paper grade follows): the number and the unit.
@@ -127,6 +135,8 @@ bool LooksLikeValue(std::string_view word) {
 
 std::vector<std::string> SplitWords(std::span<const std::string> args) {
   std::vector<std::string> words;
+  bool afterFeet = false;
+  std::vector<std::size_t> looseInches;
   for (const std::string& given : args) {
     const std::string arg = SpelledFractions(given);
     std::size_t start = arg.find_first_not_of(" \t");
@@ -135,10 +145,20 @@ std::vector<std::string> SplitWords(std::span<const std::string> args) {
     while (start != std::string::npos) {
       const std::size_t end = arg.find_first_of(" \t", start);
       const std::string_view word = std::string_view(arg).substr(start, end - start);
-      if (!SpreadFeetAndInches(word, words) && !SpreadGluedUnit(word, words))
-        words.emplace_back(word);
+      if (afterFeet && NumberLength(word) == word.size() && AreInches(word))
+        looseInches.push_back(words.size());
+      const Marks marks = SpreadFeetAndInches(word, words);
+      afterFeet = marks == Marks::Feet;
+      if (marks == Marks::None && !SpreadGluedUnit(word, words)) words.emplace_back(word);
       start = end == std::string::npos ? end : arg.find_first_not_of(" \t", end);
     }
+  }
+  // 5' 11: a bare number after feet given by their mark, with no unit of
+  // its own, is inches.
+  for (auto at = looseInches.rbegin(); at != looseInches.rend(); ++at) {
+    const std::size_t next = *at + 1;
+    if (next == words.size() || IsTo(words[next]) || LooksLikeValue(words[next]))
+      words.insert(words.begin() + static_cast<std::ptrdiff_t>(next), "in");
   }
   return words;
 }

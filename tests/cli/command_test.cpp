@@ -188,6 +188,34 @@ TEST(Command, NeverGuessesWhatACommaMeans) {
   for (const Case& c : cases) Check(c);
 }
 
+// Feet and inches as people write them, marks or none, together or apart;
+// what cannot be feet and inches is refused, never read another way.
+TEST(Command, ReadsLooseFeetAndInches) {
+  const Case cases[] = {
+      {{"5'11", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11", "in", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11.5", "to", "cm"}, "181.61 cm\n", 0, ""},
+      {{"5'11.5\"", "to", "cm"}, "181.61 cm\n", 0, ""},
+      {{"5.5'", "to", "cm"}, "167.64 cm\n", 0, ""},
+      {{"0'11\"", "to", "cm"}, "27.94 cm\n", 0, ""},
+      {{"5''", "to", "cm"}, "12.7 cm\n", 0, ""},
+      {{"5'0", "to", "cm"}, "152.4 cm\n", 0, ""},
+      {{"5'99", "to", "cm"}, "403.86 cm\n", 0, ""},
+      {{"5\u2019", "11", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'11\"", "2", "in", "to", "cm"}, "185.42 cm\n", 0, ""},
+      {{"5'", "11", "to", "ft", "in"}, "5 ft  11 in\n", 0, ""},
+      {{"5'", "100", "to", "cm"}, "", 2, "value '100' has no unit"},
+      {{"5'", "1/2", "to", "cm"}, "", 2, "value '1/2' has no unit"},
+      {{"5", "'", "11", "to", "cm"}, "", 2, "has no unit"},
+      {{"5'11x", "to", "cm"}, "", 2, "value '5'11x' has no unit"},
+      {{"5'1'", "to", "cm"}, "", 2, "value '5'1'' has no unit"},
+      {{"'11", "to", "cm"}, "", 2, "expected a value before ''11'"},
+      {{"5'011", "to", "cm"}, "", 2, "value '5'011' has no unit"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 // When rounding makes a whole larger unit, the larger unit takes it.
 TEST(Command, CarriesWholeUnits) {
   const Case cases[] = {

@@ -1,10 +1,9 @@
 // --batch as a co-process: a program writes one line, waits for its
 // answer, then writes the next. Through pipes, as main() runs it.
 #ifndef _WIN32
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
