@@ -150,7 +150,7 @@ TEST(Command, ReadsUnitsAndValuesAsPeopleWriteThem) {
       {{"11\u201d", "to", "cm"}, "27.94 cm\n", 0, ""},
       // Refused, with what it is and what is converted.
       {Words("5 min to s"), "", 2, "'min' and 's' are units of time"},
-      {Words("90 min to h"), "", 2, "it converts length, area, capacity, weight"},
+      {Words("90 min to h"), "", 2, "which zurmet-convert does not convert; it converts "},
       {Words("9 Mm to in"), "", 2, "unknown unit 'Mm'"},
       {Words("1 US mile to km"), "", 2, "unknown unit 'US mile'"},
       {{"1'000", "m", "to", "km"}, "", 2, "value '1'000'"},
