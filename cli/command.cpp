@@ -56,21 +56,17 @@ std::string ReadOutputForm(const CLI::App& app, const Settings& settings,
   return ReadSymbolOptions(app, settings, form.symbols);
 }
 
-}  // namespace
-
-int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
-               std::ostream& err, const platform::NumberSymbols& regional, bool interactive) {
-  const Reporter report{err};
-  Settings settings;
-  CLI::App app{"", std::string(Program)};
-  DefineOptions(app, settings);
+// Reads the arguments into the settings; the exit status when that ends
+// the run (--help, or a refusal).
+std::optional<int> Parse(CLI::App& app, std::span<const std::string> args, std::ostream& out,
+                         const Reporter& report) {
   const std::vector<std::string> ordered = OptionsFirst(args);
   std::vector<std::string> reversed(ordered.rbegin(), ordered.rend());
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     out << HelpText();
-    return Finish(out, err);
+    return Finish(out, report.err);
   } catch (const CLI::ParseError& e) {
     std::string message = e.what();
     const bool negative = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
@@ -83,6 +79,18 @@ int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream
       message += " (zurmet-convert --help shows the options)";
     return report.Usage(message);
   }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
+               std::ostream& err, const platform::NumberSymbols& regional, bool interactive) {
+  const Reporter report{err};
+  Settings settings;
+  CLI::App app{"", std::string(Program)};
+  DefineOptions(app, settings);
+  if (const std::optional<int> status = Parse(app, args, out, report)) return *status;
 
   if (settings.version) {
     if (!settings.words.empty()) return report.Usage("--version takes no conversion");

@@ -45,6 +45,26 @@ std::optional<std::string_view> SharedOtherKind(std::span<const std::string> typ
   return shared ? kind : std::nullopt;
 }
 
+// The one category all typed units fit, with the meanings taken there;
+// otherwise the reason.
+std::string SettleCategory(std::span<const std::string> typed,
+                           std::vector<std::vector<Meaning>>& meanings, Category& category) {
+  std::vector<Category> fits = Fits(meanings);
+  if (fits.empty()) {
+    if (const auto kind = SharedOtherKind(typed)) return OtherKindRefusal(typed, *kind);
+    // "c" beside "f" is Celsius: where nothing fits, small letters may
+    // stand for capitals too.
+    std::vector<std::vector<Meaning>> anyCase;
+    for (const std::string& unit : typed) anyCase.push_back(FindUnitInAnyCase(unit));
+    fits = Fits(anyCase);
+    if (fits.empty()) return NoSharedCategory(typed, meanings);
+    meanings = std::move(anyCase);
+  }
+  if (fits.size() > 1) return SeveralCategories(fits);
+  category = fits.front();
+  return {};
+}
+
 // The row typed stands for in category; otherwise the reason.
 std::string PickRow(Category category, const std::string& typed,
                     const std::vector<Meaning>& meanings, bool takeRare, int& row) {
@@ -105,19 +125,8 @@ std::string ChooseUnits(std::span<const std::string> typed, std::optional<Catego
   if (forced) {
     choice.In = *forced;
   } else {
-    std::vector<Category> fits = Fits(meanings);
-    if (fits.empty()) {
-      if (const auto kind = SharedOtherKind(typed)) return OtherKindRefusal(typed, *kind);
-      // "c" beside "f" is Celsius: where nothing fits, small letters may
-      // stand for capitals too.
-      std::vector<std::vector<Meaning>> anyCase;
-      for (const std::string& unit : typed) anyCase.push_back(FindUnitInAnyCase(unit));
-      fits = Fits(anyCase);
-      if (fits.empty()) return NoSharedCategory(typed, meanings);
-      meanings = std::move(anyCase);
-    }
-    if (fits.size() > 1) return SeveralCategories(fits);
-    choice.In = fits.front();
+    std::string error = SettleCategory(typed, meanings, choice.In);
+    if (!error.empty()) return error;
   }
   choice.Rows.assign(typed.size(), 0);
   for (std::size_t i = 0; i < typed.size(); ++i) {
