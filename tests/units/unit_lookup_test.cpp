@@ -126,6 +126,18 @@ struct LookupCase {
   const char* name;
 };
 
+// Each text alone stands for its unit.
+template <std::size_t N>
+void ExpectChosen(const LookupCase (&cases)[N]) {
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Chosen chosen = Choose({c.typed});
+    EXPECT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.in, c.in);
+    EXPECT_EQ(chosen.name, c.name);
+  }
+}
+
 TEST(UnitLookup, ReadsWhatPeopleType) {
   using C = Category;
   const LookupCase cases[] = {
@@ -194,13 +206,7 @@ TEST(UnitLookup, ReadsWhatPeopleType) {
       {"bond lb", C::Paper, "bond (17x22)"},
       {"wedding invitation", C::Paper, "wedding invitat. (21x33)"},
   };
-  for (const LookupCase& c : cases) {
-    SCOPED_TRACE(c.typed);
-    const Chosen chosen = Choose({c.typed});
-    EXPECT_EQ(chosen.error, "");
-    EXPECT_EQ(chosen.in, c.in);
-    EXPECT_EQ(chosen.name, c.name);
-  }
+  ExpectChosen(cases);
 }
 
 TEST(UnitLookup, TakesTheStatedDefaultOfAnAmbiguousName) {
@@ -260,13 +266,7 @@ TEST(UnitLookup, ReadsAbbreviationsByTheirCase) {
       {"Gal", C::Capacity, "gallons (US)"},
       {"Fl Oz", C::Capacity, "ounces (US fluid)"},
   };
-  for (const LookupCase& c : found) {
-    SCOPED_TRACE(c.typed);
-    const Chosen chosen = Choose({c.typed});
-    EXPECT_EQ(chosen.error, "");
-    EXPECT_EQ(chosen.in, c.in);
-    EXPECT_EQ(chosen.name, c.name);
-  }
+  ExpectChosen(found);
   // Where case carries meaning (mega- against milli-), or the case is mixed
   // otherwise.
   for (const char* mixed : {"Mm", "Mg", "Gm", "mM", "fT", "KM2x"}) {
@@ -352,13 +352,7 @@ TEST(UnitLookup, ReadsUnitsByRule) {
       {"ft / min", C::Speed, "feet per minute"},
       {"in/secs", C::Speed, "inches per second"},
   };
-  for (const LookupCase& c : cases) {
-    SCOPED_TRACE(c.typed);
-    const Chosen chosen = Choose({c.typed});
-    EXPECT_EQ(chosen.error, "");
-    EXPECT_EQ(chosen.in, c.in);
-    EXPECT_EQ(chosen.name, c.name);
-  }
+  ExpectChosen(cases);
   // What the rules must not read: a one-letter symbol's plural, a grade no
   // unit of the name has, a country word alone, a time that is no speed's.
   for (const char* unread :
