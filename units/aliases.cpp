@@ -28,6 +28,7 @@ constexpr Alias AliasTable[] = {
     {"foot", L, "feet"},
     {"statute mile", L, "miles"},
     {"nmi", L, "miles (int'l/US nautical)", Abbr},
+    {"NM", L, "miles (int'l/US nautical)", Abbr},
     {"nautical mile", L, "miles (int'l/US nautical)"},
     {"survey mile", L, "miles (survey)"},
     {"survey foot", L, "feet (survey)"},

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "units/aliases.h"
+#include "units/unit_spellings.h"
 
 namespace units::lookup {
 namespace {
@@ -168,7 +169,8 @@ Entries Direct(const std::string& text) {
   const std::string folded = Folded(text);
   indexes.words.AppendTo(entries, folded);
   indexes.exact.AppendTo(entries, text);
-  if (entries.empty() && IsUniformCase(text)) indexes.exactFolded.AppendTo(entries, folded);
+  if (entries.empty() && IsUniformCase(text) && !KeepsItsCase(text))
+    indexes.exactFolded.AppendTo(entries, folded);
   return entries;
 }
 

@@ -68,6 +68,9 @@ constexpr CaseCarrying CaseCarryingTable[] = {
     {"Mm", "megametres, not mm (millimetres): not read", ""},
     {"Mg", "megagrams, not mg (milligrams): not read", ""},
     {"Gm", "gigametres, not gm (grams): not read", ""},
+    {"nm", "nanometres, not NM (nautical miles): not read", ""},
+    {"Nm", "newton metres, not NM (nautical miles): not read", ""},
+    {"NM", "the nautical mile", "miles (int'l/US nautical)"},
     {"sT", "the short ton; st is the stone", "tons, short (US avdp)"},
     {"lT", "the long ton", "tons, long (UK avdp)"},
     {"K", "kelvin (kips are kip); k alone reads as K", "Kelvin"},
@@ -104,10 +107,7 @@ bool OneUnitPerCategory(const Entries& entries) {
 // A symbol or abbreviation with a capital first letter ("Km", "Lb", "Gal")
 // when its small letters stand for one unit and case carries no meaning.
 Entries Capitalised(const std::string& text) {
-  const bool carriesCase = std::any_of(
-      std::begin(CaseCarryingTable), std::end(CaseCarryingTable),
-      [&](const CaseCarrying& symbol) { return symbol.Unit.empty() && symbol.Text == text; });
-  if (!IsCapitalisedWords(text) || carriesCase) return {};
+  if (!IsCapitalisedWords(text) || KeepsItsCase(text)) return {};
   Entries entries;
   TheIndexes().exactFolded.AppendTo(entries, Folded(text));
   return OneUnitPerCategory(entries) ? entries : Entries{};
@@ -299,6 +299,12 @@ std::span<const CaseCarrying> CaseCarryingSymbols() { return lookup::CaseCarryin
 }  // namespace units
 
 namespace units::lookup {
+
+bool KeepsItsCase(std::string_view text) {
+  return std::any_of(
+      std::begin(CaseCarryingTable), std::end(CaseCarryingTable),
+      [&](const CaseCarrying& symbol) { return symbol.Unit.empty() && symbol.Text == text; });
+}
 
 Entries BaseSpelled(const std::string& text) {
   for (const auto spelling : {Direct, WordForms, SymbolPlural, Capitalised}) {

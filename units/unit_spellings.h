@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "units/unit_index.h"
 
@@ -11,6 +12,10 @@ namespace units::lookup {
 // Singulars and plurals of names and words: "mile", "inch", "knot",
 // "light-years"; never of symbols, where "ms" is not "m".
 Entries WordForms(const std::string& text);
+
+// Whether text is a symbol whose case carries meaning and that is never
+// read as its other case ("Mm", "nm").
+bool KeepsItsCase(std::string_view text);
 
 // What a normalized text stands for as one word or symbol: as written, its
 // singular or plural, a symbol's plural ("yds"), a capitalised symbol
