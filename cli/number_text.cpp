@@ -62,23 +62,28 @@ std::string ReadMarks(std::string_view number, const NumberReading& reading, std
   const std::size_t commas = std::count(number.begin(), number.end(), ',');
   const std::size_t points = std::count(number.begin(), number.end(), '.');
   text = number;
-  if (commas + points == 0 || (commas == 0 && points == 1)) return {};
+  if (commas + points == 0) return {};
   const std::size_t last = number.find_last_of(",.");
   const char lastMark = number[last];
   const std::string_view named = reading.namedDecimal;
   const std::string quoted = "value '" + std::string(number) + "'";
   if (commas + points == 1) {
-    // One comma: the decimal symbol, unless three digits follow a short
-    // whole part, where it may as well group thousands.
+    // One mark: the decimal symbol, unless three digits follow a short
+    // whole part, where it may as well group thousands. A point is the
+    // program's decimal point unless "," is named the decimal symbol.
     const std::string_view whole = number.substr(0, last);
     const std::string_view fraction = number.substr(last + 1);
     const bool twoReadings = AllDigits(whole) && whole.size() <= 3 && whole != "0" &&
                              fraction.size() == 3 && AllDigits(fraction);
+    const std::string grouped = std::string(whole) + std::string(fraction);
+    if (lastMark == '.') {
+      if (twoReadings && named == ",") text = grouped;
+      return {};
+    }
     if (!twoReadings || named == ",") {
       text[last] = '.';
       return {};
     }
-    const std::string grouped = std::string(whole) + std::string(fraction);
     if (named == ".") {
       text = grouped;
       return {};

@@ -126,14 +126,18 @@ bool IsPlainNumber(units::Category category, std::string_view typed) {
 
 std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText,
                        const NumberReading& reading) {
-  if (IsPlainNumber(category, typed)) {
+  // A point reads otherwise only where "," is named the decimal symbol.
+  const bool pointMayGroup =
+      reading.namedDecimal == "," && typed.find('.') != std::string_view::npos;
+  if (IsPlainNumber(category, typed) && !pointMayGroup) {
     fieldText = typed;
     return {};
   }
   std::string text;
   std::string error = ReadNumberText(typed, reading, text);
   if (!error.empty()) return error;
-  if (text != typed) return CheckValue(category, text, fieldText, reading);
+  // Read once: the text now has a point for its decimals and no grouping.
+  if (text != typed) return CheckValue(category, text, fieldText, {});
   return CheckTypedValue(category, typed, fieldText);
 }
 

@@ -184,6 +184,11 @@ TEST(Command, NeverGuessesWhatACommaMeans) {
       {Words("1,00,000 m to km"), "", 2, "more than one decimal point"},
       {Words("1,000.5.5 m to m"), "", 2, "value '1,000.5.5'"},
       {Words("1e3 m to km"), "", 2, "'e' is not allowed"},
+      // A point is the decimal point, unless "," is named the decimal
+      // symbol: then it groups thousands.
+      {Words("1.000 km to m"), "1000 m\n", 0, ""},
+      {Words("--decimal-symbol , 1.000 km to m"), "1000000 m\n", 0, ""},
+      {Words("--decimal-symbol , 1.5 km to m"), "1500 m\n", 0, ""},
   };
   for (const Case& c : cases) Check(c);
 }
