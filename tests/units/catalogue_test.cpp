@@ -23,9 +23,9 @@ std::vector<Category> FactorCategories() {
 
 TEST(Catalogue, HasEveryRow) {
   const std::pair<Category, int> expected[] = {
-      {Category::Length, 53}, {Category::Area, 43},       {Category::Capacity, 66},
-      {Category::Weight, 36}, {Category::Temperature, 4}, {Category::Prefixes, 0},
-      {Category::Speed, 11},  {Category::Paper, 34},
+      {Category::Length, 53},     {Category::Area, 43},       {Category::Capacity, 66},
+      {Category::Weight, 36},     {Category::Temperature, 4}, {Category::Prefixes, 0},
+      {Category::Speed, 11},      {Category::Paper, 34},
   };
   for (const auto& [category, rows] : expected) {
     EXPECT_EQ(RowCount(category), rows) << CategoryName(category);
@@ -140,33 +140,34 @@ TEST_P(ExactRelations, Hold) {
   const Relation& r = GetParam();
   const UnitTable table = TableFor(r.category);
   const std::string left = Times(table[static_cast<std::size_t>(r.row)].Factor, r.times);
-  const std::string right = Times(table[static_cast<std::size_t>(r.otherRow)].Factor, r.otherTimes);
+  const std::string right =
+      Times(table[static_cast<std::size_t>(r.otherRow)].Factor, r.otherTimes);
   EXPECT_TRUE(SameValue(left, right))
       << table[static_cast<std::size_t>(r.row)].Name << ": " << left << " vs " << right;
 }
 
 const Relation Relations[] = {
-    {Category::Length, 2, "12", 3, "1"},              // inches, feet
-    {Category::Length, 3, "3", 4, "1"},               // feet, yards
-    {Category::Length, 4, "1760", 5, "1"},            // yards, miles
-    {Category::Length, 9, "1609.344", 5, "1"},        // meters, miles
-    {Category::Length, 8, "2.54", 2, "1"},            // centimeters, inches
-    {Category::Length, 25, "3937", 9, "1200"},        // survey feet, meters
-    {Category::Length, 9, "1000", 10, "1"},           // meters, kilometers
-    {Category::Area, 2, "144", 3, "1"},               // sq. inches, sq. feet
-    {Category::Area, 9, "10000", 15, "1"},            // sq. meters, hectares
-    {Category::Area, 4, "3097600", 5, "1"},           // sq. yards, sq. miles
-    {Category::Capacity, 2, "128", 6, "1"},           // US fluid ounces, gallon
-    {Category::Capacity, 11, "3.785411784", 6, "1"},  // liters, US gallon
-    {Category::Capacity, 57, "231", 24, "1"},         // cubic inches, US gallon
-    {Category::Capacity, 8, "1000000", 59, "1"},      // milliliters, cubic meter
-    {Category::Weight, 8, "0.45359237", 3, "1"},      // kilograms, pound
-    {Category::Weight, 2, "16", 3, "1"},              // ounces, pound
-    {Category::Weight, 3, "2000", 4, "1"},            // pounds, short ton
-    {Category::Weight, 17, "7000", 3, "1"},           // grains, pound
-    {Category::Speed, 5, "1.609344", 8, "1"},         // km/h, mph
-    {Category::Speed, 5, "3.6", 7, "1"},              // km/h, m/s
-    {Category::Speed, 5, "1.852", 6, "1"},            // km/h, knot
+    {Category::Length, 2, "12", 3, "1"},                 // inches, feet
+    {Category::Length, 3, "3", 4, "1"},                  // feet, yards
+    {Category::Length, 4, "1760", 5, "1"},               // yards, miles
+    {Category::Length, 9, "1609.344", 5, "1"},           // meters, miles
+    {Category::Length, 8, "2.54", 2, "1"},               // centimeters, inches
+    {Category::Length, 25, "3937", 9, "1200"},           // survey feet, meters
+    {Category::Length, 9, "1000", 10, "1"},              // meters, kilometers
+    {Category::Area, 2, "144", 3, "1"},                  // sq. inches, sq. feet
+    {Category::Area, 9, "10000", 15, "1"},               // sq. meters, hectares
+    {Category::Area, 4, "3097600", 5, "1"},              // sq. yards, sq. miles
+    {Category::Capacity, 2, "128", 6, "1"},              // US fluid ounces, gallon
+    {Category::Capacity, 11, "3.785411784", 6, "1"},     // liters, US gallon
+    {Category::Capacity, 57, "231", 24, "1"},            // cubic inches, US gallon
+    {Category::Capacity, 8, "1000000", 59, "1"},         // milliliters, cubic meter
+    {Category::Weight, 8, "0.45359237", 3, "1"},         // kilograms, pound
+    {Category::Weight, 2, "16", 3, "1"},                 // ounces, pound
+    {Category::Weight, 3, "2000", 4, "1"},               // pounds, short ton
+    {Category::Weight, 17, "7000", 3, "1"},              // grains, pound
+    {Category::Speed, 5, "1.609344", 8, "1"},            // km/h, mph
+    {Category::Speed, 5, "3.6", 7, "1"},                 // km/h, m/s
+    {Category::Speed, 5, "1.852", 6, "1"},               // km/h, knot
 };
 
 INSTANTIATE_TEST_SUITE_P(Units, ExactRelations, ::testing::ValuesIn(Relations));

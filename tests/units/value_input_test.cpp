@@ -39,15 +39,24 @@ TEST_P(Typing, LeavesTheFieldText) {
 }
 
 const TypingCase TypingCases[] = {
-    {Category::Length, U"1,5", "1.5"},        {Category::Length, U"1.5.2", "1.52"},
-    {Category::Length, U"1.5/2.5", "1.5/25"}, {Category::Length, U"3/2.5", "3/2.5"},
-    {Category::Length, U"/3", "3"},           {Category::Length, U"./3", ".3"},
-    {Category::Length, U"3//4", "3/4"},       {Category::Length, U"-40", "40"},
-    {Category::Length, U"4-0", "40"},         {Category::Length, U"1a2 3e5\t", "1235"},
-    {Category::Length, U"12\b3", "13"},       {Category::Length, U"1\u00B52\u0661", "12"},
-    {Category::Temperature, U"-40", "-40"},   {Category::Temperature, U"40-", "-40"},
-    {Category::Temperature, U"4-0", "-40"},   {Category::Temperature, U"-40-", "-40"},
-    {Category::Temperature, U"--4", "-4"},    {Category::Weight, U"1/3", "1/3"},
+    {Category::Length, U"1,5", "1.5"},
+    {Category::Length, U"1.5.2", "1.52"},
+    {Category::Length, U"1.5/2.5", "1.5/25"},
+    {Category::Length, U"3/2.5", "3/2.5"},
+    {Category::Length, U"/3", "3"},
+    {Category::Length, U"./3", ".3"},
+    {Category::Length, U"3//4", "3/4"},
+    {Category::Length, U"-40", "40"},
+    {Category::Length, U"4-0", "40"},
+    {Category::Length, U"1a2 3e5\t", "1235"},
+    {Category::Length, U"12\b3", "13"},
+    {Category::Length, U"1\u00B52\u0661", "12"},
+    {Category::Temperature, U"-40", "-40"},
+    {Category::Temperature, U"40-", "-40"},
+    {Category::Temperature, U"4-0", "-40"},
+    {Category::Temperature, U"-40-", "-40"},
+    {Category::Temperature, U"--4", "-4"},
+    {Category::Weight, U"1/3", "1/3"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Typing, ::testing::ValuesIn(TypingCases));
@@ -56,7 +65,8 @@ TEST(FilterValueKey, RefusesASignOnAFullField) {
   const std::string full(ValueFieldLimit, '9');
   EXPECT_EQ(FilterValueKey(Category::Temperature, full, U'-').Key, 0u);
   EXPECT_FALSE(FilterValueKey(Category::Temperature, full, U'-').NewText);
-  const KeyFilterResult shorter = FilterValueKey(Category::Temperature, full.substr(1), U'-');
+  const KeyFilterResult shorter =
+      FilterValueKey(Category::Temperature, full.substr(1), U'-');
   EXPECT_EQ(shorter.NewText, "-" + full.substr(1));
   // The field counts a character beyond the Basic Multilingual Plane twice.
   std::string wide(ValueFieldLimit - 4, '9');
@@ -83,12 +93,17 @@ TEST_P(Fractions, Resolve) {
   EXPECT_EQ(ResolveFraction(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
-const FractionCase FractionCases[] =
-    {
-        {"3/4", ".75"}, {"1.5/2", ".75"},     {"10", "10"},          {"", ""},
-        {".", "."},     {"3/", std::nullopt}, {"3/0", std::nullopt}, {"/4", std::nullopt},
-        {"bad", "bad"},  // no fraction: the text as it is
-        {"8/2", "4"},
+const FractionCase FractionCases[] = {
+    {"3/4", ".75"},
+    {"1.5/2", ".75"},
+    {"10", "10"},
+    {"", ""},
+    {".", "."},
+    {"3/", std::nullopt},
+    {"3/0", std::nullopt},
+    {"/4", std::nullopt},
+    {"bad", "bad"},  // no fraction: the text as it is
+    {"8/2", "4"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Fractions, ::testing::ValuesIn(FractionCases));
