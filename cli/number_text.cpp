@@ -56,6 +56,57 @@ std::string HowToSay(const NumberReading& reading) {
                        : "--decimal-symbol . or --decimal-symbol ,";
 }
 
+// A number with one comma or point. The decimal symbol, unless three
+// digits follow a short whole part, where it may as well group thousands;
+// a point is the program's decimal point unless "," is named the decimal
+// symbol.
+std::string ReadOneMark(std::string_view number, std::size_t at, const NumberReading& reading,
+                        std::string& text) {
+  const std::string_view named = reading.namedDecimal;
+  const std::string_view whole = number.substr(0, at);
+  const std::string_view fraction = number.substr(at + 1);
+  const bool twoReadings = AllDigits(whole) && whole.size() <= 3 && whole != "0" &&
+                           fraction.size() == 3 && AllDigits(fraction);
+  const std::string grouped = std::string(whole) + std::string(fraction);
+  if (number[at] == '.') {
+    if (twoReadings && named == ",") text = grouped;
+    return {};
+  }
+  if (!twoReadings || named == ",") {
+    text[at] = '.';
+    return {};
+  }
+  if (named == ".") {
+    text = grouped;
+    return {};
+  }
+  std::string_view decimals = fraction;
+  while (!decimals.empty() && decimals.back() == '0') decimals.remove_suffix(1);
+  const std::string decimal =
+      std::string(whole) + (decimals.empty() ? "" : "." + std::string(decimals));
+  return "value '" + std::string(number) + "' is " + grouped + " where ',' groups thousands and " +
+         decimal + " where it is the decimal symbol: write " + grouped + " or " + decimal +
+         " (or say which with " + HowToSay(reading) + ")";
+}
+
+// A number with several marks: a mark that repeats, or comes before the
+// other, groups thousands; the last mark is the decimal symbol when it
+// differs. Marks in no such order are left for the field to refuse.
+std::string ReadSeveralMarks(std::string_view number, bool mixed, const NumberReading& reading,
+                             std::string& text) {
+  const std::size_t last = number.find_last_of(",.");
+  const char group = mixed ? OtherMark(number[last]).front() : number[last];
+  const auto digits = Ungrouped(mixed ? number.substr(0, last) : number, group);
+  if (!digits || (mixed && number.find(number[last]) != last)) return {};
+  const std::string read = *digits + (mixed ? "." + std::string(number.substr(last + 1)) : "");
+  if (reading.namedDecimal == std::string(1, group))
+    return "value '" + std::string(number) + "' groups thousands with '" + std::string(1, group) +
+           "', but the decimal symbol named is '" + reading.namedDecimal + "': write it as " +
+           read;
+  text = read;
+  return {};
+}
+
 // One number without sign or "/": its marks read, or the reason it has two
 // readings or none the named symbol allows.
 std::string ReadMarks(std::string_view number, const NumberReading& reading, std::string& text) {
@@ -63,52 +114,8 @@ std::string ReadMarks(std::string_view number, const NumberReading& reading, std
   const std::size_t points = std::count(number.begin(), number.end(), '.');
   text = number;
   if (commas + points == 0) return {};
-  const std::size_t last = number.find_last_of(",.");
-  const char lastMark = number[last];
-  const std::string_view named = reading.namedDecimal;
-  const std::string quoted = "value '" + std::string(number) + "'";
-  if (commas + points == 1) {
-    // One mark: the decimal symbol, unless three digits follow a short
-    // whole part, where it may as well group thousands. A point is the
-    // program's decimal point unless "," is named the decimal symbol.
-    const std::string_view whole = number.substr(0, last);
-    const std::string_view fraction = number.substr(last + 1);
-    const bool twoReadings = AllDigits(whole) && whole.size() <= 3 && whole != "0" &&
-                             fraction.size() == 3 && AllDigits(fraction);
-    const std::string grouped = std::string(whole) + std::string(fraction);
-    if (lastMark == '.') {
-      if (twoReadings && named == ",") text = grouped;
-      return {};
-    }
-    if (!twoReadings || named == ",") {
-      text[last] = '.';
-      return {};
-    }
-    if (named == ".") {
-      text = grouped;
-      return {};
-    }
-    std::string_view decimals = fraction;
-    while (!decimals.empty() && decimals.back() == '0') decimals.remove_suffix(1);
-    const std::string decimal =
-        std::string(whole) + (decimals.empty() ? "" : "." + std::string(decimals));
-    return quoted + " is " + grouped + " where ',' groups thousands and " + decimal +
-           " where it is the decimal symbol: write " + grouped + " or " + decimal +
-           " (or say which with " + HowToSay(reading) + ")";
-  }
-  // Several marks: a mark that repeats, or comes before the other, groups
-  // thousands; the last mark is the decimal symbol when it differs.
-  const bool mixed = commas > 0 && points > 0;
-  const char group = mixed ? OtherMark(lastMark).front() : lastMark;
-  const std::string_view whole = mixed ? number.substr(0, last) : number;
-  const auto digits = Ungrouped(whole, group);
-  if (!digits || (mixed && number.find(lastMark) != last)) return {};  // the field refuses it
-  if (named == std::string(1, group))
-    return quoted + " groups thousands with '" + std::string(1, group) +
-           "', but the decimal symbol named is '" + std::string(named) + "': write it as " +
-           *digits + (mixed ? "." + std::string(number.substr(last + 1)) : "");
-  text = *digits + (mixed ? "." + std::string(number.substr(last + 1)) : "");
-  return {};
+  if (commas + points == 1) return ReadOneMark(number, number.find_first_of(",."), reading, text);
+  return ReadSeveralMarks(number, commas > 0 && points > 0, reading, text);
 }
 
 }  // namespace

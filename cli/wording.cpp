@@ -123,6 +123,18 @@ std::string SplitTargets(const std::vector<std::string>& words, std::size_t star
   return {};
 }
 
+// The words of a term's unit, up to the next value or "to"; "and" before
+// the next term ("5 ft and 2 in") is passed over. Empty when there are none.
+std::string ReadTermUnit(const std::vector<std::string>& words, std::size_t& i) {
+  const std::size_t start = i;
+  while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i]) &&
+         !(IsAnd(words[i]) && i + 1 < words.size() && LooksLikeValue(words[i + 1])))
+    ++i;
+  const std::string unit = JoinWords(words, start, i);
+  if (!unit.empty() && i < words.size() && IsAnd(words[i])) ++i;
+  return unit;
+}
+
 }  // namespace
 
 bool LooksLikeValue(std::string_view word) {
@@ -178,16 +190,10 @@ std::string ReadWording(const std::vector<std::string>& words, Wording& wording)
         ++i;
       }
     }
-    const std::size_t unitStart = i;
-    while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i]) &&
-           !(IsAnd(words[i]) && i + 1 < words.size() && LooksLikeValue(words[i + 1])))
-      ++i;
-    if (i == unitStart)
+    term.unit = ReadTermUnit(words, i);
+    if (term.unit.empty())
       return "value " + units::Quoted(term.value) +
              " has no unit (write a unit after each value: 1 m 20 cm to in)";
-    term.unit = JoinWords(words, unitStart, i);
-    // "5 ft and 2 in"
-    if (i < words.size() && IsAnd(words[i])) ++i;
     wording.terms.push_back(std::move(term));
   }
   if (wording.terms.empty()) return "nothing to convert: give a value and its unit (1 mi to km)";
