@@ -46,6 +46,18 @@ std::optional<bool> MovableOption(std::string_view arg) {
   return std::nullopt;
 }
 
+// A number of places in decimal digits: "010" is ten, where the parser
+// would read an octal eight, and "0x10" is no number of places.
+std::string DecimalPlaces(std::string& text) {
+  const std::size_t start = text.find_first_not_of(' ');
+  const std::size_t end = text.find_last_not_of(' ');
+  text = start == std::string::npos ? "" : text.substr(start, end - start + 1);
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+    return "takes a whole number of places from 0 to 30, not '" + text + "'";
+  text.erase(0, std::min(text.find_first_not_of('0'), text.size() - 1));
+  return {};
+}
+
 }  // namespace
 
 std::span<const OptionText> OptionTexts() { return Texts; }
@@ -57,6 +69,7 @@ void DefineOptions(CLI::App& app, Settings& settings) {
   app.add_option("conversion", settings.words,
                  "VALUE UNIT [VALUE UNIT [VALUE UNIT]] to UNIT [UNIT [UNIT]]");
   app.add_option("--places", settings.places, Help("--places"))
+      ->transform(CLI::Validator(DecimalPlaces, "N"))
       ->check(CLI::Range(0, units::MaxPlaces));
   app.add_flag("--no-round", settings.noRound, Help("--no-round"));
   auto* grouping = app.add_flag("--grouping", settings.grouping, Help("--grouping"));

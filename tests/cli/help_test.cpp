@@ -112,6 +112,11 @@ TEST(Help, PlacesAreZeroToThirtyAndThreeByDefault) {
   EXPECT_EQ(RunArgs(Words("--places 30 1 m to in")).status, 0);
   EXPECT_EQ(RunArgs(Words("--places 31 1 m to in")).status, 2);
   EXPECT_EQ(RunArgs(Words("--places -1 1 m to in")).status, 2);
+  // In decimal digits: never an octal or hexadecimal reading.
+  EXPECT_EQ(RunArgs(Words("--places 010 1 m to in")).out, "39.3700787402 in\n");
+  EXPECT_EQ(RunArgs(Words("--places 03 1 m to in")).out, "39.37 in\n");
+  for (const char* places : {"0x10", "1e1", "3.5", "3,5", "0b11", "+3", ""})
+    EXPECT_EQ(RunArgs({"--places", places, "1", "m", "to", "in"}).status, 2) << places;
 }
 
 // "The options of results and units may also follow the conversion after
