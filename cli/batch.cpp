@@ -155,7 +155,8 @@ std::string CheckRowsInUse(const Request& request) {
   const units::Quantity& quantity = request.quantity;
   for (std::size_t i = static_cast<std::size_t>(info.InputRows); i < quantity.Values.size(); ++i)
     if (!quantity.Values[i].empty() || quantity.From[i] > 0)
-      return std::string(info.Name) + " converts one value at a time: one in \"values\" and \"from\"";
+      return std::string(info.Name) +
+             " converts one value at a time: one in \"values\" and \"from\"";
   for (std::size_t i = static_cast<std::size_t>(info.TargetUnits); i < quantity.To.size(); ++i)
     if (quantity.To[i] > 0)
       return std::string(info.Name) + " converts to one unit at a time: one in \"to\"";
@@ -177,7 +178,9 @@ std::string CheckTerms(Request& request) {
     // not a number; an empty value is an unused term.
     if (value.empty()) continue;
     std::string fieldText;
-    std::string error = CheckValue(category, value, fieldText);
+    const NumberReading reading{
+        request.form.decimalNamed ? request.form.symbols.Decimal : std::string(), true};
+    std::string error = CheckValue(category, value, fieldText, reading);
     if (!error.empty()) return error;
     value = std::move(fieldText);
     if (!units::Describe(category).Measured) continue;
@@ -212,6 +215,7 @@ std::string ReadRequest(const Json& object, Request& request, NamedUnitsMemo* me
     error = ReadOptions(*options, Missing::UseDefault, request.form.options);
   if (const Json* symbols = Field(object, "symbols"); error.empty() && symbols) {
     error = ReadSymbols(*symbols, Missing::UseDefault, request.form.symbols);
+    request.form.decimalNamed = true;
     GroupWhenThousandGiven(symbols->is_object() && Field(*symbols, "thousand"),
                            options && Field(*options, "thousandSeparators"), request);
   }
@@ -256,6 +260,7 @@ bool TakePlainFields(const PlainRequest& plain, Request& request,
     *target = **given;
   }
   if (plain.hasSymbols && symbols.Decimal == symbols.Thousand) return false;
+  if (plain.hasSymbols) request.form.decimalNamed = true;
   GroupWhenThousandGiven(plain.thousand.has_value(), plain.thousandSeparators.has_value(), request);
   return true;
 }

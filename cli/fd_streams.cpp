@@ -2,6 +2,10 @@
 
 #include <cerrno>
 #include <ios>
+#include <istream>
+#include <ostream>
+
+#include "cli/command.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -32,6 +36,7 @@ long WriteSome(int fd, const char* data, std::size_t size) {
 
 FdInBuffer::int_type FdInBuffer::underflow() {
   if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  if (output_) output_->pubsync();
   long count = 0;
   do {
     count = ReadSome(fd_, buffer_.data(), buffer_.size());
@@ -63,5 +68,15 @@ FdOutBuffer::int_type FdOutBuffer::overflow(int_type c) {
 }
 
 int FdOutBuffer::sync() { return Drain() ? 0 : -1; }
+
+int RunOnDescriptors(std::span<const std::string> args, int in, int out, std::ostream& err,
+                     const platform::NumberSymbols& regional, bool interactive) {
+  FdInBuffer input(in);
+  FdOutBuffer output(out);
+  input.FlushBeforeWaiting(&output);
+  std::istream inStream(&input);
+  std::ostream outStream(&output);
+  return RunCommand(args, inStream, outStream, err, regional, interactive);
+}
 
 }  // namespace cli

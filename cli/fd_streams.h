@@ -5,13 +5,23 @@
 #pragma once
 
 #include <array>
+#include <iosfwd>
+#include <span>
 #include <streambuf>
+#include <string>
+
+#include "platform/number_symbols.h"
 
 namespace cli {
 
 class FdInBuffer : public std::streambuf {
  public:
   explicit FdInBuffer(int fd) : fd_(fd) {}
+
+  // Flushes output before waiting for more input: a program that writes a
+  // line and waits for its answer gets it, while answers to input already
+  // read stay buffered.
+  void FlushBeforeWaiting(std::streambuf* output) { output_ = output; }
 
  protected:
   // A read error is thrown here, where the stream catches it and marks
@@ -20,6 +30,7 @@ class FdInBuffer : public std::streambuf {
 
  private:
   int fd_;
+  std::streambuf* output_ = nullptr;
   std::array<char, 1 << 16> buffer_{};
 };
 
@@ -38,5 +49,10 @@ class FdOutBuffer : public std::streambuf {
   int fd_;
   std::array<char, 1 << 16> buffer_{};
 };
+
+// zurmet-convert on file descriptors: what main() runs, with standard
+// input's buffer flushing the answers before it waits.
+int RunOnDescriptors(std::span<const std::string> args, int in, int out, std::ostream& err,
+                     const platform::NumberSymbols& regional, bool interactive);
 
 }  // namespace cli

@@ -40,10 +40,6 @@ int main() {
   std::vector<std::string> args;
   for (int i = 1; wide && i < count; ++i) args.push_back(ToUtf8(wide[i]));
   if (wide) LocalFree(wide);
-  cli::FdInBuffer input(_fileno(stdin));
-  cli::FdOutBuffer output(_fileno(stdout));
-  std::istream in(&input);
-  std::ostream out(&output);
-  return cli::RunCommand(args, in, out, std::cerr, platform::RegionalSymbols(),
-                         _isatty(_fileno(stdin)) != 0);
+  return cli::RunOnDescriptors(args, _fileno(stdin), _fileno(stdout), std::cerr,
+                               platform::RegionalSymbols(), _isatty(_fileno(stdin)) != 0);
 }

@@ -19,6 +19,9 @@ struct OutputForm {
   // The window's text: its grouping (fraction digits too), its padding
   // and its unit symbols.
   bool window = false;
+  // Whether the user named the decimal symbol (or asked for the regional
+  // one): then it also says how a value such as "1,000" reads.
+  bool decimalNamed = false;
 };
 
 // The result of parts, without trailing blanks.

@@ -124,10 +124,21 @@ bool IsPlainNumber(units::Category category, std::string_view typed) {
          denominator.find_first_not_of('0') != std::string_view::npos;
 }
 
-std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText) {
-  if (!IsPlainNumber(category, typed)) return CheckTypedValue(category, typed, fieldText);
-  fieldText = typed;
-  return {};
+std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText,
+                       const NumberReading& reading) {
+  // A point reads otherwise only where "," is named the decimal symbol.
+  const bool pointMayGroup =
+      reading.namedDecimal == "," && typed.find('.') != std::string_view::npos;
+  if (IsPlainNumber(category, typed) && !pointMayGroup) {
+    fieldText = typed;
+    return {};
+  }
+  std::string text;
+  std::string error = ReadNumberText(typed, reading, text);
+  if (!error.empty()) return error;
+  // Read once: the text now has a point for its decimals and no grouping.
+  if (text != typed) return CheckValue(category, text, fieldText, {});
+  return CheckTypedValue(category, typed, fieldText);
 }
 
 std::string CheckTypedValue(units::Category category, std::string_view typed,

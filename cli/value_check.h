@@ -6,13 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "cli/number_text.h"
 #include "units/catalogue.h"
 
 namespace cli {
 
 // Empty when typed is a value of the category; fieldText then holds what
-// the field would show ("," typed becomes "."). Otherwise the reason.
-std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText);
+// the field would show ("1,5" as "1.5", "1½" as "3/2"). Otherwise the
+// reason. A comma that may group thousands reads only as reading says.
+std::string CheckValue(units::Category category, std::string_view typed, std::string& fieldText,
+                       const NumberReading& reading = {});
 
 // The same, typed one key at a time through the field's filter.
 std::string CheckTypedValue(units::Category category, std::string_view typed,

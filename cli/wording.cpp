@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "cli/number_text.h"
 #include "units/convert.h"
 #include "units/unit_lookup.h"
 
@@ -15,27 +16,14 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == ',' || c == '/'; }
 
+bool IsAnd(std::string_view word) {
+  return word == "&" || (word.size() == 3 && (word[0] == 'a' || word[0] == 'A') &&
+                         (word[1] == 'n' || word[1] == 'N') && (word[2] == 'd' || word[2] == 'D'));
+}
+
 bool IsTo(std::string_view word) {
   return word.size() == 2 && (word[0] == 't' || word[0] == 'T') &&
          (word[1] == 'o' || word[1] == 'O');
-}
-
-bool AllDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
-}
-
-// "3/4": a fraction of two whole numbers.
-bool IsSimpleFraction(std::string_view word) {
-  const std::size_t slash = word.find('/');
-  return slash != std::string_view::npos && AllDigits(word.substr(0, slash)) &&
-         AllDigits(word.substr(slash + 1));
-}
-
-std::optional<std::uint64_t> WholeNumber(std::string_view text) {
-  std::uint64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
 }
 
 // The number at the start of a word: digits, points, commas and a slash.
@@ -45,8 +33,10 @@ std::size_t NumberLength(std::string_view word) {
   return std::any_of(word.begin(), word.begin() + static_cast<std::ptrdiff_t>(i), IsDigit) ? i : 0;
 }
 
-constexpr std::string_view FootMarks[] = {"'", "\u2032"};
-constexpr std::string_view InchMarks[] = {"''", "\"", "\u2033"};
+// With the typographic marks a phone or word processor puts in: 6’1”.
+constexpr std::string_view FootMarks[] = {"'", "\u2032", "\u2019"};
+constexpr std::string_view InchMarks[] = {"''",     "\"",           "\u2033",      "\u201d",
+                                          "\u201c", "\u2019\u2019", "\u2032\u2032"};
 
 std::size_t MarkAt(std::string_view text, std::span<const std::string_view> marks) {
   for (std::string_view mark : marks)
@@ -54,24 +44,36 @@ std::size_t MarkAt(std::string_view text, std::span<const std::string_view> mark
   return 0;
 }
 
+// Inches after feet: 11, 11.5; not 1'000, where an apostrophe groups
+// thousands (inches have at most two whole digits), so the field refuses
+// it instead.
+bool AreInches(std::string_view number) {
+  return number.find('/') == std::string_view::npos &&
+         std::min(number.find_first_of(".,"), number.size()) <= 2;
+}
+
+enum class Marks { None, Feet, FeetAndInches };
+
 // 5'11", 5'11, 5', 11" (and the typographic marks) as feet and inches.
-bool SpreadFeetAndInches(std::string_view word, std::vector<std::string>& words) {
+Marks SpreadFeetAndInches(std::string_view word, std::vector<std::string>& words) {
   const std::size_t feet = NumberLength(word);
-  if (feet == 0 || feet == word.size()) return false;
+  if (feet == 0 || feet == word.size()) return Marks::None;
   std::string_view rest = word.substr(feet);
   if (const std::size_t inch = MarkAt(rest, InchMarks); inch == rest.size()) {
     words.insert(words.end(), {std::string(word.substr(0, feet)), "in"});
-    return true;
+    return Marks::FeetAndInches;
   }
   const std::size_t foot = MarkAt(rest, FootMarks);
-  if (foot == 0) return false;
+  if (foot == 0) return Marks::None;
   rest.remove_prefix(foot);
   const std::size_t inches = NumberLength(rest);
   if (inches != rest.size() && MarkAt(rest.substr(inches), InchMarks) != rest.size() - inches)
-    return false;
+    return Marks::None;
+  if (!AreInches(rest.substr(0, inches))) return Marks::None;
   words.insert(words.end(), {std::string(word.substr(0, feet)), "ft"});
-  if (inches > 0) words.insert(words.end(), {std::string(rest.substr(0, inches)), "in"});
-  return true;
+  if (inches == 0) return Marks::Feet;
+  words.insert(words.end(), {std::string(rest.substr(0, inches)), "in"});
+  return Marks::FeetAndInches;
 }
 
 // 100km, -40C, 3/4in, 20# (a paper grade follows): the number and the unit.
@@ -100,6 +102,11 @@ std::string JoinWords(const std::vector<std::string>& words, std::size_t from, s
 std::string SplitTargets(const std::vector<std::string>& words, std::size_t start,
                          std::vector<std::string>& targets) {
   for (std::size_t i = start; i < words.size();) {
+    // "feet and inches"
+    if (!targets.empty() && IsAnd(words[i]) && i + 1 < words.size()) {
+      ++i;
+      continue;
+    }
     if (targets.size() == units::TermCount)
       return "at most three units can follow 'to' (a result has up to three parts: to yd ft in)";
     std::size_t end = std::min(words.size(), i + units::MaxUnitWords());
@@ -116,43 +123,54 @@ std::string SplitTargets(const std::vector<std::string>& words, std::size_t star
   return {};
 }
 
+// The words of a term's unit, up to the next value or "to"; "and" before
+// the next term ("5 ft and 2 in") is passed over. Empty when there are none.
+std::string ReadTermUnit(const std::vector<std::string>& words, std::size_t& i) {
+  const std::size_t start = i;
+  while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i]) &&
+         !(IsAnd(words[i]) && i + 1 < words.size() && LooksLikeValue(words[i + 1])))
+    ++i;
+  const std::string unit = JoinWords(words, start, i);
+  if (!unit.empty() && i < words.size() && IsAnd(words[i])) ++i;
+  return unit;
+}
+
 }  // namespace
 
 bool LooksLikeValue(std::string_view word) {
   if (word.empty()) return true;
   const char first = word.front();
-  return IsDigit(first) || first == '.' || first == ',' || first == '-' || first == '+' ||
-         first == '/';
-}
-
-std::optional<std::string> MixedNumber(std::string_view whole, std::string_view fraction) {
-  const bool negative = whole.starts_with('-');
-  if (negative) whole.remove_prefix(1);
-  if (!AllDigits(whole) || !IsSimpleFraction(fraction)) return std::nullopt;
-  const std::size_t slash = fraction.find('/');
-  const auto w = WholeNumber(whole);
-  const auto n = WholeNumber(fraction.substr(0, slash));
-  const auto d = WholeNumber(fraction.substr(slash + 1));
-  if (!w || !n || !d) return std::nullopt;
-  constexpr std::uint64_t Most = std::numeric_limits<std::uint64_t>::max();
-  if (*d != 0 && *w > (Most - *n) / *d) return std::nullopt;
-  const std::uint64_t numerator = *w * *d + *n;
-  return (negative ? "-" : "") + std::to_string(numerator) + "/" + std::to_string(*d);
+  // "/2" is a fraction without its numerator; "/" and "/h" are not values.
+  if (first == '/') return word.size() > 1 && (IsDigit(word[1]) || word[1] == '.');
+  return IsDigit(first) || first == '.' || first == ',' || first == '-' || first == '+';
 }
 
 std::vector<std::string> SplitWords(std::span<const std::string> args) {
   std::vector<std::string> words;
-  for (const std::string& arg : args) {
+  bool afterFeet = false;
+  std::vector<std::size_t> looseInches;
+  for (const std::string& given : args) {
+    const std::string arg = SpelledFractions(given);
     std::size_t start = arg.find_first_not_of(" \t");
     // An empty argument is an empty value, refused later with a reason.
     if (start == std::string::npos) words.emplace_back();
     while (start != std::string::npos) {
       const std::size_t end = arg.find_first_of(" \t", start);
       const std::string_view word = std::string_view(arg).substr(start, end - start);
-      if (!SpreadFeetAndInches(word, words) && !SpreadGluedUnit(word, words))
-        words.emplace_back(word);
+      if (afterFeet && NumberLength(word) == word.size() && AreInches(word))
+        looseInches.push_back(words.size());
+      const Marks marks = SpreadFeetAndInches(word, words);
+      afterFeet = marks == Marks::Feet;
+      if (marks == Marks::None && !SpreadGluedUnit(word, words)) words.emplace_back(word);
       start = end == std::string::npos ? end : arg.find_first_not_of(" \t", end);
     }
+  }
+  // 5' 11: a bare number after feet given by their mark, with no unit of
+  // its own, is inches.
+  for (auto at = looseInches.rbegin(); at != looseInches.rend(); ++at) {
+    const std::size_t next = *at + 1;
+    if (next == words.size() || IsTo(words[next]) || LooksLikeValue(words[next]))
+      words.insert(words.begin() + static_cast<std::ptrdiff_t>(next), "in");
   }
   return words;
 }
@@ -172,12 +190,10 @@ std::string ReadWording(const std::vector<std::string>& words, Wording& wording)
         ++i;
       }
     }
-    const std::size_t unitStart = i;
-    while (i < words.size() && !IsTo(words[i]) && !LooksLikeValue(words[i])) ++i;
-    if (i == unitStart)
+    term.unit = ReadTermUnit(words, i);
+    if (term.unit.empty())
       return "value " + units::Quoted(term.value) +
              " has no unit (write a unit after each value: 1 m 20 cm to in)";
-    term.unit = JoinWords(words, unitStart, i);
     wording.terms.push_back(std::move(term));
   }
   if (wording.terms.empty()) return "nothing to convert: give a value and its unit (1 mi to km)";

@@ -22,8 +22,9 @@ struct Wording {
 };
 
 // Splits the arguments into words (a quoted "sq ft" reads like sq ft),
-// spreads feet-and-inch marks (5'11") and units written onto their number
-// (100km) into words of their own.
+// spells vulgar fractions out ("1½" as 1 1/2), spreads feet-and-inch marks
+// (5'11", 6’1”) and units written onto their number (100km) into words of
+// their own.
 std::vector<std::string> SplitWords(std::span<const std::string> args);
 
 // Reads the terms and, after "to", the target units; empty on success,
@@ -32,9 +33,5 @@ std::string ReadWording(const std::vector<std::string>& words, Wording& wording)
 
 // Whether a word on the command line is meant as a value rather than a unit.
 bool LooksLikeValue(std::string_view word);
-
-// "1" and "1/2" as the one fraction "3/2", when both are plain whole
-// numbers; nothing when they are not a mixed number.
-std::optional<std::string> MixedNumber(std::string_view whole, std::string_view fraction);
 
 }  // namespace cli

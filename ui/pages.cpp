@@ -2,10 +2,12 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "controls/fonts.h"
 #include "controls/properties.h"
 #include "ui/palette.h"
+#include "units/prefixes.h"
 
 namespace ui {
 
@@ -106,31 +108,9 @@ void OnSelector(void* context, Control* sender) {
 }
 
 // The prefix page: ten rows, large prefixes left and small ones right.
-struct PrefixRow {
-  const char* largeName;
-  const char* largeSymbol;
-  const char* largePower;
-  const char* smallName;
-  const char* smallSymbol;
-  const char* smallPower;
-};
-
-constexpr PrefixRow kPrefixes[] = {
-    {"yotta", "Y", "10^24", "deci", "d", "10^-01"},
-    {"zetta", "Z", "10^21", "centi", "c", "10^-02"},
-    {"exa", "E", "10^18", "milli", "m", "10^-03"},
-    {"peta", "P", "10^15", "micro", "\u00b5", "10^-06"},
-    {"tera", "T", "10^12", "nano", "n", "10^-09"},
-    {"giga", "G", "10^09", "pico", "p", "10^-12"},
-    {"mega", "M", "10^06", "femto", "f", "10^-15"},
-    {"kilo", "k", "10^03", "atto", "a", "10^-18"},
-    {"hecto", "h", "10^02", "zepto", "z", "10^-21"},
-    {"deka", "da", "10^01", "yocto", "y", "10^-24"},
-};
-
-std::string Column(const char* PrefixRow::*field) {
+std::string Column(std::string_view units::PrefixRow::*field) {
   std::string text;
-  for (const PrefixRow& row : kPrefixes) {
+  for (const units::PrefixRow& row : units::MetricPrefixes()) {
     if (!text.empty()) text += "\r\n";
     text += row.*field;
   }
@@ -182,12 +162,12 @@ void BindSelectors(MainWindow* window) {
 
 void FillPrefixColumns(MainWindow* w) {
   using controls::SetText;
-  SetText(w->LargeNamesColumn, Column(&PrefixRow::largeName));
-  SetText(w->LargeSymbolsColumn, Column(&PrefixRow::largeSymbol));
-  SetText(w->LargePowersColumn, Column(&PrefixRow::largePower));
-  SetText(w->SmallNamesColumn, Column(&PrefixRow::smallName));
-  SetText(w->SmallSymbolsColumn, Column(&PrefixRow::smallSymbol));
-  SetText(w->SmallPowersColumn, Column(&PrefixRow::smallPower));
+  SetText(w->LargeNamesColumn, Column(&units::PrefixRow::LargeName));
+  SetText(w->LargeSymbolsColumn, Column(&units::PrefixRow::LargeSymbol));
+  SetText(w->LargePowersColumn, Column(&units::PrefixRow::LargePower));
+  SetText(w->SmallNamesColumn, Column(&units::PrefixRow::SmallName));
+  SetText(w->SmallSymbolsColumn, Column(&units::PrefixRow::SmallSymbol));
+  SetText(w->SmallPowersColumn, Column(&units::PrefixRow::SmallPower));
 }
 
 }  // namespace ui

@@ -151,7 +151,10 @@ bool CarryWholeUnits(std::vector<Part>& parts, const ResultOptions& options) {
     const Exact amount = shown ? decimal::BigMul(*shown, factor) : std::nullopt;
     const Exact beyond = amount ? decimal::BigSub(*amount, before) : std::nullopt;
     if (!beyond || IsNegative(*beyond)) continue;
-    const Exact exact = decimal::BigMul(part.value, factor);
+    // The rest of what is shown, as without exponent form, where the part
+    // is already rounded: the unrounded quotient times the factor can be
+    // longer than the arithmetic takes.
+    const Exact exact = decimal::BigMul(*shown, factor);
     const Exact rest = exact ? decimal::BigSub(*exact, before) : std::nullopt;
     if (!rest) return false;
     const int places = i + 1 == parts.size() ? options.Places : WholePart;

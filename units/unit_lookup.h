@@ -74,6 +74,15 @@ struct ListedUnit {
 };
 std::vector<ListedUnit> UnitsOf(Category category);
 
+// A symbol whose case carries meaning, and what it means: the unit
+// (empty: none of the tables', so it is not read as its other case).
+struct CaseCarrying {
+  std::string_view Text;
+  std::string_view Means;
+  std::string_view Unit;
+};
+std::span<const CaseCarrying> CaseCarryingSymbols();
+
 // The most words a unit can take, so that a run of words longer than that
 // is never looked up.
 std::size_t MaxUnitWords();

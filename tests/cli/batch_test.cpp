@@ -59,6 +59,37 @@ TEST(Batch, ConvertsGoodLines) {
       });
 }
 
+// Values as a person writes them, read as on the command line; a comma
+// that may group thousands reads only where the line or the command line
+// names the decimal symbol.
+TEST(Batch, ReadsValuesAsTheCommandLineDoes) {
+  CheckLines(
+      {},
+      {
+          {R"({"values":["1 1/2"],"from":["in"],"to":["mm"]})", R"({"result":"38.1 mm"})"},
+          {R"({"values":["1½"],"from":["in"],"to":["mm"]})", R"({"result":"38.1 mm"})"},
+          {R"({"values":["¾"],"from":["in"],"to":["mm"]})", R"({"result":"19.05 mm"})"},
+          {R"({"values":["1,000,000"],"from":["m"],"to":["km"]})", R"({"result":"1000 km"})"},
+          {R"({"values":["1,000"],"from":["m"],"to":["km"]})", "error"},
+          {R"({"values":["1,000"],"from":["m"],"to":["km"],"symbols":{"decimal":"."}})",
+           R"({"result":"1 km"})"},
+          {R"({"values":["1,000"],"from":["m"],"to":["mm"],"symbols":{"decimal":",","thousand":"."}})",
+           R"({"result":"1.000 mm"})"},
+          {R"({"category":1,"values":["1,000"],"from":[9],"to":[10],"symbols":{"decimal":"."}})",
+           R"({"result":"1 km"})"},
+      });
+  CheckLines({"--decimal-symbol", "."},
+             {{R"({"values":["2,500"],"from":["m"],"to":["km"]})", R"({"result":"2.5 km"})"}});
+  const auto refused = RunArgs({"--batch"}, R"({"values":["2,500"],"from":["m"],"to":["km"]})"
+                                            "\n");
+  EXPECT_NE(refused.out.find(
+                R"(is 2500 where ',' groups thousands and 2.5 where it is the decimal symbol)"),
+            std::string::npos)
+      << refused.out;
+  EXPECT_NE(refused.out.find(R"(\"symbols\":{\"decimal\":\".\"})"), std::string::npos)
+      << refused.out;
+}
+
 TEST(Batch, TakesTheCommandLineOptionsAsDefaults) {
   CheckLines(
       {"--places", "1", "--decimal-symbol", ",", "--thousand-separator", "."},

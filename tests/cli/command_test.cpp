@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "tests/cli/run_helpers.h"
+#include "units/catalogue.h"
 
 namespace {
 
@@ -120,6 +121,106 @@ TEST(Command, ConvertsWhatPeopleType) {
   for (const Case& c : cases) Check(c);
 }
 
+// The forms of issue classes beyond the tables' words: capitals, plurals,
+// country words, degree words, "per", "and", small-letter temperatures,
+// vulgar fractions and typographic marks.
+TEST(Command, ReadsUnitsAndValuesAsPeopleWriteThem) {
+  const Case cases[] = {
+      {Words("1 Km to Mi"), "0.621 mi\n", 0, ""},
+      {Words("2 Ft to M"), "0.61 m\n", 0, ""},
+      {Words("4 yds to m"), "3.658 m\n", 0, ""},
+      {Words("20 sq yds to sq m"), "16.723 sq m\n", 0, ""},
+      {Words("1 UK gallon to l"), "4.546 L\n", 0, ""},
+      {Words("1 US gallon to UK gallons"), "0.833 imp gal\n", 0, ""},
+      {Words("1 bushel to l"), "35.239 L\n", 0, ""},
+      {Words("32 degrees F to C"), "0 C\n", 0, ""},
+      {Words("100 f to c"), "37.778 C\n", 0, ""},
+      {Words("2 c to ml"), "473.176 ml\n", 0, ""},
+      {Words("1 km per hour to mph"), "0.621 mi/h\n", 0, ""},
+      {Words("100 km / h to mi/h"), "62.137 mi/h\n", 0, ""},
+      {Words("180 cm to feet and inches"), "5 ft  10.866 in\n", 0, ""},
+      {Words("5 ft and 2 in to cm"), "157.48 cm\n", 0, ""},
+      {Words("\u00bd cup to ml"), "118.294 ml\n", 0, ""},
+      {Words("1\u00bd in to mm"), "38.1 mm\n", 0, ""},
+      {Words("1 \u00bd in to mm"), "38.1 mm\n", 0, ""},
+      {Words("\u00bdin to mm"), "12.7 mm\n", 0, ""},
+      {Words("3\u20444 in to mm"), "19.05 mm\n", 0, ""},
+      {{"6\u20192\u201d", "to", "cm"}, "187.96 cm\n", 0, ""},
+      {{"6\u2019", "2\u201d", "to", "cm"}, "187.96 cm\n", 0, ""},
+      {{"11\u201d", "to", "cm"}, "27.94 cm\n", 0, ""},
+      // Refused, with what it is and what is converted.
+      {Words("5 min to s"), "", 2, "'min' and 's' are units of time"},
+      {Words("90 min to h"), "", 2, "which zurmet-convert does not convert; it converts "},
+      {Words("9 Mm to in"), "", 2, "unknown unit 'Mm'"},
+      {Words("1 US mile to km"), "", 2, "unknown unit 'US mile'"},
+      {{"1'000", "m", "to", "km"}, "", 2, "value '1'000'"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+// A comma that may group thousands or mark the decimals reads only where
+// the decimal symbol is named; a number with one reading reads as it.
+TEST(Command, NeverGuessesWhatACommaMeans) {
+  const Case cases[] = {
+      {Words("1,000 m to km"), "", 2,
+       "value '1,000' is 1000 where ',' groups thousands and 1 where it is the decimal symbol: "
+       "write 1000 or 1 (or say which with --decimal-symbol . or --decimal-symbol ,)"},
+      {Words("2,500 lb to oz"), "", 2, "write 2500 or 2.5"},
+      {Words("-- -1,250 C to F"), "", 2, "value '1,250' is 1250"},
+      {Words("1,000/3 m to m"), "", 2, "value '1,000' is 1000"},
+      {Words("--decimal-symbol , 1,000 m to mm"), "1000 mm\n", 0, ""},
+      {Words("--decimal-symbol . 1,000 m to km"), "1 km\n", 0, ""},
+      {Words("--thousand-separator , 1,000 m to km"), "1 km\n", 0, ""},
+      {Words("--locale 1,000 m to mm"), "1,000,000 mm\n", 0, ""},
+      {Words("1,5 m to cm"), "150 cm\n", 0, ""},
+      {Words("0,750 kg to g"), "750 g\n", 0, ""},
+      {Words("1,2345 km to m"), "1234.5 m\n", 0, ""},
+      {Words("12345,678 m to km"), "12.346 km\n", 0, ""},
+      {Words("1,000,000 m to km"), "1000 km\n", 0, ""},
+      {Words("1.000.000 m to km"), "1000 km\n", 0, ""},
+      {Words("1,000.5 m to m"), "1000.5 m\n", 0, ""},
+      {Words("1.000,5 m to m"), "1000.5 m\n", 0, ""},
+      {Words("--decimal-symbol , 1,000,000 m to km"), "", 2, "groups thousands with ','"},
+      {Words("1,00,000 m to km"), "", 2, "more than one decimal point"},
+      {Words("1,000.5.5 m to m"), "", 2, "value '1,000.5.5'"},
+      {Words("1e3 m to km"), "", 2, "'e' is not allowed"},
+      // A point is the decimal point, unless "," is named the decimal
+      // symbol: then it groups thousands.
+      {Words("1.000 km to m"), "1000 m\n", 0, ""},
+      {Words("--decimal-symbol , 1.000 km to m"), "1000000 m\n", 0, ""},
+      {Words("--decimal-symbol , 1.5 km to m"), "1500 m\n", 0, ""},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+// Feet and inches as people write them, marks or none, together or apart;
+// what cannot be feet and inches is refused, never read another way.
+TEST(Command, ReadsLooseFeetAndInches) {
+  const Case cases[] = {
+      {{"5'11", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11", "in", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'", "11.5", "to", "cm"}, "181.61 cm\n", 0, ""},
+      {{"5'11.5\"", "to", "cm"}, "181.61 cm\n", 0, ""},
+      {{"5.5'", "to", "cm"}, "167.64 cm\n", 0, ""},
+      {{"0'11\"", "to", "cm"}, "27.94 cm\n", 0, ""},
+      {{"5''", "to", "cm"}, "12.7 cm\n", 0, ""},
+      {{"5'0", "to", "cm"}, "152.4 cm\n", 0, ""},
+      {{"5'99", "to", "cm"}, "403.86 cm\n", 0, ""},
+      {{"5\u2019", "11", "to", "cm"}, "180.34 cm\n", 0, ""},
+      {{"5'11\"", "2", "in", "to", "cm"}, "185.42 cm\n", 0, ""},
+      {{"5'", "11", "to", "ft", "in"}, "5 ft  11 in\n", 0, ""},
+      {{"5'", "100", "to", "cm"}, "", 2, "value '100' has no unit"},
+      {{"5'", "1/2", "to", "cm"}, "", 2, "value '1/2' has no unit"},
+      {{"5", "'", "11", "to", "cm"}, "", 2, "has no unit"},
+      {{"5'11x", "to", "cm"}, "", 2, "value '5'11x' has no unit"},
+      {{"5'1'", "to", "cm"}, "", 2, "value '5'1'' has no unit"},
+      {{"'11", "to", "cm"}, "", 2, "expected a value before ''11'"},
+      {{"5'011", "to", "cm"}, "", 2, "value '5'011' has no unit"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 // When rounding makes a whole larger unit, the larger unit takes it.
 TEST(Command, CarriesWholeUnits) {
   const Case cases[] = {
@@ -138,7 +239,7 @@ TEST(Command, RefusesWithAReasonAndAWayToWriteIt) {
   const Case cases[] = {
       {Words("1 mg to ml"), "", 2, "'mg' is a weight (\"milligrams\") and 'ml' is a capacity"},
       {Words("1 ml to mm"), "", 2, "for a length write 'mil' instead of 'ml'"},
-      {Words("1 k to c"), "", 2, "'k' is a temperature"},
+      {Words("1 kg to c"), "", 2, "'kg' is a weight"},
       {Words("1 Mm to m"), "", 2, "unknown unit 'Mm'; did you mean 'mm'"},
       {Words("1 meterz to ft"), "", 2, "did you mean 'meters'"},
       {Words("1 parsec to m"), "", 2, "unknown unit 'parsec' (--list shows the units)"},
@@ -330,12 +431,22 @@ TEST(Command, ListsUnitsOnceWithTheirRowsAndSymbols) {
   const auto paper = RunArgs(Words("--list paper"));
   EXPECT_NE(paper.out.find("   5  bond (17x22)                lb bond\n"), std::string::npos);
 
+  // Every category of the descriptor, in order; Prefixes with its table.
   const auto all = RunArgs(Words("--list"));
   EXPECT_EQ(all.status, 0);
-  for (const char* heading :
-       {"Length\n", "Area\n", "Capacity\n", "Weight\n", "Temperature\n", "Speed\n", "Paper\n"})
-    EXPECT_NE(all.out.find(heading), std::string::npos) << heading;
-  EXPECT_EQ(all.out.find("Prefixes"), std::string::npos);
+  std::size_t at = 0;
+  for (const units::CategoryInfo& info : units::AllCategories()) {
+    const std::size_t heading = all.out.find("\n" + std::string(info.Name) + "\n", at);
+    EXPECT_TRUE(heading != std::string::npos || all.out.starts_with(std::string(info.Name) + "\n"))
+        << info.Name;
+    if (heading != std::string::npos) at = heading;
+  }
+  const auto prefixes = RunArgs(Words("--list prefixes"));
+  EXPECT_EQ(prefixes.status, 0);
+  EXPECT_EQ(prefixes.out.find("Prefixes\n  yotta  Y   10^24    deci   d   10^-01\n"), 0u);
+  EXPECT_NE(prefixes.out.find("  peta   P   10^15    micro  \u00b5   10^-06\n"), std::string::npos);
+  EXPECT_NE(prefixes.out.find("  deka   da  10^01    yocto  y   10^-24\n"), std::string::npos);
+  EXPECT_EQ(RunArgs(Words("--list 6")).out, prefixes.out);
 
   const auto unknown = RunArgs(Words("--list volume"));
   EXPECT_EQ(unknown.status, 2);

@@ -32,6 +32,13 @@ expect_run(0 "1000 µm\n" "" "" ${PROGRAM} 1 mm to "µm")
 expect_run(0 "180.34 cm\n" "" "" ${PROGRAM} "5'11\"" to cm)
 expect_run(0 "-40 C\n" "" "" ${PROGRAM} -- -40 F to C --places 30)
 expect_run(1 "Error\n" "no US unit suits" "" ${PROGRAM} --us 0 in)
+# Typographic marks and vulgar fractions as real arguments: on Windows
+# through the wide command line.
+expect_run(0 "187.96 cm\n" "" "" ${PROGRAM} "6’2”" to cm)
+expect_run(0 "118.294 ml\n" "" "" ${PROGRAM} "½" cup to ml)
+expect_run(0 "38.1 mm\n" "" "" ${PROGRAM} "1½" in to mm)
+expect_run(0 "1 km\n" "" "" ${PROGRAM} --decimal-symbol . "1,000" m to km)
+expect_run(2 "" "is 1000 where ',' groups thousands" "" ${PROGRAM} "1,000" m to km)
 expect_run(2 "" "'mg' is a weight" "" ${PROGRAM} 1 mg to ml)
 expect_run(2 "{\"result\":\"8 ft  4 in\"}\n{\"error\":\"not a JSON value\"}\n{\"result\":\"1.6 m\"}\n" "" [[
 {"category":1,"values":["100","",""],"from":[2,0,0],"to":[3,2,0]}

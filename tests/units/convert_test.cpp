@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "decimal/bignum.h"
 
 namespace units {
 namespace {
@@ -238,6 +242,72 @@ TEST(Convert, ReportsAFailedInnerPartAsError) {
   const Quantity quantity{{std::string(220, '9'), "", ""}, {LightYears, 0, 0},
                           {Angstroms, AtaPoints, 0}};
   EXPECT_EQ(Convert(Category::Length, quantity, Initial, Dot), "Error");
+}
+
+}  // namespace
+}  // namespace units
+
+namespace units {
+namespace {
+
+// Real units of a factor table, each size once, smallest first.
+std::vector<int> UnitsBySize(UnitTable table) {
+  std::vector<int> rows;
+  for (int row = 1; row < static_cast<int>(table.size()); ++row) {
+    const std::string_view factor = table[static_cast<std::size_t>(row)].Factor;
+    const bool seen = std::any_of(rows.begin(), rows.end(), [&](int r) {
+      return table[static_cast<std::size_t>(r)].Factor == factor;
+    });
+    if (factor != "0" && !seen) rows.push_back(row);
+  }
+  // Sorted by value, not by text: "10" is above "9".
+  std::sort(rows.begin(), rows.end(), [&](int a, int b) {
+    const auto difference = decimal::BigSub(table[static_cast<std::size_t>(a)].Factor,
+                                            table[static_cast<std::size_t>(b)].Factor);
+    return difference && difference->front() == '-';
+  });
+  return rows;
+}
+
+// Just below a whole unit of the larger of two targets, given in a third
+// unit as the quotient of the factors cut to 20 decimals: the last part's
+// quotient has no end and rounds up to a whole larger unit in the option
+// sets that round, so the carry runs in every category, with exponent form
+// on and off.
+std::string JustBelow(std::string_view size, std::string_view unit) {
+  std::string value = decimal::BigDiv(size, unit).value_or("0");
+  const std::size_t point = value.find('.');
+  if (point != std::string::npos) value.resize(std::min(value.size(), point + 21));
+  return value;
+}
+
+TEST(Convert, CarriesAWholeUnitAtEveryBoundary) {
+  int checked = 0;
+  for (const CategoryInfo& info : AllCategories()) {
+    if (!info.Measured || info.Id == Category::Temperature || info.TargetUnits < 2) continue;
+    const std::vector<int> rows = UnitsBySize(info.Table);
+    const auto factor = [&](int row) { return info.Table[static_cast<std::size_t>(row)].Factor; };
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+      const int small = rows[i], large = rows[i + 1];
+      for (int given : {rows.front(), rows[rows.size() / 2], rows.back()}) {
+        const std::string value = JustBelow(factor(large), factor(given));
+        for (int places : {0, 3, 30}) {
+          for (bool roundUp : {true, false}) {
+            for (bool exponent : {false, true}) {
+              const Quantity quantity{{value, "", ""}, {given, 0, 0}, {large, small, 0}};
+              const ResultOptions options = Options(places, roundUp, true, exponent);
+              EXPECT_TRUE(ConvertToParts(info.Id, quantity, options).has_value())
+                  << info.Name << ": " << value << " of row " << given << " to rows " << large
+                  << " and " << small << ", places " << places << ", round " << roundUp << ", exp "
+                  << exponent;
+              ++checked;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 3000);
 }
 
 }  // namespace

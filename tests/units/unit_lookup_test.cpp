@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -125,6 +126,18 @@ struct LookupCase {
   const char* name;
 };
 
+// Each text alone stands for its unit.
+template <std::size_t N>
+void ExpectChosen(const LookupCase (&cases)[N]) {
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Chosen chosen = Choose({c.typed});
+    EXPECT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.in, c.in);
+    EXPECT_EQ(chosen.name, c.name);
+  }
+}
+
 TEST(UnitLookup, ReadsWhatPeopleType) {
   using C = Category;
   const LookupCase cases[] = {
@@ -193,13 +206,7 @@ TEST(UnitLookup, ReadsWhatPeopleType) {
       {"bond lb", C::Paper, "bond (17x22)"},
       {"wedding invitation", C::Paper, "wedding invitat. (21x33)"},
   };
-  for (const LookupCase& c : cases) {
-    SCOPED_TRACE(c.typed);
-    const Chosen chosen = Choose({c.typed});
-    EXPECT_EQ(chosen.error, "");
-    EXPECT_EQ(chosen.in, c.in);
-    EXPECT_EQ(chosen.name, c.name);
-  }
+  ExpectChosen(cases);
 }
 
 TEST(UnitLookup, TakesTheStatedDefaultOfAnAmbiguousName) {
@@ -241,21 +248,28 @@ TEST(UnitLookup, TakesTheStatedDefaultOfAnAmbiguousName) {
 TEST(UnitLookup, ReadsAbbreviationsByTheirCase) {
   using C = Category;
   const LookupCase found[] = {
-      {"mm", C::Length, "millimeters"},   {"MM", C::Length, "millimeters"},
-      {"KM", C::Length, "kilometers"},    {"FT", C::Length, "feet"},
-      {"ML", C::Capacity, "milliliters"}, {"C", C::Temperature, "Celsius"},
-      {"c", C::Capacity, "cups (US)"},    {"K", C::Temperature, "Kelvin"},
-      {"k", C::Temperature, "Kelvin"},    {"MPH", C::Speed, "miles per hour"},
-      {"A", C::Length, "angstroms"},      {"a", C::Area, "ares ('metric')"},
+      {"mm", C::Length, "millimeters"},
+      {"MM", C::Length, "millimeters"},
+      {"KM", C::Length, "kilometers"},
+      {"FT", C::Length, "feet"},
+      {"ML", C::Capacity, "milliliters"},
+      {"C", C::Temperature, "Celsius"},
+      {"c", C::Capacity, "cups (US)"},
+      {"K", C::Temperature, "Kelvin"},
+      {"k", C::Temperature, "Kelvin"},
+      {"MPH", C::Speed, "miles per hour"},
+      {"A", C::Length, "angstroms"},
+      {"a", C::Area, "ares ('metric')"},
+      // A capital first letter, as at the start of a sentence.
+      {"Km", C::Length, "kilometers"},
+      {"Ft", C::Length, "feet"},
+      {"Gal", C::Capacity, "gallons (US)"},
+      {"Fl Oz", C::Capacity, "ounces (US fluid)"},
   };
-  for (const LookupCase& c : found) {
-    SCOPED_TRACE(c.typed);
-    const Chosen chosen = Choose({c.typed});
-    EXPECT_EQ(chosen.error, "");
-    EXPECT_EQ(chosen.in, c.in);
-    EXPECT_EQ(chosen.name, c.name);
-  }
-  for (const char* mixed : {"Mm", "Km", "mM", "Ft"}) {
+  ExpectChosen(found);
+  // Where case carries meaning (mega- against milli-), or the case is mixed
+  // otherwise.
+  for (const char* mixed : {"Mm", "Mg", "Gm", "mM", "fT", "KM2x"}) {
     EXPECT_TRUE(FindUnit(mixed).empty()) << mixed;
     EXPECT_NE(Choose({mixed}).error.find("unknown unit"), std::string::npos) << mixed;
   }
@@ -290,7 +304,7 @@ TEST(UnitLookup, RefusesUnitsOfDifferentKindsNamingBoth) {
        {"'mg' is a weight (\"milligrams\")", "'ml' is a capacity (\"milliliters\")",
         "for a capacity write 'magnum' instead of 'mg'"}},
       {{"ml", "mm"}, {"'ml' is a capacity", "'mm' is a length", "write 'mil' instead of 'ml'"}},
-      {{"k", "c"}, {"'k' is a temperature (\"Kelvin\")", "'c' is a capacity (\"cups (US)\")"}},
+      {{"kg", "c"}, {"'kg' is a weight (\"kilograms\")", "'c' is a capacity (\"cups (US)\")"}},
       {{"kips", "K"}, {"'kips' is a weight", "for a weight write 'kip' instead of 'K'"}},
       {{"L", "t"}, {"'t' is a weight", "write 'register ton' or 'freight ton' instead of 't'"}},
       {{"ft", "kg"}, {"'ft' is a length (\"feet\") and 'kg' is a weight (\"kilograms\")"}},
@@ -305,6 +319,96 @@ TEST(UnitLookup, RefusesUnitsOfDifferentKindsNamingBoth) {
   EXPECT_NE(
       Choose({"ft"}, Category::Weight).error.find("'ft' is not a unit of Weight (it is a length"),
       std::string::npos);
+}
+
+// The ways people write a unit beyond its name, symbol and aliases, by
+// rule: plurals of symbols, plain names without the table's qualifier, a
+// country or grade word in front, degree words, a length per a time.
+TEST(UnitLookup, ReadsUnitsByRule) {
+  using C = Category;
+  const LookupCase cases[] = {
+      {"yds", C::Length, "yards"},
+      {"Yds", C::Length, "yards"},
+      {"tbsps", C::Capacity, "tablespoons (US)"},
+      {"sq yds", C::Area, "sq. yards"},
+      {"Sq Ft", C::Area, "sq. feet"},
+      {"squares", C::Area, "squares (building)"},
+      {"square", C::Area, "squares (building)"},
+      {"bushels", C::Capacity, "bushel (US dry)"},
+      {"US gallon", C::Capacity, "gallons (US)"},
+      {"UK gallons", C::Capacity, "gallons (Brit.)"},
+      {"imp. pint", C::Capacity, "pints (Brit.)"},
+      {"British fluid ounce", C::Capacity, "ounces (Brit. fluid)"},
+      {"US dry quart", C::Capacity, "quarts (US dry)"},
+      {"U.S. ton", C::Weight, "tons, short (US avdp)"},
+      {"imperial ton", C::Weight, "tons, long (UK avdp)"},
+      {"US quarts", C::Capacity, "quarts (US)"},
+      {"troy pounds", C::Weight, "pounds (troy, ap)"},
+      {"degrees F", C::Temperature, "Fahrenheit"},
+      {"degree c", C::Temperature, "Celsius"},
+      {"deg. Kelvin", C::Temperature, "Kelvin"},
+      {"km per hour", C::Speed, "kilometers per hour"},
+      {"Miles Per Hr", C::Speed, "miles per hour"},
+      {"ft / min", C::Speed, "feet per minute"},
+      {"in/secs", C::Speed, "inches per second"},
+  };
+  ExpectChosen(cases);
+  // What the rules must not read: a one-letter symbol's plural, a grade no
+  // unit of the name has, a country word alone, a time that is no speed's.
+  for (const char* unread :
+       {"ms", "US mile", "UK metre", "US", "degrees", "km per day", "cm per s", "mins"}) {
+    EXPECT_TRUE(FindUnit(unread).empty()) << unread;
+  }
+}
+
+// Small letters that stand for a capital where nothing else fits; the
+// stated meaning where it fits.
+TEST(UnitLookup, TakesTheOtherCaseOnlyWhereNothingElseFits) {
+  const std::pair<std::vector<std::string>, std::vector<const char*>> cases[] = {
+      {{"f", "c"}, {"Fahrenheit", "Celsius"}},
+      {{"c", "k"}, {"Celsius", "Kelvin"}},
+      {{"c", "ml"}, {"cups (US)", "milliliters"}},
+      {{"c", "fl oz"}, {"cups (US)", "ounces (US fluid)"}},
+  };
+  for (const auto& [typed, names] : cases) {
+    UnitChoice choice;
+    ASSERT_EQ(ChooseUnits(typed, std::nullopt, choice), "") << typed.front();
+    for (std::size_t i = 0; i < names.size(); ++i)
+      EXPECT_EQ(RowAt(TableFor(choice.In), choice.Rows[i]).Name, names[i]);
+  }
+}
+
+// Units of kinds that are not converted are named by their kind, with what
+// is converted, not offered units of other kinds.
+TEST(UnitLookup, NamesTheKindOfAUnitItDoesNotConvert) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"hours"}, "'hours' is a unit of time"},
+      {{"min", "s"}, "'min' and 's' are units of time"},
+      {{"kWh", "J"}, "units of energy"},
+      {{"hp"}, "'hp' is a unit of power"},
+      {{"psi", "bar"}, "units of pressure"},
+      {{"GB", "MB"}, "units of data"},
+      {{"rad"}, "'rad' is a unit of angle"},
+      {{"N"}, "force"},
+      {{"mpg"}, "fuel economy"},
+      {{"m", "hrs"}, "'hrs' is a unit of time"},
+  };
+  for (const auto& [typed, part] : cases) {
+    UnitChoice choice;
+    const std::string error = ChooseUnits(typed, std::nullopt, choice);
+    EXPECT_NE(error.find(part), std::string::npos) << error;
+    // What is converted: every category of the descriptor that has units.
+    for (Category category : Measured()) {
+      std::string name(CategoryName(category));
+      for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      EXPECT_NE(error.find(name), std::string::npos) << error;
+    }
+    EXPECT_EQ(error.find("did you mean"), std::string::npos) << error;
+  }
+  // A known unit beside one of these is still converted as its stated
+  // meaning: minims to millilitres.
+  UnitChoice choice;
+  EXPECT_EQ(ChooseUnits(std::vector<std::string>{"min", "ml"}, std::nullopt, choice), "");
 }
 
 TEST(UnitLookup, SuggestsUpToThreeCloseNames) {
@@ -325,6 +429,8 @@ TEST(UnitLookup, SuggestsUpToThreeCloseNames) {
   EXPECT_EQ(UnknownUnit("meterz").rfind("unknown unit 'meterz'; did you mean 'meters'", 0), 0u);
   EXPECT_EQ(UnknownUnit("parsec"), "unknown unit 'parsec' (--list shows the units)");
   EXPECT_TRUE(SimilarUnits(std::string(10000, 'm')).empty());
+  // As close as a rare unit, the common one comes first.
+  EXPECT_EQ(SimilarUnits("yrd"), (std::vector<std::string>{"yd", "rd"}));
 }
 
 TEST(UnitLookup, QuotesAtMostSixtyCharacters) {
