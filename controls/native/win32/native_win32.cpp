@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "controls/native/native.h"
+#include "controls/native/win32/accessibility_win32.h"
 #include "controls/native/win32/classes_win32.h"
 #include "controls/native/win32/dpi_win32.h"
 #include "controls/native/win32/fonts_win32.h"
@@ -277,8 +278,9 @@ bool PostMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lPara
   return PostMessageW(H(window), message, wParam, lParam) != 0;
 }
 // What the back end answers for a window of the layer before its class
-// does: a change of its screen's DPI.
+// does: who it is to a screen reader, and a change of its screen's DPI.
 static bool AnswerFirst(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam, LResult& result) {
+  if (message == WM_GETOBJECT) return AnswerGetObject(H(window), wParam, lParam, result);
   if (message == WM_DPICHANGED && IsLayerWindow(H(window)) && !(GetWindowLongW(H(window), GWL_STYLE) & WS_CHILD)) {
     result = ChangeDpi(H(window), wParam, lParam);
     return true;
@@ -355,8 +357,7 @@ bool DestroyIcon(Icon icon) { return ::DestroyIcon(reinterpret_cast<HICON>(icon)
 Icon CopyIcon(Icon icon) { return G(CopyImage(reinterpret_cast<HANDLE>(icon), IMAGE_ICON, 0, 0, 0)); }
 Icon LoadMainIcon() { return G(LoadIconW(Module(), L"MAINICON")); }
 
-// The system's accessibility reads the controls' classes and texts.
-void SetAccessibility(Hwnd, const Accessibility&) {}
+void SetAccessibility(Hwnd window, const Accessibility& accessibility) { Describe(H(window), accessibility); }
 
 DrawItem ReadDrawItem(LParam lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
