@@ -165,7 +165,9 @@ long StateOf(HWND window, long role, const Accessibility& description) {
   return state;
 }
 
+// A control that is not enabled offers nothing to do.
 std::wstring DefaultActionOf(HWND window, long role) {
+  if (!::IsWindowEnabled(window)) return {};
   switch (role) {
     case ROLE_SYSTEM_PUSHBUTTON:
       return L"Press";
