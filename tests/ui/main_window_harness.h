@@ -40,8 +40,7 @@ bool PumpUntil(Condition condition) {
 }
 
 inline native::Point CentreOf(Control* control) {
-  const native::Rect r = native::GetWindowRect(control->window);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  return controls::testing::PointerCentre(control->window);
 }
 
 // A left click where the control is on the screen: whatever is on top there
