@@ -58,10 +58,7 @@ class ScaledWindowTest : public MainWindowTest {
   // Runs the check on the main window on every page, on the help window
   // with each topic and on the About window, each fully built.
   void ForEveryWindow(const std::function<void(Control* root, const std::string& name)>& check) {
-    using units::Category;
-    for (Category category :
-         {Category::Length, Category::Area, Category::Capacity, Category::Weight,
-          Category::Temperature, Category::Speed, Category::Paper, Category::Prefixes}) {
+    for (units::Category category : kEveryCategory) {
       SelectCategory(w, category);
       Settle();
       check(form, "main, page " + std::to_string(static_cast<int>(category)));
