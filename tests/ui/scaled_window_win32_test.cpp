@@ -162,6 +162,25 @@ TEST_F(ScaledWindowTest, OpenListRowsScaleWithTheScreen) {
     EXPECT_NEAR(controls::testing::OpenListRowHeight(list->window), ToDevice(kRowHeight, Dpi()), 1);
 }
 
+// The layer's own painting: an owner-drawn button's raised edge is two
+// lines, each a layout pixel wide on the screen, in the system's colours.
+TEST_F(ScaledWindowTest, AnOwnerDrawnButtonsEdgeLinesAreALayoutPixelWide) {
+  const int dpi = Dpi();
+  const controls::testing::Picture picture =
+      controls::testing::PrintClient(w->StyleKeeperButton->window, 0x00FF00FF);
+  ASSERT_GT(picture.width, ToDevice(4, dpi));
+  const int y = picture.height / 2;
+  const struct {
+    int line;
+    int colour;
+  } lines[] = {{0, native::COLOR_3DLIGHT}, {1, native::COLOR_BTNHIGHLIGHT}};
+  for (const auto& line : lines)
+    for (int x = ToDevice(line.line, dpi); x < ToDevice(line.line + 1, dpi); ++x)
+      EXPECT_EQ(picture.At(x, y), native::GetSysColor(line.colour))
+          << "line " << line.line << ", x " << x;
+  EXPECT_NE(picture.At(ToDevice(2, dpi), y), native::GetSysColor(native::COLOR_BTNHIGHLIGHT));
+}
+
 // ---- a change of DPI while the window is open ------------------------------
 
 struct UserState {

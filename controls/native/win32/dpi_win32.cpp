@@ -87,6 +87,10 @@ bool IsScreenMetric(int index) {
 
 HWND paintingWindow = nullptr;
 HDC paintingDc = nullptr;
+// The device context of the last WM_DRAWITEM read: a button printed into a
+// bitmap (WM_PRINTCLIENT) draws its item there, with no window behind it.
+HWND drawnItem = nullptr;
+HDC drawnItemDc = nullptr;
 
 // Every window of the layer inside a top-level window, parents first, where
 // it stands in its parent's client area.
@@ -263,7 +267,8 @@ PaintScope::~PaintScope() {
 
 HWND WindowOfDc(HDC dc) {
   if (dc && dc == paintingDc) return paintingWindow;
-  return WindowFromDC(dc);
+  if (HWND window = WindowFromDC(dc)) return window;
+  return dc && dc == drawnItemDc && IsWindow(drawnItem) ? drawnItem : nullptr;
 }
 
 // A device context of no window (a bitmap in memory) is drawn 1:1.
@@ -287,7 +292,9 @@ RECT DeviceRect(HDC dc, const RECT& layout) {
           edge(layout.bottom, layoutBottom, client.bottom)};
 }
 
-RECT LayoutRectOfItem(HWND item, const RECT& device) {
+RECT LayoutRectOfItem(HWND item, HDC dc, const RECT& device) {
+  drawnItem = item;
+  drawnItemDc = dc;
   const int dpi = WindowDpi(item);
   return {ToLayout(device.left, dpi), ToLayout(device.top, dpi), ToLayout(device.right, dpi),
           ToLayout(device.bottom, dpi)};

@@ -63,7 +63,8 @@ class PaintScope {
 HWND WindowOfDc(HDC dc);
 int DcDpi(HDC dc);
 RECT DeviceRect(HDC dc, const RECT& layout);
-RECT LayoutRectOfItem(HWND item, const RECT& device);  // a DRAWITEMSTRUCT's rectangle
+// A DRAWITEMSTRUCT's rectangle; its device context draws the item from now on.
+RECT LayoutRectOfItem(HWND item, HDC dc, const RECT& device);
 
 // WM_DPICHANGED for a top-level window of the layer: takes the suggested
 // rectangle, places every window inside it again at the new DPI and gives

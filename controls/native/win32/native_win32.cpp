@@ -362,7 +362,7 @@ void SetAccessibility(Hwnd window, const Accessibility& accessibility) { Describ
 DrawItem ReadDrawItem(LParam lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   return {N(item->hwndItem), G(item->hDC), item->itemState,
-          FromWin(LayoutRectOfItem(item->hwndItem, item->rcItem))};
+          FromWin(LayoutRectOfItem(item->hwndItem, item->hDC, item->rcItem))};
 }
 
 void SetTrackSizes(Hwnd window, LParam minMaxInfo, int width, int height) {
