@@ -43,8 +43,9 @@ Spot TextInk(native::Font font, const std::string& text);
 
 // The pointer, moved as the user would move it.
 void MovePointer(native::Point screen);
-// The middle of a window where the pointer is moved to reach it: on the
-// screen in its own pixels, which on Win32 above 96 DPI are not the layout's.
+// Where a window is on the screen, and its middle, in the pixels the pointer
+// moves in: the screen's own, which on Win32 above 96 DPI are not the layout's.
+native::Rect PointerRect(native::Hwnd window);
 native::Point PointerCentre(native::Hwnd window);
 
 // The client area's height of a combo box's open list, and of one of its rows.

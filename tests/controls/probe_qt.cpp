@@ -130,10 +130,7 @@ Spot TextInk(native::Font font, const std::string& text) {
 // and leave events of the window under it, queued like a person's moves.
 void MovePointer(native::Point screen) { QCursor::setPos(screen.x, screen.y); }
 
-native::Point PointerCentre(native::Hwnd window) {
-  const native::Rect r = native::GetWindowRect(window);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+native::Rect PointerRect(native::Hwnd window) { return native::GetWindowRect(window); }
 
 namespace {
 

@@ -118,10 +118,10 @@ Spot TextInk(native::Font font, const std::string& text) {
 
 void MovePointer(native::Point screen) { SetCursorPos(screen.x, screen.y); }
 
-native::Point PointerCentre(native::Hwnd window) {
+native::Rect PointerRect(native::Hwnd window) {
   RECT r{};
   GetWindowRect(H(window), &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 int OpenListClientHeight(native::Hwnd comboBox) {
