@@ -81,19 +81,9 @@ void PointerLeft(Control* control) {
   if (control->OnMouseLeave.Assigned()) control->OnMouseLeave(control);
 }
 
-// An open list shows one to eight items below the selection field, whose
-// height is the closed combo box's.
+// An open list shows one to eight items.
 void SizeOpenList(Control* control) {
-  const int shown = std::clamp(ItemCount(control), 1, 8);
-  const auto itemHeight =
-      static_cast<int>(native::SendMessage(control->window, CB_GETITEMHEIGHT, 0, 0));
-  const Bounds b = GetBounds(control);
-  native::SetWindowPos(control->window, nullptr, 0, 0, b.Width(),
-                       b.Height() + shown * itemHeight + 2,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  native::SetWindowPos(
-      control->window, nullptr, 0, 0, 0, 0,
-      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  native::SetOpenListRows(control->window, std::clamp(ItemCount(control), 1, 8));
 }
 
 }  // namespace
@@ -119,8 +109,9 @@ bool MouseHook(Control* control, Message& message, LResult&) {
     MouseRecord record;
     record.button = route.button;
     record.shift = LowWord(message.wParam) | (IsKeyDown(VK_MENU) ? 0x20u : 0u);
-    record.x = static_cast<std::int16_t>(LowWord(static_cast<std::uintptr_t>(message.lParam)));
-    record.y = static_cast<std::int16_t>(HighWord(static_cast<std::uintptr_t>(message.lParam)));
+    const Point at = native::MousePosition(control->window, message.lParam);
+    record.x = static_cast<std::int16_t>(at.x);
+    record.y = static_cast<std::int16_t>(at.y);
     event(control, record);
     return record.stop != 0;
   }
@@ -185,7 +176,7 @@ bool SizeHook(Control* control, Message& message, LResult& result) {
   if (!form.fixedSize) return false;
   if (message.message == WM_GETMINMAXINFO) {
     result = DefaultProcessing(control, message);
-    native::SetTrackSizes(message.lParam, form.frozenWidth, form.frozenHeight);
+    native::SetTrackSizes(control->window, message.lParam, form.frozenWidth, form.frozenHeight);
     return true;
   }
   if (message.message == WM_NCHITTEST) {

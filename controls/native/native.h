@@ -6,6 +6,9 @@
 // style bits, class styles and colour values (COLORREF, COLOR_ indexes) mean
 // what they mean on Win32, so the layer's tables work unchanged. Text is UTF-8
 // on this side of the seam; a back end converts to its own encoding.
+// Positions, sizes and fonts are the layout's, at 100% (96 DPI), on a screen
+// of any scale: a back end draws them at its screen's scale and reads them
+// back as they were given.
 #pragma once
 
 #include <cstdint>
@@ -175,6 +178,9 @@ bool SetForegroundWindow(Hwnd window);
 Hwnd GetCapture();
 std::int16_t GetKeyState(int virtualKey);
 Point GetCursorPos();
+// The point a mouse message carries: in the window's client area, or on the
+// screen for WM_MOUSEWHEEL.
+Point MousePosition(Hwnd window, LParam lParam);
 Cursor SetCursor(Cursor cursor);
 Cursor LoadSystemCursor(int id);  // IDC_ values
 void InitCommonControls();
@@ -193,7 +199,11 @@ void SetAccessibility(Hwnd window, const Accessibility& accessibility);
 
 // The layout of the structures some messages point to.
 DrawItem ReadDrawItem(LParam lParam);
-void SetTrackSizes(LParam minMaxInfo, int width, int height);  // WM_GETMINMAXINFO
+void SetTrackSizes(Hwnd window, LParam minMaxInfo, int width, int height);  // WM_GETMINMAXINFO
+
+// While a combo box's list opens (CBN_DROPDOWN): it shows this many rows, each
+// of them whole.
+void SetOpenListRows(Hwnd comboBox, int rows);
 
 // Colours and GDI objects
 std::uint32_t GetSysColor(int index);

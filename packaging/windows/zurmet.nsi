@@ -15,7 +15,9 @@
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+; The installer's pages are drawn at each monitor's scale, not stretched.
 ManifestDPIAware true
+ManifestDPIAwareness "PerMonitorV2,System"
 
 !include MUI2.nsh
 !include FileFunc.nsh

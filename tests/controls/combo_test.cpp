@@ -1,5 +1,6 @@
 // Combo boxes: items, selection, the posted change event, drop-down sizing.
 #include "harness.h"
+#include "probe.h"
 
 namespace controls::testing {
 namespace {
@@ -124,6 +125,32 @@ TEST_F(ComboTest, OpeningTheListShowsOneToEightItems) {
     Pump();
     EXPECT_FALSE(combo->comboPart->droppedDown);
     EXPECT_EQ(Log(), (std::vector<std::string>{"drop", "close"}));
+  }
+}
+
+// With or without integral height (which the system sizes by rows itself,
+// and the box without by the height it is given), a list shows up to eight
+// rows, none of them cut.
+TEST_F(ComboTest, AnOpenListShowsItsRowsWhole) {
+  Control* integral = CreateComboBox(form, kComboDropDownList);
+  ShowForm(form);
+  const struct {
+    int items;
+    int shown;
+  } cases[] = {{1, 1}, {4, 4}, {8, 8}, {31, 8}};
+  for (Control* box : {combo, integral}) {
+    for (const auto& c : cases) {
+      Clear(box);
+      for (int i = 0; i < c.items; ++i) AddItem(box, std::to_string(i));
+      Send(box, CB_SHOWDROPDOWN, 1);
+      Pump();
+      const int row = OpenListRowHeight(box->window);
+      ASSERT_GT(row, 0);
+      EXPECT_EQ(OpenListClientHeight(box->window), c.shown * row)
+          << c.items << " items" << (box == integral ? ", integral height" : "");
+      Send(box, CB_SHOWDROPDOWN, 0);
+      Pump();
+    }
   }
 }
 

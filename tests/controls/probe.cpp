@@ -33,4 +33,9 @@ Spot Find(const Picture& picture, std::uint32_t rgb, int tolerance) {
   return spot;
 }
 
+native::Point PointerCentre(native::Hwnd window) {
+  const native::Rect r = PointerRect(window);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 }  // namespace controls::testing

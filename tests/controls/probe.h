@@ -43,6 +43,14 @@ Spot TextInk(native::Font font, const std::string& text);
 
 // The pointer, moved as the user would move it.
 void MovePointer(native::Point screen);
+// Where a window is on the screen, and its middle, in the pixels the pointer
+// moves in: the screen's own, which on Win32 above 96 DPI are not the layout's.
+native::Rect PointerRect(native::Hwnd window);
+native::Point PointerCentre(native::Hwnd window);
+
+// The client area's height of a combo box's open list, and of one of its rows.
+int OpenListClientHeight(native::Hwnd comboBox);
+int OpenListRowHeight(native::Hwnd comboBox);
 // Waits until input or a message reaches the thread or the deadline passes;
 // false when nothing came.
 bool WaitForInput(int milliseconds);

@@ -2,6 +2,8 @@
 // widget; the pointer as the offscreen platform moves it; icons, capture and
 // the window order from the back end's own records.
 #include <QAbstractEventDispatcher>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -11,6 +13,7 @@
 #include "controls/native/qt/focus_qt.h"
 #include "controls/native/qt/gdi_qt.h"
 #include "controls/native/qt/messages_qt.h"
+#include "controls/native/qt/window_qt.h"
 #include "probe.h"
 
 namespace controls::testing {
@@ -126,6 +129,28 @@ Spot TextInk(native::Font font, const std::string& text) {
 // The offscreen platform turns a new pointer position into the enter, move
 // and leave events of the window under it, queued like a person's moves.
 void MovePointer(native::Point screen) { QCursor::setPos(screen.x, screen.y); }
+
+native::Rect PointerRect(native::Hwnd window) { return native::GetWindowRect(window); }
+
+namespace {
+
+QComboBox* ComboBoxOf(native::Hwnd comboBox) {
+  native::qt::Window* window = native::qt::AsWindow(comboBox);
+  return window ? qobject_cast<QComboBox*>(window->widget.data()) : nullptr;
+}
+
+}  // namespace
+
+int OpenListClientHeight(native::Hwnd comboBox) {
+  QComboBox* combo = ComboBoxOf(comboBox);
+  return combo ? combo->view()->viewport()->height() : -1;
+}
+
+int OpenListRowHeight(native::Hwnd comboBox) {
+  QComboBox* combo = ComboBoxOf(comboBox);
+  if (!combo || combo->count() == 0) return -1;
+  return combo->view()->visualRect(combo->model()->index(0, 0)).height();
+}
 
 bool WaitForInput(int milliseconds) {
   QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();

@@ -118,6 +118,25 @@ Spot TextInk(native::Font font, const std::string& text) {
 
 void MovePointer(native::Point screen) { SetCursorPos(screen.x, screen.y); }
 
+native::Rect PointerRect(native::Hwnd window) {
+  RECT r{};
+  GetWindowRect(H(window), &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+int OpenListClientHeight(native::Hwnd comboBox) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetComboBoxInfo(H(comboBox), &info) || !info.hwndList) return -1;
+  RECT r{};
+  GetClientRect(info.hwndList, &r);
+  return r.bottom;
+}
+
+int OpenListRowHeight(native::Hwnd comboBox) {
+  return static_cast<int>(SendMessageW(H(comboBox), CB_GETITEMHEIGHT, 0, 0));
+}
+
 bool WaitForInput(int milliseconds) {
   return MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds),
                                    QS_ALLINPUT) != WAIT_TIMEOUT;

@@ -60,8 +60,7 @@ void Settle() {
 }
 
 native::Point CentreOf(Control* control) {
-  const native::Rect r = native::GetWindowRect(control->window);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  return controls::testing::PointerCentre(control->window);
 }
 
 void ClickOn(Control* control) {
@@ -325,7 +324,8 @@ std::string Driver::PickInList(Control* list) {
     native::Rect open{};
     native::SendMessage(list->window, native::CB_GETDROPPEDCONTROLRECT, 0,
                         reinterpret_cast<native::LParam>(&open));
-    const native::Rect field = native::GetWindowRect(list->window);
+    // Where the pointer goes: the dropped rectangle is in the screen's pixels.
+    const native::Rect field = controls::testing::PointerRect(list->window);
     if (ListOpen(list) && open.bottom > field.bottom + 4) {
       const native::Point at{random_.Between(open.left + 2, open.right - 3),
                              random_.Between(field.bottom + 2, open.bottom - 3)};

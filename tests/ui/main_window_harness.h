@@ -11,6 +11,7 @@
 #include "tests/controls/harness.h"
 #include "tests/controls/probe.h"
 #include "ui/main_window.h"
+#include "units/catalogue.h"
 #include "user_input.h"
 
 namespace ui::testing {
@@ -18,6 +19,12 @@ namespace ui::testing {
 using controls::Control;
 using controls::testing::Pump;
 using Ref = Control* MainWindow::*;
+
+// Every page of the window, in the order of the category bar.
+inline constexpr units::Category kEveryCategory[] = {
+    units::Category::Length, units::Category::Area,        units::Category::Capacity,
+    units::Category::Weight, units::Category::Temperature, units::Category::Speed,
+    units::Category::Paper,  units::Category::Prefixes};
 
 inline constexpr int kEnd = 0x23, kLeft = 0x25, kUp = 0x26, kDown = 0x28, kReturn = 0x0D,
                      kEscape = 0x1B;
@@ -40,8 +47,7 @@ bool PumpUntil(Condition condition) {
 }
 
 inline native::Point CentreOf(Control* control) {
-  const native::Rect r = native::GetWindowRect(control->window);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  return controls::testing::PointerCentre(control->window);
 }
 
 // A left click where the control is on the screen: whatever is on top there

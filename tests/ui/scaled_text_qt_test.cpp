@@ -114,10 +114,7 @@ class ScaledTextTest : public MainWindowTest {
   // About windows.
   std::vector<Caption> AllCaptions() {
     std::vector<Caption> captions;
-    using units::Category;
-    for (Category category :
-         {Category::Length, Category::Area, Category::Capacity, Category::Weight,
-          Category::Temperature, Category::Speed, Category::Paper, Category::Prefixes}) {
+    for (units::Category category : kEveryCategory) {
       SelectCategory(w, category);
       Settle();
       CollectCaptions(form, "main", captions);

@@ -6,15 +6,19 @@ and as a PNG of every size the desktop icon themes use in icons/ beside it
     python3 ui/resources/make_icon.py [OUTPUT]
 
 A yellow ruler with black ticks under a navy two-headed arrow: measuring and
-converting. The shapes are laid out on a 16-unit grid, so at 16, 32, 48, 64,
-128 and 256 pixels every straight edge falls on a pixel boundary and stays sharp;
-above 16 pixels the slanted arrow heads and the rounded corners are
-smoothed by sampling each pixel several times. Only the standard library is used, so
-the icon can be redrawn anywhere python3 runs. The .ico holds 32-bit
-bitmaps for 16, 32 and 48 pixels, which every icon reader understands, and
-a PNG for 256 pixels, which would be 256 KB as a bitmap. The native Linux
-build carries the PNGs, which its toolkit reads without a plug-in, and the
-installed packages put them into the hicolor icon theme.
+converting. The shapes are laid out on a 16-unit grid whose straight edges
+are rounded to whole pixels, so they stay sharp at every size; above 16
+pixels the slanted arrow heads and the rounded corners are smoothed by
+sampling each pixel several times. Only the standard library is used, so
+the icon can be redrawn anywhere python3 runs.
+
+The .ico holds every size Windows asks for from 100% to 300% (16, 20, 24
+pixels for small icons; 32, 40, 48, 64, 96 for large ones; 128 and 256 for
+the Explorer views): 32-bit bitmaps up to 48 pixels, which every icon reader
+understands, and PNGs above, which would be 16 to 256 KB each as bitmaps. The
+native Linux build carries the PNGs of the icon theme's sizes, which its
+toolkit reads without a plug-in, and the installed packages put them into
+the hicolor icon theme.
 """
 
 import math
@@ -23,7 +27,9 @@ import sys
 import zlib
 from pathlib import Path
 
-ICO_SIZES = (16, 32, 48, 256)
+ICO_SIZES = (16, 20, 24, 32, 40, 48, 64, 96, 128, 256)
+# The smallest size stored as a PNG in the .ico.
+ICO_PNG_FROM = 64
 PNG_SIZES = (16, 32, 48, 64, 128, 256)
 
 # (red, green, blue)
@@ -65,12 +71,17 @@ def triangle(a, b, c):
 def layers(size):
     """The icon's shapes in painting order, in pixels of a size-pixel icon."""
     u = size / 16
+
+    def at(units):
+        """A straight edge on the grid, on a pixel boundary."""
+        return round(units * u)
+
     # One line is a pixel at 16 and 32, then grows with the icon.
     line = max(1, round(size / 24))
     shapes = []
 
     # The ruler: a black body with a yellow face inset by one line.
-    top, bottom = 8 * u, 15 * u
+    top, bottom = at(8), at(15)
     shapes.append((EDGE_BLACK, rounded_rect(0, top, size, bottom, max(1, u))))
     shapes.append((RULER_YELLOW,
                    rounded_rect(line, top + line, size - line, bottom - line, max(1, u) - line / 2)))
@@ -78,11 +89,11 @@ def layers(size):
     # quarters, short between.
     for column, length in ((2, 2), (4, 3), (6, 2), (8, 4), (10, 2), (12, 3), (14, 2)):
         left = math.floor(column * u - line / 2 + 0.5)
-        shapes.append((EDGE_BLACK, rect(left, top, left + line, top + length * u)))
+        shapes.append((EDGE_BLACK, rect(left, top, left + line, top + at(length))))
 
     # The arrow: a shaft with a head at each end, above the ruler.
-    middle = 4 * u
-    shapes.append((ARROW_NAVY, rect(3 * u, middle - u, 13 * u, middle + u)))
+    middle = at(4)
+    shapes.append((ARROW_NAVY, rect(at(3), at(3), at(13), at(5))))
     shapes.append((ARROW_NAVY, triangle((0, middle), (3.5 * u, middle - 3.5 * u),
                                         (3.5 * u, middle + 3.5 * u))))
     shapes.append((ARROW_NAVY, triangle((size, middle), (size - 3.5 * u, middle - 3.5 * u),
@@ -172,7 +183,7 @@ def ico(images):
 def main():
     output = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).with_name("zurmet.ico")
     rendered = {size: render(size) for size in sorted(set(ICO_SIZES + PNG_SIZES))}
-    images = [(size, png(rendered[size]) if size >= 256 else dib(rendered[size]))
+    images = [(size, png(rendered[size]) if size >= ICO_PNG_FROM else dib(rendered[size]))
               for size in ICO_SIZES]
     write(output, ico(images))
     folder = output.with_name("icons")

@@ -384,3 +384,14 @@ LResult ComboProcedure(Hwnd h, U32 message, WParam wParam, LParam lParam) {
 }
 
 }  // namespace native::qt
+
+namespace native {
+
+void SetOpenListRows(Hwnd comboBox, int rows) {
+  qt::Window* w = qt::AsWindow(comboBox);
+  if (!w || w->systemClass != qt::SystemClass::ComboBox) return;
+  // Measured as the Win32 box's dropped rectangle is: field, rows and border.
+  w->droppedHeight = qt::FieldHeight(w) + rows * qt::ItemHeight(w) + 2;
+}
+
+}  // namespace native

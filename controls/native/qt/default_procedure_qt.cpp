@@ -130,7 +130,7 @@ LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam 
   }
 }
 
-void SetTrackSizes(LParam minMaxInfo, int width, int height) {
+void SetTrackSizes(Hwnd, LParam minMaxInfo, int width, int height) {
   auto* info = reinterpret_cast<MinMaxInfo*>(minMaxInfo);
   if (!info) return;
   info->minTrack = {width, height};

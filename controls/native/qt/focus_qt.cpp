@@ -101,6 +101,13 @@ Point GetCursorPos() {
   return {p.x(), p.y()};
 }
 
+// Qt's positions are the layout's already.
+Point MousePosition(Hwnd, LParam lParam) {
+  const auto word = static_cast<std::uintptr_t>(lParam);
+  return {static_cast<std::int16_t>(word & 0xFFFF),
+          static_cast<std::int16_t>((word >> 16) & 0xFFFF)};
+}
+
 Cursor SetCursor(Cursor cursor) {
   FocusState& t = State();
   Cursor previous = t.cursor;

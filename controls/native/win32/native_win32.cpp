@@ -1,5 +1,7 @@
 // The seam over user32, gdi32 and comctl32. Text crosses as UTF-8 and is
-// converted to UTF-16 for the wide functions.
+// converted to UTF-16 for the wide functions; positions and sizes cross in
+// the layout's pixels and are scaled to the screen's DPI (dpi_win32.h), fonts
+// cross as their layout size (fonts_win32.h).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -22,14 +24,22 @@
 #undef ExtTextOut
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "controls/native/native.h"
+#include "controls/native/win32/accessibility_win32.h"
+#include "controls/native/win32/classes_win32.h"
+#include "controls/native/win32/dpi_win32.h"
+#include "controls/native/win32/fonts_win32.h"
+#include "controls/native/win32/scale.h"
 
 namespace native {
+
+using namespace win32;
 
 namespace {
 
@@ -96,15 +106,20 @@ bool RegisterClass(const std::string& className, const ClassInfo& info) {
   wc.hCursor = info.cursor ? reinterpret_cast<HCURSOR>(info.cursor)
                            : LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = name.c_str();
-  return RegisterClassW(&wc) != 0;
+  const ATOM atom = RegisterClassW(&wc);
+  NoteLayerClass(atom);
+  return atom != 0;
 }
 
 Hwnd CreateWindowEx(std::uint32_t exStyle, const std::string& className, const std::string& caption,
                     std::uint32_t style, int x, int y, int width, int height, Hwnd parent, std::uint16_t id) {
   // A top-level window's menu parameter is a menu handle, never an identifier.
   HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-  return N(CreateWindowExW(exStyle, Wide(className).c_str(), Wide(caption).c_str(), style, x, y, width, height,
-                           H(parent), menu, Module(), nullptr));
+  const Placement device = DevicePlacementForNew({x, y, width, height}, style, exStyle, H(parent));
+  HWND created = CreateWindowExW(exStyle, Wide(className).c_str(), Wide(caption).c_str(), style, device.x,
+                                 device.y, device.width, device.height, H(parent), menu, Module(), nullptr);
+  if (created && !(style & WS_CHILD)) AdoptDpi(created);
+  return N(created);
 }
 
 bool DestroyWindow(Hwnd window) { return ::DestroyWindow(H(window)) != 0; }
@@ -232,46 +247,54 @@ std::string TextOfSetTextMessage(LParam lParam) {
 }
 
 bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags) {
-  return ::SetWindowPos(H(window), H(insertAfter), x, y, width, height, flags) != 0;
+  const Placement device = DevicePlacement(H(window), {x, y, width, height}, flags);
+  return ::SetWindowPos(H(window), H(insertAfter), device.x, device.y, device.width, device.height, flags) !=
+         0;
 }
 
-Rect GetWindowRect(Hwnd window) {
-  RECT r{};
-  ::GetWindowRect(H(window), &r);
-  return FromWin(r);
-}
-
-Rect GetClientRect(Hwnd window) {
-  RECT r{};
-  ::GetClientRect(H(window), &r);
-  return FromWin(r);
-}
+Rect GetWindowRect(Hwnd window) { return FromWin(LayoutWindowRect(H(window))); }
+Rect GetClientRect(Hwnd window) { return FromWin(LayoutClientRect(H(window))); }
 
 Point ScreenToClient(Hwnd window, Point point) {
-  POINT p{point.x, point.y};
-  ::ScreenToClient(H(window), &p);
-  return {p.x, p.y};
+  const POINT origin = LayoutClientOrigin(H(window));
+  return {point.x - origin.x, point.y - origin.y};
 }
 
 Point ClientToScreen(Hwnd window, Point point) {
-  POINT p{point.x, point.y};
-  ::ClientToScreen(H(window), &p);
-  return {p.x, p.y};
+  const POINT origin = LayoutClientOrigin(H(window));
+  return {point.x + origin.x, point.y + origin.y};
 }
 
-int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+int GetSystemMetrics(int index) { return LayoutSystemMetric(index); }
 Hwnd TopWindow() { return N(HWND_TOP); }
 
 LResult SendMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
-  return SendMessageW(H(window), message, wParam, lParam);
+  if (message == WM_SETFONT) return GiveFont(H(window), reinterpret_cast<HGDIOBJ>(wParam), lParam);
+  const LRESULT result = SendMessageW(H(window), message, wParam, lParam);
+  if (message == WM_GETFONT) return reinterpret_cast<LResult>(LayoutObjectOf(reinterpret_cast<HGDIOBJ>(result)));
+  return result;
 }
 bool PostMessage(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
   return PostMessageW(H(window), message, wParam, lParam) != 0;
 }
+// What the back end answers for a window of the layer before its class
+// does: who it is to a screen reader, and a change of its screen's DPI.
+static bool AnswerFirst(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam, LResult& result) {
+  if (message == WM_GETOBJECT) return AnswerGetObject(H(window), wParam, lParam, result);
+  if (message == WM_DPICHANGED && IsLayerWindow(H(window)) && !(GetWindowLongW(H(window), GWL_STYLE) & WS_CHILD)) {
+    result = ChangeDpi(H(window), wParam, lParam);
+    return true;
+  }
+  return false;
+}
+
 LResult CallWindowProc(WndProc procedure, Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+  NoteProcedure(H(window), message, ToWin(procedure));
+  if (LResult result = 0; AnswerFirst(window, message, wParam, lParam, result)) return result;
   return CallWindowProcW(ToWin(procedure), H(window), message, wParam, lParam);
 }
 LResult DefWindowProc(Hwnd window, std::uint32_t message, WParam wParam, LParam lParam) {
+  if (LResult result = 0; AnswerFirst(window, message, wParam, lParam, result)) return result;
   return DefWindowProcW(H(window), message, wParam, lParam);
 }
 
@@ -305,8 +328,12 @@ Hwnd GetCapture() { return N(::GetCapture()); }
 std::int16_t GetKeyState(int virtualKey) { return ::GetKeyState(virtualKey); }
 
 Point GetCursorPos() {
-  POINT p{};
-  ::GetCursorPos(&p);
+  const POINT p = LayoutCursorPos();
+  return {p.x, p.y};
+}
+
+Point MousePosition(Hwnd window, LParam lParam) {
+  const POINT p = LayoutPointOfMessage(H(window), lParam);
   return {p.x, p.y};
 }
 
@@ -330,18 +357,36 @@ bool DestroyIcon(Icon icon) { return ::DestroyIcon(reinterpret_cast<HICON>(icon)
 Icon CopyIcon(Icon icon) { return G(CopyImage(reinterpret_cast<HANDLE>(icon), IMAGE_ICON, 0, 0, 0)); }
 Icon LoadMainIcon() { return G(LoadIconW(Module(), L"MAINICON")); }
 
-// The system's accessibility reads the controls' classes and texts.
-void SetAccessibility(Hwnd, const Accessibility&) {}
+void SetAccessibility(Hwnd window, const Accessibility& accessibility) { Describe(H(window), accessibility); }
 
 DrawItem ReadDrawItem(LParam lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  return {N(item->hwndItem), G(item->hDC), item->itemState, FromWin(item->rcItem)};
+  return {N(item->hwndItem), G(item->hDC), item->itemState,
+          FromWin(LayoutRectOfItem(item->hwndItem, item->hDC, item->rcItem))};
 }
 
-void SetTrackSizes(LParam minMaxInfo, int width, int height) {
+void SetTrackSizes(Hwnd window, LParam minMaxInfo, int width, int height) {
   auto* info = reinterpret_cast<MINMAXINFO*>(minMaxInfo);
-  info->ptMinTrackSize = {width, height};
-  info->ptMaxTrackSize = {width, height};
+  const SIZE device = DeviceTrackSize(H(window), width, height);
+  info->ptMinTrackSize = {device.cx, device.cy};
+  info->ptMaxTrackSize = {device.cx, device.cy};
+}
+
+void SetOpenListRows(Hwnd comboBox, int rows) {
+  HWND combo = H(comboBox);
+  // A list of integral height is sized by its rows where the system knows
+  // CB_SETMINVISIBLE (not Wine 8), and by the height it is given elsewhere.
+  if (!(GetWindowLongW(combo, GWL_STYLE) & CBS_NOINTEGRALHEIGHT))
+    SendMessageW(combo, CB_SETMINVISIBLE, static_cast<WPARAM>(rows), 0);
+  // The height holds the closed box, the rows and the list's border.
+  RECT closed{};
+  ::GetWindowRect(combo, &closed);
+  const auto row = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+  const int height = (closed.bottom - closed.top) + rows * row + 2 * ::GetSystemMetrics(SM_CYBORDER);
+  ::SetWindowPos(combo, nullptr, 0, 0, closed.right - closed.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  ::SetWindowPos(combo, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 std::uint32_t GetSysColor(int index) { return ::GetSysColor(index); }
@@ -364,44 +409,121 @@ Font CreateFont(const LogFont& font) {
   lf.lfPitchAndFamily = font.pitchAndFamily;
   std::wstring face = Wide(font.faceName).substr(0, LF_FACESIZE - 1);
   face.copy(lf.lfFaceName, face.size());
-  return G(CreateFontIndirectW(&lf));
+  return G(CreateLayoutFont(lf));
 }
 
-bool DeleteObject(void* object) { return ::DeleteObject(static_cast<HGDIOBJ>(object)) != 0; }
+bool DeleteObject(void* object) {
+  return DeleteLayoutFont(static_cast<HGDIOBJ>(object)) || ::DeleteObject(static_cast<HGDIOBJ>(object)) != 0;
+}
 Brush GetStockBrush(int stockObject) { return G(GetStockObject(stockObject)); }
 
 bool InvalidateRect(Hwnd window, bool erase) { return ::InvalidateRect(H(window), nullptr, erase) != 0; }
 
 void Paint(Hwnd window, Dc dc, const std::function<void(Dc)>& draw) {
   if (dc) {
+    const PaintScope scope(H(window), D(dc));
     draw(dc);
     return;
   }
   PAINTSTRUCT ps{};
   HDC painted = BeginPaint(H(window), &ps);
-  if (painted) draw(G(painted));
+  if (painted) {
+    const PaintScope scope(H(window), painted);
+    draw(G(painted));
+  }
   EndPaint(H(window), &ps);
 }
 
-void* SelectObject(Dc dc, void* object) { return ::SelectObject(D(dc), static_cast<HGDIOBJ>(object)); }
+void* SelectObject(Dc dc, void* object) {
+  return ::SelectObject(D(dc), ObjectForDpi(static_cast<HGDIOBJ>(object), DcDpi(D(dc))));
+}
 std::uint32_t SetTextColor(Dc dc, std::uint32_t rgb) { return ::SetTextColor(D(dc), rgb); }
 std::uint32_t SetBkColor(Dc dc, std::uint32_t rgb) { return ::SetBkColor(D(dc), rgb); }
 int SetBkMode(Dc dc, int mode) { return ::SetBkMode(D(dc), mode); }
-void SetBrushOrigin(Dc dc, int x, int y) { SetBrushOrgEx(D(dc), x, y, nullptr); }
+void SetBrushOrigin(Dc dc, int x, int y) {
+  const int dpi = DcDpi(D(dc));
+  SetBrushOrgEx(D(dc), ToDevice(x, dpi), ToDevice(y, dpi), nullptr);
+}
 
 void FillRect(Dc dc, const Rect& rect, Brush brush) {
-  RECT r = ToWin(rect);
+  const RECT r = DeviceRect(D(dc), ToWin(rect));
   ::FillRect(D(dc), &r, reinterpret_cast<HBRUSH>(brush));
 }
 
+namespace {
+
+// A line of the layout, one of its pixels thick, as wide as that pixel is
+// on the screen.
+void FillLine(HDC dc, RECT line, HBRUSH brush) {
+  const RECT r = DeviceRect(dc, line);
+  ::FillRect(dc, &r, brush);
+}
+
+// The sides of a rectangle, each one layout pixel thick: the top and left in
+// one brush, then the bottom and right in the other, which takes the corners.
+void FrameSides(HDC dc, const RECT& r, UINT sides, HBRUSH topLeft, HBRUSH bottomRight) {
+  if (sides & BF_TOP) FillLine(dc, {r.left, r.top, r.right, r.top + 1}, topLeft);
+  if (sides & BF_LEFT) FillLine(dc, {r.left, r.top, r.left + 1, r.bottom}, topLeft);
+  if (sides & BF_BOTTOM) FillLine(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+  if (sides & BF_RIGHT) FillLine(dc, {r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+// The two lines of a 3D edge, in the system's colours for each.
+struct EdgeLine {
+  UINT raised, sunken;
+  int raisedTopLeft, raisedBottomRight;
+};
+constexpr EdgeLine kEdgeLines[] = {
+    {BDR_RAISEDOUTER, BDR_SUNKENOUTER, COLOR_3DLIGHT, COLOR_3DDKSHADOW},
+    {BDR_RAISEDINNER, BDR_SUNKENINNER, COLOR_3DHILIGHT, COLOR_3DSHADOW},
+};
+
+// The sunken outer line is the raised inner one's colours reversed, and the
+// other way round.
+void DrawScaledEdge(HDC dc, RECT& r, UINT edge, UINT flags) {
+  for (std::size_t i = 0; i < std::size(kEdgeLines); ++i) {
+    const EdgeLine& line = kEdgeLines[i];
+    const EdgeLine& mirror = kEdgeLines[std::size(kEdgeLines) - 1 - i];
+    int topLeft = 0, bottomRight = 0;
+    if (edge & line.raised) {
+      topLeft = line.raisedTopLeft;
+      bottomRight = line.raisedBottomRight;
+    } else if (edge & line.sunken) {
+      topLeft = mirror.raisedBottomRight;
+      bottomRight = mirror.raisedTopLeft;
+    } else {
+      continue;
+    }
+    FrameSides(dc, r, flags, GetSysColorBrush(topLeft), GetSysColorBrush(bottomRight));
+    if (flags & BF_LEFT) ++r.left;
+    if (flags & BF_TOP) ++r.top;
+    if (flags & BF_RIGHT) --r.right;
+    if (flags & BF_BOTTOM) --r.bottom;
+  }
+  if (flags & BF_MIDDLE) FillLine(dc, r, GetSysColorBrush(COLOR_3DFACE));
+}
+
+}  // namespace
+
 void FrameRect(Dc dc, const Rect& rect, Brush brush) {
   RECT r = ToWin(rect);
-  ::FrameRect(D(dc), &r, reinterpret_cast<HBRUSH>(brush));
+  if (DcDpi(D(dc)) == kLayoutDpi) {
+    ::FrameRect(D(dc), &r, reinterpret_cast<HBRUSH>(brush));
+    return;
+  }
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  FrameSides(D(dc), r, BF_RECT, reinterpret_cast<HBRUSH>(brush), reinterpret_cast<HBRUSH>(brush));
 }
 
 void DrawEdge(Dc dc, Rect& rect, std::uint32_t edge, std::uint32_t flags) {
   RECT r = ToWin(rect);
-  ::DrawEdge(D(dc), &r, edge, flags);
+  RECT drawn = r;
+  if (DcDpi(D(dc)) == kLayoutDpi) {
+    ::DrawEdge(D(dc), &drawn, edge, flags);
+  } else {
+    DrawScaledEdge(D(dc), drawn, edge, flags);
+  }
+  if (flags & BF_ADJUST) r = drawn;
   rect = FromWin(r);
 }
 
@@ -409,13 +531,16 @@ Point GetTextExtent(Dc dc, const std::string& text) {
   std::wstring wide = Wide(text);
   SIZE size{};
   GetTextExtentPoint32W(D(dc), wide.c_str(), static_cast<int>(wide.size()), &size);
-  return {size.cx, size.cy};
+  const int dpi = DcDpi(D(dc));
+  return {ToLayout(size.cx, dpi), ToLayout(size.cy, dpi)};
 }
 
 void ExtTextOut(Dc dc, int x, int y, std::uint32_t options, const Rect& clip, const std::string& text) {
   std::wstring wide = Wide(text);
-  RECT r = ToWin(clip);
-  ExtTextOutW(D(dc), x, y, options, &r, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+  const RECT r = DeviceRect(D(dc), ToWin(clip));
+  const int dpi = DcDpi(D(dc));
+  ExtTextOutW(D(dc), ToDevice(x, dpi), ToDevice(y, dpi), options, &r, wide.c_str(),
+              static_cast<UINT>(wide.size()), nullptr);
 }
 
 }  // namespace native
