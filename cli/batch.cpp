@@ -164,7 +164,8 @@ std::string CheckRowsInUse(const Request& request) {
 }
 
 // Values as the window's field takes them, each with a unit to convert
-// from; temperatures between two scales and not below absolute zero.
+// from; temperatures between two scales and not below absolute zero; no 0
+// to be inverted.
 std::string CheckTerms(Request& request) {
   const units::Category category = *request.category;
   units::Quantity& quantity = request.quantity;
@@ -190,7 +191,7 @@ std::string CheckTerms(Request& request) {
       error = CheckAboveAbsoluteZero(value, quantity.From[i]);
     if (!error.empty()) return error;
   }
-  return {};
+  return CheckInvertible(category, quantity.Values[0], quantity.From[0], quantity.To[0]);
 }
 
 // As on the command line, a thousand separator given is one to use.

@@ -50,9 +50,14 @@ std::vector<std::string> TypedUnits(const Wording& wording) {
   return typed;
 }
 
-// As many values and targets as the category's page has rows for.
-std::string CheckCounts(const Wording& wording, units::Category category) {
+// As many values and targets as the category's page has rows for; --us and
+// --metric only where the window's buttons have units to offer.
+std::string CheckCounts(const Settings& settings, const Wording& wording,
+                        units::Category category) {
   const units::CategoryInfo& info = units::Describe(category);
+  if ((settings.us || settings.metric) && !units::OffersUnits(category))
+    return "--us and --metric choose units only in " + SuggestingCategories() +
+           ": name the units after 'to' instead (1 kWh to J)";
   if (wording.terms.size() > static_cast<std::size_t>(info.InputRows))
     return std::string(info.Name) + " converts one value at a time (write one number: 1.5 or 3/2)";
   if (wording.targets.size() > static_cast<std::size_t>(info.TargetUnits))
@@ -61,7 +66,8 @@ std::string CheckCounts(const Wording& wording, units::Category category) {
 }
 
 // The values as the window's fields would hold them, with their rows and
-// the target rows; temperatures not below absolute zero.
+// the target rows; temperatures not below absolute zero, and no 0 to be
+// inverted (0 mpg to L/100 km).
 std::string ReadQuantity(const Wording& wording, const units::UnitChoice& choice,
                          const OutputForm& form, units::Quantity& quantity) {
   const std::size_t terms = wording.terms.size();
@@ -77,7 +83,7 @@ std::string ReadQuantity(const Wording& wording, const units::UnitChoice& choice
     if (!error.empty()) return error;
     quantity.From[i] = choice.Rows[i];
   }
-  return {};
+  return CheckInvertible(choice.In, quantity.Values[0], quantity.From[0], quantity.To[0]);
 }
 
 // The targets --us or --metric choose; false when none suits.
@@ -109,7 +115,7 @@ int Convert(const Settings& settings, std::ostream& out, const Reporter& report,
   if (error.empty()) error = ReadForcedCategory(settings, forced);
   units::UnitChoice choice;
   if (error.empty()) error = units::ChooseUnits(TypedUnits(wording), forced, choice);
-  if (error.empty()) error = CheckCounts(wording, choice.In);
+  if (error.empty()) error = CheckCounts(settings, wording, choice.In);
   units::Quantity quantity;
   if (error.empty()) error = ReadQuantity(wording, choice, form, quantity);
   if (!error.empty()) return report.Usage(error);

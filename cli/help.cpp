@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "units/aliases.h"
 #include "units/catalogue.h"
+#include "units/suggest.h"
 #include "units/unit_lookup.h"
 
 namespace cli {
@@ -51,20 +52,26 @@ std::string OptionLines() {
   return text;
 }
 
-// How to write the other units the catalogue gives a default's symbol:
-// "oz t" beside "oz", "imp gal" and "dry gal" beside "gal".
+// How to write the other units the catalogue gives a default's symbol or
+// name: "oz t" beside "oz", "imp gal" and "dry gal" beside "gal", "IT cal"
+// beside "cal".
 std::string OthersOf(std::string_view text) {
   std::vector<std::string_view> others;
+  const auto add = [&](units::Category category, int row) {
+    const std::string_view symbol = units::TypedSymbol(category, row);
+    if (symbol.empty() || symbol == text) return;
+    if (std::find(others.begin(), others.end(), symbol) == others.end()) others.push_back(symbol);
+  };
   for (const units::CategoryInfo& info : units::AllCategories()) {
-    std::string_view stated;
+    int stated = -1;
     for (const units::Alias& alias : units::Aliases())
-      if (alias.Text == text && alias.In == info.Id) stated = alias.Unit;
-    for (std::size_t i = 0; i < info.Table.size(); ++i) {
-      const units::UnitRow& row = info.Table[i];
-      const std::string_view symbol = units::TypedSymbol(info.Id, static_cast<int>(i));
-      if (row.Symbol != text || row.Name == stated || symbol.empty() || symbol == text) continue;
-      if (std::find(others.begin(), others.end(), symbol) == others.end()) others.push_back(symbol);
-    }
+      if (alias.Text == text && alias.In == info.Id) stated = units::RowOfName(info.Id, alias.Unit);
+    const std::string_view statedName = units::RowAt(info.Table, stated).Name;
+    for (std::size_t i = 0; i < info.Table.size(); ++i)
+      if (info.Table[i].Symbol == text && info.Table[i].Name != statedName)
+        add(info.Id, static_cast<int>(i));
+    if (stated > 0)
+      for (int row : units::NamedAlike(info.Id, stated)) add(info.Id, row);
   }
   constexpr std::size_t Shown = 3;
   std::string list;
@@ -100,23 +107,31 @@ std::string StatedDefaults() {
 // Symbols that are not read in another case, with what each is.
 std::string CaseCarryingLines() {
   std::string text;
-  for (const units::CaseCarrying& pair : units::CaseCarryingSymbols())
-    text += "  " + std::string(pair.Text) + std::string(6 - pair.Text.size(), ' ') +
-            std::string(pair.Means) + '\n';
+  for (const units::CaseCarrying& pair : units::CaseCarryingSymbols()) {
+    std::string line = "  " + std::string(pair.Text);
+    line.resize(std::max<std::size_t>(line.size() + 2, 8), ' ');
+    text += line + std::string(pair.Means) + '\n';
+  }
   return text;
 }
 
 }  // namespace
 
-// "length, area, ... and paper".
-std::string SaidCategories() {
+// "length, area, ... and paper": the categories keep takes, in small
+// letters.
+template <typename Keep>
+std::string SaidCategories(Keep keep) {
   std::vector<std::string> names;
   for (const units::CategoryInfo& info : units::AllCategories())
-    if (info.Measured) names.push_back(Lowered(info.Name));
+    if (keep(info)) names.push_back(Lowered(info.Name));
   std::string text;
   for (std::size_t i = 0; i < names.size(); ++i)
     text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
   return text;
+}
+
+std::string SuggestingCategories() {
+  return SaidCategories([](const units::CategoryInfo& info) { return units::OffersUnits(info.Id); });
 }
 
 std::string ConvertedCategories() {
@@ -140,7 +155,10 @@ std::string HelpText() {
          "  or:  zurmet-convert [OPTION]... --batch\n"
          "  or:  zurmet-convert --list [CATEGORY]\n" +
          Wrapped("Convert a quantity exactly, in decimal arithmetic, between units of " +
-                     SaidCategories() + ". A quantity has up to three values, each with " +
+                     SaidCategories([](const units::CategoryInfo& info) {
+                       return info.Measured;
+                     }) +
+                     ". A quantity has up to three values, each with " +
                      "its unit; a result is split over up to three units after 'to'.",
                  "") +
          "\n" + OptionLines() +
@@ -160,6 +178,10 @@ std::string HelpText() {
          "  zurmet-convert 180 cm to feet and inches\n"
          "  zurmet-convert -- -40 F to C --places 30\n"
          "  zurmet-convert 20 lb bond to gsm\n"
+         "  zurmet-convert 1 kWh to J\n"
+         "  zurmet-convert 90 min to h\n"
+         "  zurmet-convert 30 mpg to L/100km\n"
+         "  zurmet-convert 45\u00b0 30\u2032 to rad\n"
          "  zurmet-convert --metric 3 mi\n"
          "  zurmet-convert --list prefixes\n"
          "\n"
@@ -167,14 +189,17 @@ std::string HelpText() {
          "miles, metre), with US, UK, imperial or dry before them (UK pint); symbols and\n"
          "abbreviations by their case (ml is millilitres, mil is mils), capitalised (Km)\n"
          "or all in capitals or small letters (KM, km) when that is one unit; degrees F,\n"
-         "km per h. Results write units so that they can be typed back in.\n"
+         "km per h. A symbol two kinds share is the one of the kind beside it (min is a\n"
+         "minute beside h, a minim beside ml). Results write units so that they can be\n"
+         "typed back in.\n"
          "Names with several meanings mean:\n" +
          StatedDefaults() + "Case carries meaning in:\n" + CaseCarryingLines() +
          "\n"
-         "Values: 1.5, 3/4, 1 1/2, \u00bd, 5'11\"; a comma with three digits after it\n"
-         "(1,000) is refused unless --decimal-symbol, --thousand-separator or --locale\n"
-         "says which it is. Results have \".\" and no grouping unless the options above\n"
-         "say otherwise.\n"
+         "Values: 1.5, 3/4, 1 1/2, \u00bd, 5'11\", 45\u00b030'15\" (' and \" are minutes and\n"
+         "seconds only after degrees); a comma with three digits after it (1,000) is\n"
+         "refused unless --decimal-symbol, --thousand-separator or --locale says which\n"
+         "it is. Results have \".\" and no grouping unless the options above say\n"
+         "otherwise.\n"
          "\n"
          "--batch reads one JSON object a line and answers each with one JSON line:\n"
          "  {\"values\":[\"1\",\"2\",\"3\"],\"from\":[\"yd\",\"ft\",\"in\"],\"to\":[\"m\"]}\n"

@@ -13,6 +13,10 @@ std::string HelpText();
 // ..., paper".
 std::string ConvertedCategories();
 
+// The categories where --us and --metric choose units, in small letters:
+// "length, ..., speed and paper".
+std::string SuggestingCategories();
+
 // Every category by number: "1 Length, 2 Area, ..., 8 Paper".
 std::string NumberedCategories();
 

@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include "units/command_line_tables.h"
 #include "units/unit_lookup.h"
 
 namespace cli {
@@ -38,6 +39,20 @@ std::string NumberText(const std::string& value, const OutputForm& form) {
   return number;
 }
 
+// The unit after a part's number: a blank and the unit as it reads back,
+// but an angle as people write it, its marks onto their numbers: 45°, and
+// minutes and seconds after degrees (45° 30′ 15″). Alone, 30′ would read
+// as feet, so there they go by their names.
+std::string UnitAfter(units::Category category, const units::ResultParts& parts, std::size_t i) {
+  const int row = parts[i].Row;
+  if (category == units::Category::Angle) {
+    const bool afterDegrees = i > 0 && parts.front().Row == units::AngleRow::Degrees;
+    if (row == units::AngleRow::Degrees || afterDegrees)
+      return std::string(units::RowAt(units::TableFor(category), row).Symbol);
+  }
+  return " " + std::string(units::TypedSymbol(category, row));
+}
+
 }  // namespace
 
 std::string_view TrimResult(std::string_view text) {
@@ -50,10 +65,9 @@ std::string PartsText(units::Category category, const units::ResultParts& parts,
   if (form.window)
     return std::string(TrimResult(units::ResultText(category, parts, form.options, form.symbols)));
   std::string text;
-  for (const units::ResultPart& part : parts) {
+  for (std::size_t i = 0; i < parts.size(); ++i) {
     if (!text.empty()) text += "  ";
-    text += NumberText(part.Value, form) + " ";
-    text += units::TypedSymbol(category, part.Row);
+    text += NumberText(parts[i].Value, form) + UnitAfter(category, parts, i);
   }
   return text;
 }

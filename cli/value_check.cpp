@@ -114,6 +114,19 @@ std::string CheckAboveAbsoluteZero(std::string_view value, int row) {
          " is below absolute zero (" + std::string(zero) + " " + std::string(scale) + ")";
 }
 
+std::string CheckInvertible(units::Category category, std::string_view value, int fromRow,
+                            int toRow) {
+  const units::CategoryInfo& info = units::Describe(category);
+  if (info.Kind != units::FormulaKind::Reciprocal || fromRow <= 0 || toRow <= 0) return {};
+  if ((fromRow >= info.FirstInverseRow) == (toRow >= info.FirstInverseRow)) return {};
+  const std::optional<std::string> exact = units::ResolveFraction(value);
+  if (!exact || !IsZero(*exact)) return {};
+  return std::string(info.Noun) + " of " + units::Shortened(value) + " " +
+         std::string(units::TypedSymbol(category, fromRow)) + " has no value in " +
+         std::string(units::TypedSymbol(category, toRow)) +
+         ": the one is the other's inverse, and 0 has none (give a value above 0)";
+}
+
 bool IsPlainNumber(units::Category category, std::string_view typed) {
   if (typed.size() > units::ValueFieldLimit) return false;
   if (category == units::Category::Temperature && typed.starts_with('-')) typed.remove_prefix(1);

@@ -29,6 +29,11 @@ bool IsPlainNumber(units::Category category, std::string_view typed);
 // absolute zero; otherwise the reason.
 std::string CheckAboveAbsoluteZero(std::string_view value, int row);
 
+// Empty unless a value (a field text) of 0 would be inverted between rows
+// of a reciprocal category: 0 mpg has no value in litres per 100 km.
+std::string CheckInvertible(units::Category category, std::string_view value, int fromRow,
+                            int toRow);
+
 // a < b for decimal texts with an optional sign ("-1.5", ".5", "3.").
 bool IsBelow(std::string_view a, std::string_view b);
 

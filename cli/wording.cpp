@@ -52,6 +52,60 @@ bool AreInches(std::string_view number) {
          std::min(number.find_first_of(".,"), number.size()) <= 2;
 }
 
+// An angle as people write it: 45°, 45°30', 45°30'15", 45° 30′ 15″. The
+// foot and inch marks are minutes and seconds only after degrees: alone,
+// 30' is feet.
+constexpr std::string_view DegreeMarks[] = {"\u00b0", "\u00ba"};
+
+enum class AngleMark { None, Degrees, Minutes, Seconds };
+
+// The mark at the start of text that may follow an angle's part marked
+// after, and its length; None when there is none.
+AngleMark NextAngleMark(std::string_view text, AngleMark after, std::size_t& length) {
+  if (after == AngleMark::None && (length = MarkAt(text, DegreeMarks)) > 0)
+    return AngleMark::Degrees;
+  // Seconds first: their '' starts with a minute's '.
+  if ((after == AngleMark::Degrees || after == AngleMark::Minutes) &&
+      (length = MarkAt(text, InchMarks)) > 0)
+    return AngleMark::Seconds;
+  if (after == AngleMark::Degrees && (length = MarkAt(text, FootMarks)) > 0)
+    return AngleMark::Minutes;
+  return AngleMark::None;
+}
+
+// Spreads an angle's numbers and marks into words of their own ("45", "°",
+// "30", "′"). after is the mark the word before ended with; it becomes the
+// mark this word ends with (None when it is no angle's).
+bool SpreadAngle(std::string_view word, AngleMark& after, std::vector<std::string>& words) {
+  constexpr std::string_view Units[] = {"", "\u00b0", "\u2032", "\u2033"};
+  std::vector<std::string> spread;
+  AngleMark mark = after;
+  while (!word.empty()) {
+    const std::size_t number = NumberLength(word);
+    std::size_t length = 0;
+    const AngleMark next =
+        number == 0 ? AngleMark::None : NextAngleMark(word.substr(number), mark, length);
+    if (next == AngleMark::None) {
+      after = AngleMark::None;
+      return false;
+    }
+    spread.emplace_back(word.substr(0, number));
+    spread.emplace_back(Units[static_cast<int>(next)]);
+    word.remove_prefix(number + length);
+    mark = next;
+  }
+  words.insert(words.end(), spread.begin(), spread.end());
+  after = mark;
+  return true;
+}
+
+// Whether a word is a degree mark alone, after which minutes may follow
+// ("45 ° 30'").
+bool IsDegreeMark(std::string_view word) {
+  return std::any_of(std::begin(DegreeMarks), std::end(DegreeMarks),
+                     [&](std::string_view mark) { return word == mark; });
+}
+
 enum class Marks { None, Feet, FeetAndInches };
 
 // 5'11", 5'11, 5', 11" (and the typographic marks) as feet and inches.
@@ -86,6 +140,30 @@ bool SpreadGluedUnit(std::string_view word, std::vector<std::string>& words) {
   words.emplace_back(word.substr(0, sign + number));
   words.emplace_back(unit);
   return true;
+}
+
+// What the words before said of marks: feet given by their mark alone
+// (5'), the mark an angle's last part had (45°), and where a bare number
+// after feet stands.
+struct Marked {
+  bool afterFeet = false;
+  AngleMark angle = AngleMark::None;
+  std::vector<std::size_t> looseInches;
+};
+
+// One word into words: an angle's parts, feet and inches, a number and the
+// unit written onto it, or the word as it is.
+void SpreadWord(std::string_view word, Marked& marked, std::vector<std::string>& words) {
+  if (SpreadAngle(word, marked.angle, words)) {
+    marked.afterFeet = false;
+    return;
+  }
+  if (IsDegreeMark(word)) marked.angle = AngleMark::Degrees;
+  if (marked.afterFeet && NumberLength(word) == word.size() && AreInches(word))
+    marked.looseInches.push_back(words.size());
+  const Marks marks = SpreadFeetAndInches(word, words);
+  marked.afterFeet = marks == Marks::Feet;
+  if (marks == Marks::None && !SpreadGluedUnit(word, words)) words.emplace_back(word);
 }
 
 std::string JoinWords(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
@@ -147,8 +225,7 @@ bool LooksLikeValue(std::string_view word) {
 
 std::vector<std::string> SplitWords(std::span<const std::string> args) {
   std::vector<std::string> words;
-  bool afterFeet = false;
-  std::vector<std::size_t> looseInches;
+  Marked marked;
   for (const std::string& given : args) {
     const std::string arg = SpelledFractions(given);
     std::size_t start = arg.find_first_not_of(" \t");
@@ -156,18 +233,13 @@ std::vector<std::string> SplitWords(std::span<const std::string> args) {
     if (start == std::string::npos) words.emplace_back();
     while (start != std::string::npos) {
       const std::size_t end = arg.find_first_of(" \t", start);
-      const std::string_view word = std::string_view(arg).substr(start, end - start);
-      if (afterFeet && NumberLength(word) == word.size() && AreInches(word))
-        looseInches.push_back(words.size());
-      const Marks marks = SpreadFeetAndInches(word, words);
-      afterFeet = marks == Marks::Feet;
-      if (marks == Marks::None && !SpreadGluedUnit(word, words)) words.emplace_back(word);
+      SpreadWord(std::string_view(arg).substr(start, end - start), marked, words);
       start = end == std::string::npos ? end : arg.find_first_not_of(" \t", end);
     }
   }
   // 5' 11: a bare number after feet given by their mark, with no unit of
   // its own, is inches.
-  for (auto at = looseInches.rbegin(); at != looseInches.rend(); ++at) {
+  for (auto at = marked.looseInches.rbegin(); at != marked.looseInches.rend(); ++at) {
     const std::size_t next = *at + 1;
     if (next == words.size() || IsTo(words[next]) || LooksLikeValue(words[next]))
       words.insert(words.begin() + static_cast<std::ptrdiff_t>(next), "in");

@@ -23,8 +23,8 @@ struct Wording {
 
 // Splits the arguments into words (a quoted "sq ft" reads like sq ft),
 // spells vulgar fractions out ("1½" as 1 1/2), spreads feet-and-inch marks
-// (5'11", 6’1”) and units written onto their number (100km) into words of
-// their own.
+// (5'11", 6’1”), an angle's marks (45°30'15") and units written onto their
+// number (100km) into words of their own.
 std::vector<std::string> SplitWords(std::span<const std::string> args);
 
 // Reads the terms and, after "to", the target units; empty on success,

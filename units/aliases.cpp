@@ -19,6 +19,14 @@ constexpr auto W = Category::Weight;
 constexpr auto T = Category::Temperature;
 constexpr auto S = Category::Speed;
 constexpr auto P = Category::Paper;
+constexpr auto Ti = Category::Time;
+constexpr auto E = Category::Energy;
+constexpr auto Pw = Category::Power;
+constexpr auto Pr = Category::Pressure;
+constexpr auto Fo = Category::Force;
+constexpr auto An = Category::Angle;
+constexpr auto D = Category::Data;
+constexpr auto Fu = Category::FuelEconomy;
 
 constexpr unsigned Abbr = CaseMatters;
 constexpr unsigned AbbrDefault = CaseMatters | StatedDefault;
@@ -54,6 +62,8 @@ constexpr Alias AliasTable[] = {
     {"cable", L, "cables (survey)"},
     {"cubit", L, "cubits (Brit.)"},
     {"bolt", L, "bolts (cloth)"},
+    // Beside a length "b" stays the bolt; beside data it is the bit.
+    {"b", L, "bolts (cloth)", AbbrDefault},
     {"nautical league", L, "leagues (nautical)"},
 
     // Area
@@ -62,6 +72,8 @@ constexpr Alias AliasTable[] = {
     {"are", A, "ares ('metric')"},
     {"section", A, "sections (survey)"},
     {"township", A, "townships (survey)"},
+    // Beside an area "sec" stays the section; beside a time, the second.
+    {"sec", A, "sections (survey)", AbbrDefault},
     {"sq mi", A, "sq. miles", AbbrDefault},
     {"sq mi(s)", A, "sq. miles (survey)", Abbr | Printed},
 
@@ -168,6 +180,8 @@ constexpr Alias AliasTable[] = {
     {"pennyweight", W, "pennyweights (troy)"},
     {"quintal", W, "quintals ('metric')"},
     {"scruple", W, "scruples (ap)"},
+    // Beside a weight "s" stays the scruple; beside a time, the second.
+    {"s", W, "scruples (ap)", AbbrDefault},
     {"slug", W, "slugs (fps system)"},
     {"st", W, "stone (UK avdp)", AbbrDefault},
     {"stone", W, "stone (UK avdp)"},
@@ -254,6 +268,124 @@ constexpr Alias AliasTable[] = {
     {"lb wedding invitation", P, "wedding invitat. (21x33)", Printed},
     {"lb wrapping paper", P, "wrapping paper (24x36)", Printed},
     {"lb writing", P, "writing (17x22)", Printed},
+
+    // Time. "s", "sec" and "min" are seconds and minutes beside a time, and
+    // keep their meanings beside a weight, an area or a capacity. The year
+    // is the Julian year; the others by name ("Gregorian year").
+    {"s", Ti, "seconds", AbbrDefault},
+    {"sec", Ti, "seconds", AbbrDefault},
+    {"min", Ti, "minutes", AbbrDefault},
+    {"h", Ti, "hours", Abbr},
+    {"hr", Ti, "hours", Abbr},
+    {"msec", Ti, "milliseconds", Abbr},
+    {"\u03bcs", Ti, "microseconds", Abbr},  // with a Greek mu
+    {"year", Ti, "years (Julian)", StatedDefault},
+    {"Gregorian yr", Ti, "years (Gregorian)", Abbr | Printed},
+    {"common yr", Ti, "years (common)", Abbr | Printed},
+
+    // Energy. The calorie is the thermochemical one; "Cal" and "Calorie",
+    // with their capital, are the food calorie of nutrition labels.
+    {"cal", E, "calories (thermochemical)", AbbrDefault},
+    {"calorie", E, "calories (thermochemical)", Abbr},
+    {"Calorie", E, "Calories (food)", Abbr},
+    {"Cal", E, "Calories (food)", Abbr},  // so that "CAL" is no silent choice
+    {"food calorie", E, "Calories (food)"},
+    {"kilocalorie", E, "kilocalories (thermochemical)"},
+    {"IT cal", E, "calories (IT)", Abbr | Printed},
+    {"IT kcal", E, "kilocalories (IT)", Abbr | Printed},
+    {"BTU", E, "British thermal units (IT)", AbbrDefault},
+    {"British thermal unit", E, "British thermal units (IT)"},
+    {"thermochemical BTU", E, "British thermal units (thermochemical)", Abbr | Printed},
+    {"therm", E, "therms (US)", StatedDefault},
+    {"EC therm", E, "therms (EC)", Abbr | Printed},
+    {"watt hour", E, "watt-hours"},
+    {"kilowatt hour", E, "kilowatt-hours"},
+    {"kW\u00b7h", E, "kilowatt-hours", Abbr},
+    {"electron volt", E, "electronvolts"},
+    {"ft lbf", E, "foot-pounds force", Abbr},
+    {"ft-lbf", E, "foot-pounds force", Abbr},
+    {"ft lb", E, "foot-pounds force", Abbr},
+    {"ft-lb", E, "foot-pounds force", Abbr},
+    {"foot-pound", E, "foot-pounds force"},
+    {"foot pound", E, "foot-pounds force"},
+
+    // Power
+    {"hp", Pw, "horsepower (mechanical)", AbbrDefault},
+    {"horsepower", Pw, "horsepower (mechanical)", StatedDefault},
+    {"electric hp", Pw, "horsepower (electric)", Abbr | Printed},
+    {"BTU/hr", Pw, "BTU per hour", Abbr},
+
+    // Pressure
+    {"atmosphere", Pr, "atmospheres (standard)", StatedDefault},
+    {"mb", Pr, "millibars", Abbr},
+    {"mm Hg", Pr, "millimeters of mercury", Abbr},
+    {"millimeter of mercury", Pr, "millimeters of mercury"},
+    {"in Hg", Pr, "inches of mercury", Abbr},
+    {"inch of mercury", Pr, "inches of mercury"},
+    {"in H2O", Pr, "inches of water", Abbr},
+    {"inch of water", Pr, "inches of water"},
+    {"pound per square inch", Pr, "pounds per sq. inch"},
+    {"pounds per square inch", Pr, "pounds per sq. inch"},
+    {"lbf/in2", Pr, "pounds per sq. inch", Abbr},
+    {"lbf/in\u00b2", Pr, "pounds per sq. inch", Abbr},
+    {"lb/in2", Pr, "pounds per sq. inch", Abbr},
+    {"lb/in\u00b2", Pr, "pounds per sq. inch", Abbr},
+    {"kgf/cm2", Pr, "atmospheres (technical)", Abbr},
+    {"kgf/cm\u00b2", Pr, "atmospheres (technical)", Abbr},
+    {"kg/cm2", Pr, "atmospheres (technical)", Abbr},
+    {"kg/cm\u00b2", Pr, "atmospheres (technical)", Abbr},
+    {"N/m2", Pr, "pascals", Abbr},
+    {"N/m\u00b2", Pr, "pascals", Abbr},
+
+    // Force
+    {"pound force", Fo, "pounds force"},
+    {"pound-force", Fo, "pounds force"},
+    {"pounds-force", Fo, "pounds force"},
+    {"kilogram force", Fo, "kilograms force"},
+    {"kilogram-force", Fo, "kilograms force"},
+    {"kilograms-force", Fo, "kilograms force"},
+    {"kp", Fo, "kilograms force", Abbr},
+    {"kilopond", Fo, "kilograms force"},
+
+    // Angle. The marks ' and " are minutes and seconds only after degrees
+    // (45\u00b030'), which the command line reads; alone they are feet and
+    // inches.
+    {"deg", An, "degrees", Abbr},
+    {"\u00ba", An, "degrees", Abbr},  // the ordinal sign some keyboards give for it
+    {"arcmin", An, "arcminutes", Abbr | Printed},
+    {"arc minute", An, "arcminutes"},
+    {"arcsec", An, "arcseconds", Abbr | Printed},
+    {"arc second", An, "arcseconds"},
+    {"grad", An, "gradians", Abbr},
+    {"rev", An, "turns", Abbr},
+    {"revolution", An, "turns"},
+
+    // Data. A small b is the bit and a capital B the byte, as written with
+    // the SI prefix's own case (kb, Mb; KB, MB); "KB" is 1000 bytes, as kB.
+    // Given here too, the bytes' symbols leave "gb" in small letters no
+    // silent choice between bits and bytes.
+    {"b", D, "bits", AbbrDefault},
+    {"kb", D, "kilobits", Abbr},
+    {"Mb", D, "megabits", Abbr},
+    {"Gb", D, "gigabits", Abbr},
+    {"Tb", D, "terabits", Abbr},
+    {"Pb", D, "petabits", Abbr},
+    {"KB", D, "kilobytes", Abbr},
+    {"MB", D, "megabytes", Abbr},
+    {"GB", D, "gigabytes", Abbr},
+    {"TB", D, "terabytes", Abbr},
+    {"PB", D, "petabytes", Abbr},
+
+    // Fuel economy: mpg is the US one.
+    {"mpg", Fu, "miles per gallon (US)", AbbrDefault},
+    {"mile per gallon", Fu, "miles per gallon (US)"},
+    {"miles per gallon", Fu, "miles per gallon (US)"},
+    {"imp mpg", Fu, "miles per gallon (imperial)", Abbr | Printed},
+    {"kmpl", Fu, "kilometers per liter", Abbr},
+    {"km per liter", Fu, "kilometers per liter"},
+    {"L/100km", Fu, "liters per 100 kilometers", Abbr},
+    {"liter per 100 km", Fu, "liters per 100 kilometers"},
+    {"liters per 100 km", Fu, "liters per 100 kilometers"},
 };
 
 }  // namespace

@@ -39,7 +39,7 @@ inline constexpr int LastEngineCategory = 16;
 // Whether AllCategories() and CategoryFromNumber() give the command line's
 // own categories as well, and so the command line, batch and unit lookup
 // offer them. Off until their names, lists and messages know them.
-inline constexpr bool OfferCommandLineCategories = false;
+inline constexpr bool OfferCommandLineCategories = true;
 // The last category AllCategories() and CategoryFromNumber() give.
 inline constexpr int LastCategory =
     OfferCommandLineCategories ? LastEngineCategory : LastWindowCategory;

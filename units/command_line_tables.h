@@ -195,7 +195,7 @@ struct ForceRow {
   static constexpr int Newtons = 2, PoundsForce = 5;
 };
 struct AngleRow {
-  static constexpr int Degrees = 1, Radians = 4;
+  static constexpr int Degrees = 1, Arcminutes = 2, Arcseconds = 3, Radians = 4;
 };
 struct DataRow {
   static constexpr int Bytes = 12, Megabytes = 14;
@@ -216,6 +216,8 @@ static_assert(PressureRows[PressureRow::Pascals].Name == "pascals" &&
 static_assert(ForceRows[ForceRow::Newtons].Name == "newtons" &&
               ForceRows[ForceRow::PoundsForce].Name == "pounds force");
 static_assert(AngleRows[AngleRow::Degrees].Name == "degrees" &&
+              AngleRows[AngleRow::Arcminutes].Name == "arcminutes" &&
+              AngleRows[AngleRow::Arcseconds].Name == "arcseconds" &&
               AngleRows[AngleRow::Radians].Name == "radians");
 static_assert(DataRows[DataRow::Bytes].Name == "bytes" &&
               DataRows[DataRow::Megabytes].Name == "megabytes");

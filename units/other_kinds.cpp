@@ -5,6 +5,7 @@
 #include <string>
 
 #include "units/unit_index.h"
+#include "units/unit_spellings.h"
 
 namespace units {
 namespace {
@@ -14,34 +15,22 @@ struct OtherKind {
   std::span<const std::string_view> Units;
 };
 
-constexpr std::string_view Time[] = {
-    "s",    "sec",       "second", "ms", "millisecond", "\u00b5s", "microsecond", "ns",
-    "min",  "minute",    "h",      "hr", "hour",        "d",       "day",         "wk",
-    "week", "fortnight", "month",  "mo", "yr",          "year",    "decade",      "century"};
-constexpr std::string_view Energy[] = {
-    "J",       "kJ",          "MJ",         "joule",         "kilojoule", "Wh",
-    "kWh",     "MWh",         "watt hour",  "kilowatt hour", "cal",       "kcal",
-    "calorie", "kilocalorie", "BTU",        "therm",         "eV",        "electronvolt",
-    "erg",     "ft lbf",      "ft\u00b7lbf"};
-constexpr std::string_view Power[] = {"W",     "mW",       "kW",       "MW",   "GW",
-                                      "watt",  "kilowatt", "megawatt", "hp",   "horsepower",
-                                      "BTU/h", "BTU/hr",   "ft lbf/s", "erg/s"};
-constexpr std::string_view Pressure[] = {"Pa",   "hPa",      "kPa",  "MPa",        "pascal", "bar",
-                                         "mbar", "millibar", "atm",  "atmosphere", "psi",    "ksi",
-                                         "torr", "mmHg",     "inHg", "inH2O"};
-constexpr std::string_view Force[] = {"N", "kN", "newton", "lbf", "kgf", "dyn", "dyne", "poundal"};
-constexpr std::string_view Data[] = {
-    "bit",  "b",   "kbit", "Mbit", "Gbit",     "kb",       "Mb",       "Gb",      "Tb",
-    "byte", "B",   "kB",   "KB",   "MB",       "GB",       "TB",       "PB",      "KiB",
-    "MiB",  "GiB", "TiB",  "PiB",  "kilobyte", "megabyte", "gigabyte", "terabyte"};
-constexpr std::string_view Angle[] = {"\u00b0", "deg",       "degree",  "rad",    "radian",
-                                      "grad",   "gon",       "gradian", "arcmin", "arcminute",
-                                      "arcsec", "arcsecond", "turn",    "rev",    "revolution"};
-constexpr std::string_view FuelEconomy[] = {"mpg", "L/100km", "L/100 km", "km/L"};
+// What the categories do not hold: rates of events, turning forces, and
+// amounts of data per time.
+constexpr std::string_view Frequency[] = {"Hz",        "kHz",       "MHz",       "GHz",
+                                          "hertz",     "kilohertz", "megahertz", "gigahertz",
+                                          "rpm",       "cps"};
+constexpr std::string_view Torque[] = {"Nm",          "N m",     "N\u00b7m", "N-m",
+                                       "newton metre", "lbf ft", "lbf\u00b7ft", "lb ft",
+                                       "lb-ft",        "lbf-ft", "in lbf",      "in-lb"};
+constexpr std::string_view DataRate[] = {"bps",    "kbps",   "Mbps",  "Gbps",  "bit/s", "kbit/s",
+                                         "Mbit/s", "Gbit/s", "kb/s",  "Mb/s",  "Gb/s",  "B/s",
+                                         "kB/s",   "MB/s",   "GB/s",  "KB/s"};
 
 constexpr OtherKind Kinds[] = {
-    {"time", Time},   {"energy", Energy}, {"power", Power}, {"pressure", Pressure},
-    {"force", Force}, {"data", Data},     {"angle", Angle}, {"fuel economy", FuelEconomy},
+    {"frequency", Frequency},
+    {"torque", Torque},
+    {"data rate", DataRate},
 };
 
 std::optional<std::string_view> KindWith(std::string_view text, bool anyCase) {
@@ -58,9 +47,12 @@ std::optional<std::string_view> OtherKindOf(std::string_view typed) {
   if (text.empty()) return std::nullopt;
   const std::string singular =
       text.size() >= 3 && text.ends_with('s') ? text.substr(0, text.size() - 1) : text;
-  for (bool anyCase : {false, true})
+  // A symbol whose case carries meaning is no other case's: "nm" is no Nm.
+  for (bool anyCase : {false, true}) {
+    if (anyCase && lookup::KeepsItsCase(text)) break;
     for (const std::string& form : {text, singular})
       if (auto kind = KindWith(form, anyCase)) return kind;
+  }
   return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
-// Units of kinds that zurmet-convert knows by name but does not convert:
-// so that "90 min to h" is told what kind of unit it names and what the
-// program converts, not offered minims or unrelated spellings. A kind that
-// becomes a category leaves this table.
+// Units of kinds that zurmet-convert knows by name but does not convert
+// (frequency, torque, data rate): so that "60 Hz to rpm" is told what kind
+// of unit it names and what the program converts, not offered unrelated
+// spellings. A kind that becomes a category leaves this table.
 #pragma once
 
 #include <optional>
@@ -9,7 +9,7 @@
 
 namespace units {
 
-// The kind a typed unit is a unit of ("time"), if it is one of these;
+// The kind a typed unit is a unit of ("torque"), if it is one of these;
 // names in any case and plural, symbols by their case first.
 std::optional<std::string_view> OtherKindOf(std::string_view typed);
 

@@ -97,6 +97,11 @@ double ApproxBaseTotal(UnitTable table, const Quantity& quantity) {
   return static_cast<double>((products[0] + products[1]) + products[2]);
 }
 
+bool OffersUnits(Category category) {
+  return std::any_of(std::begin(Rules), std::end(Rules),
+                     [&](const Rule& rule) { return rule.category == category; });
+}
+
 std::array<int, TermCount> SuggestUnits(UnitSystem system, Category category,
                                         const Quantity& quantity) {
   std::array<int, TermCount> rows = {0, 0, 0};

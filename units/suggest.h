@@ -19,6 +19,10 @@ double ApproxNumber(std::string_view text);
 // The entered quantity in the table's base units.
 double ApproxBaseTotal(UnitTable table, const Quantity& quantity);
 
+// Whether the buttons have units to offer in a category: the window's
+// measured ones, not the command line's own.
+bool OffersUnits(Category category);
+
 // The rows for the three "Convert To" lists; 0 ("-") where nothing suits.
 std::array<int, TermCount> SuggestUnits(UnitSystem system, Category category,
                                         const Quantity& quantity);

@@ -33,7 +33,8 @@ void AddWord(Indexes& indexes, std::string_view text, const Entry& entry) {
 }
 
 // "squares" for "squares (building)", "bushel"... where no other unit of the
-// category has the same name before its qualifier.
+// category has the same name before its qualifier, in any case ("Calories
+// (food)" shares it with "calories (IT)").
 void AddPlainNames(Indexes& indexes) {
   for (const CategoryInfo& info : AllCategories()) {
     for (std::size_t i = 0; i < info.Table.size(); ++i) {
@@ -42,7 +43,7 @@ void AddPlainNames(Indexes& indexes) {
       if (!IsUnitRow(static_cast<int>(i), row) || plain == row.Name) continue;
       const bool shared =
           std::any_of(info.Table.begin(), info.Table.end(), [&](const UnitRow& other) {
-            return other.Name != row.Name && PlainName(other.Name) == plain;
+            return other.Name != row.Name && EqualIgnoringCase(PlainName(other.Name), plain);
           });
       if (!shared) AddWord(indexes, plain, {info.Id, static_cast<int>(i), Source::Name});
     }

@@ -35,8 +35,8 @@ std::vector<Meaning> FindUnitInAnyCase(const std::string& typed) {
   return ToMeanings(entries);
 }
 
-// The kind all typed units are units of, among those not converted: "min"
-// and "s" are minutes and seconds, not minims and scruples.
+// The kind all typed units are units of, among those not converted: "Hz"
+// and "rpm" are both frequencies.
 std::optional<std::string_view> SharedOtherKind(std::span<const std::string> typed) {
   const std::optional<std::string_view> kind = OtherKindOf(typed.front());
   const bool shared = std::all_of(typed.begin(), typed.end(), [&](const std::string& unit) {
@@ -148,6 +148,24 @@ std::string_view TypedSymbol(Category category, int row) {
   const std::vector<std::string>& forms = symbols[slot];
   if (row < 0 || static_cast<std::size_t>(row) >= forms.size()) return {};
   return forms[static_cast<std::size_t>(row)];
+}
+
+int RowOfName(Category category, std::string_view name) { return RowNamed(category, name); }
+
+std::vector<int> NamedAlike(Category category, int row) {
+  const UnitTable table = TableFor(category);
+  const std::string_view name = RowAt(table, row).Name;
+  std::vector<int> alike;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const std::string_view other = table[i].Name;
+    if (!IsUnitRow(static_cast<int>(i), table[i]) || other == name ||
+        !EqualIgnoringCase(PlainName(other), PlainName(name)))
+      continue;
+    const bool seen = std::any_of(alike.begin(), alike.end(),
+                                  [&](int r) { return RowAt(table, r).Name == other; });
+    if (!seen) alike.push_back(static_cast<int>(i));
+  }
+  return alike;
 }
 
 std::optional<Category> CategoryFromText(std::string_view text) {

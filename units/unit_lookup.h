@@ -62,6 +62,14 @@ std::vector<std::string> SimilarUnits(std::string_view typed);
 // unit in its category, else an alias or its name that does.
 std::string_view TypedSymbol(Category category, int row);
 
+// The row of the unit so named in a category's table; -1 when none.
+int RowOfName(Category category, std::string_view name);
+
+// The other units of a category whose names are the row's before their
+// qualifiers, in any case: "calories (IT)" and "Calories (food)" beside
+// "calories (thermochemical)". Each once.
+std::vector<int> NamedAlike(Category category, int row);
+
 // A category by name, caption ("Temp.") or number, ignoring case.
 std::optional<Category> CategoryFromText(std::string_view text);
 

@@ -76,6 +76,12 @@ constexpr CaseCarrying CaseCarryingTable[] = {
     {"K", "kelvin (kips are kip); k alone reads as K", "Kelvin"},
     {"C", "Celsius; c is a cup, or Celsius beside another scale", "Celsius"},
     {"L", "litres, as l", "liters"},
+    {"Cal", "the food calorie, a kcal (so is Calorie); cal is the calorie", "Calories (food)"},
+    {"MW", "megawatts; mW milliwatts (MJ, mJ and MN, mN likewise)", "megawatts"},
+    {"PS", "metric horsepower; ps is picoseconds", "horsepower (metric)"},
+    {"Mb", "megabits; MB megabytes (kb, Gb, Tb, Pb bits; gb... refused)", "megabits"},
+    {"KB", "kilobytes, 1000 bytes as kB (1024 bytes is KiB)", "kilobytes"},
+    {"mb", "millibars, not Mb or MB", "millibars"},
 };
 
 bool IsCapitalised(std::string_view word) {
@@ -113,9 +119,9 @@ Entries Capitalised(const std::string& text) {
   return OneUnitPerCategory(entries) ? entries : Entries{};
 }
 
-// The plural people give a symbol: "yds", "ozs", "tbsps", "cms". Not of a
-// one-letter symbol ("ms" is not metres), nor of a unit of another kind
-// ("mins" are minutes, not minims).
+// The plural people give a symbol: "yds", "ozs", "tbsps", "cms", "mins".
+// Not of a one-letter symbol ("gs" is not grams), nor of a unit of a kind
+// not converted ("Nms").
 Entries SymbolPlural(const std::string& text) {
   if (text.size() < 3 || !text.ends_with('s')) return {};
   const std::string base = text.substr(0, text.size() - 1);
@@ -129,13 +135,32 @@ Entries SymbolPlural(const std::string& text) {
 // table's qualifiers it picks ("gallons (Brit.)", "tons, short (US avdp)").
 struct Grade {
   std::string_view word;  // small letters, without points
-  std::array<std::string_view, 2> marks;
+  std::array<std::string_view, 3> marks;
 };
 
 constexpr Grade Grades[] = {
-    {"us", {"US"}},           {"uk", {"Brit", "UK"}},       {"british", {"Brit", "UK"}},
-    {"brit", {"Brit", "UK"}}, {"imperial", {"Brit", "UK"}}, {"imp", {"Brit", "UK"}},
-    {"dry", {"dry"}},         {"troy", {"troy"}},           {"metric", {"metric"}},
+    {"us", {"US"}},
+    {"uk", {"Brit", "UK", "imperial"}},
+    {"british", {"Brit", "UK", "imperial"}},
+    {"brit", {"Brit", "UK", "imperial"}},
+    {"imperial", {"Brit", "UK", "imperial"}},
+    {"imp", {"Brit", "UK", "imperial"}},
+    {"dry", {"dry"}},
+    {"troy", {"troy"}},
+    {"metric", {"metric"}},
+    // Of the command line's own categories: "Gregorian year", "IT calorie",
+    // "electric horsepower", "technical atmosphere".
+    {"julian", {"Julian"}},
+    {"gregorian", {"Gregorian"}},
+    {"common", {"common"}},
+    {"it", {"IT"}},
+    {"thermochemical", {"thermochemical"}},
+    {"ec", {"EC"}},
+    {"mechanical", {"mechanical"}},
+    {"electric", {"electric"}},
+    {"electrical", {"electric"}},
+    {"standard", {"standard"}},
+    {"technical", {"technical"}},
 };
 
 std::string WithoutPoints(std::string text) {
@@ -226,8 +251,9 @@ std::string Trimmed(std::string_view text) {
   return std::string(text.substr(start, text.find_last_not_of(' ') - start + 1));
 }
 
-// "km per hour", "mi per hr", "km / h", "feet/min": a length per a time,
-// the speed whose table name says so ("kilometers per hour").
+// "km per hour", "mi per hr", "km / h", "feet/min", "erg per s", "ft lbf/s":
+// a unit per a time, the unit whose table name says so ("kilometers per
+// hour" of Speed, "ergs per second" of Power).
 Entries PerTime(const std::string& text) {
   const std::string folded = Folded(text);
   std::size_t at = folded.find(" per ");
@@ -240,11 +266,13 @@ Entries PerTime(const std::string& text) {
   const std::string_view time = TimeName(Trimmed(std::string_view(text).substr(after)));
   if (time.empty()) return {};
   Entries entries;
-  for (const Entry& length : OnlyIn(Category::Length, BaseSpelled(Trimmed(text.substr(0, at))))) {
+  for (const Entry& unit : BaseSpelled(Trimmed(text.substr(0, at)))) {
     const std::string name =
-        std::string(RowAt(TableFor(length.In), length.Row).Name) + " per " + std::string(time);
-    const int row = RowNamed(Category::Speed, name);
-    if (row > 0) entries.push_back({Category::Speed, row, Source::Name});
+        std::string(RowAt(TableFor(unit.In), unit.Row).Name) + " per " + std::string(time);
+    for (const CategoryInfo& info : AllCategories()) {
+      const int row = RowNamed(info.Id, name);
+      if (row > 0) entries.push_back({info.Id, row, Source::Name});
+    }
   }
   return entries;
 }

@@ -92,6 +92,17 @@ bash_completes() {
     printf "%s\n" "${COMPREPLY[@]}"'
 }
 
+# bash_offers PREVIOUS WORD: what bash's completion offers for WORD typed
+# after PREVIOUS.
+bash_offers() {
+  bash -c 'source /usr/share/bash-completion/bash_completion
+    _completion_loader zurmet-convert
+    COMP_WORDS=(zurmet-convert "$1" "$2"); COMP_CWORD=2; COMP_LINE="zurmet-convert $1 $2"
+    COMP_POINT=${#COMP_LINE}
+    _zurmet_convert zurmet-convert "$2" "$1"
+    printf "%s\n" "${COMPREPLY[@]}"' bash "$1" "$2"
+}
+
 zsh_finds_completion() {
   zsh -fc 'autoload -Uz compinit && compinit -u -D && print -r -- $_comps[zurmet-convert]'
 }
@@ -116,6 +127,13 @@ check_installed_files() {
   check "zsh offers unit names" zsh -f packaging/tests/zsh_completes.zsh "1 ft to centim" centimeters
   check "fish offers units and options" contains --places fish_completes
   check "fish offers unit names" contains feet fish_completes
+  # The command line's own categories and their units, which the window lacks.
+  check "bash offers units beyond the window's" contains kWh bash_offers 1 kW
+  check "bash offers categories beyond the window's" contains 'Fuel\ economy' bash_offers --list Fu
+  check "zsh offers units beyond the window's" zsh -f packaging/tests/zsh_completes.zsh \
+    "1 kWh to kilowatt-h" kilowatt-hours
+  check "fish offers units beyond the window's" contains kilowatt-hours \
+    fish -c 'complete -C"zurmet-convert 1 kWh to kilowatt-h"'
 }
 
 main() {

@@ -107,7 +107,7 @@ TEST(Batch, AnswersUnreadableLinesWithAnError) {
           {"", "error"},
           {"[1,2,3]", "error"},
           {R"({"op":"BigAdd","a":"1","b":"2","skipCheck":false})", "error"},
-          {R"({"category":9,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
+          {R"({"category":17,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
           {R"({"category":1.0,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})", "error"},
           {R"({"category":18446744073709551617,"values":["1","",""],"from":[9,0,0],"to":[9,0,0]})",
            "error"},

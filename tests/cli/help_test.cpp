@@ -340,8 +340,10 @@ TEST(Help, EveryHintOfARefusalWorksWhenFollowed) {
        {Words("1 m to yd ft in")}},
       {Words("1 m 2 m 3 m 4 m to ft"), "(1 yd 2 ft 3 in to m)", {Words("1 yd 2 ft 3 in to m")}},
       {Words("--list volume"), "(the categories: length", {}},
-      {Words("1 parsec to m"), "(--list shows the units)", {Words("--list")}},
-      {Words("90 min to h"), "(--list shows their units)", {Words("--list")}},
+      {Words("1 jiffy to m"), "(--list shows the units)", {Words("--list")}},
+      {Words("60 Hz to rpm"), "(--list shows their units)", {Words("--list")}},
+      {Words("--us 1 kWh"), "name the units after 'to' instead (1 kWh to J)", {Words("1 kWh to J")}},
+      {Words("0 mpg to L/100km"), "(give a value above 0)", {Words("30 mpg to L/100km")}},
       {Words("--category prefixes 1 m to m"),
        "(it is a table: zurmet-convert --help)",
        {Words("--help")}},
@@ -368,7 +370,7 @@ TEST(Help, EveryHintOfARefusalWorksWhenFollowed) {
   }
   // The categories an unknown one is answered with, and those a unit of
   // another kind is told are converted, each list --list takes.
-  for (const std::vector<std::string>& refused : {Words("--list volume"), Words("90 min to h")}) {
+  for (const std::vector<std::string>& refused : {Words("--list volume"), Words("60 Hz to rpm")}) {
     const std::string message = RunArgs(refused).err;
     for (const units::CategoryInfo& info : units::AllCategories()) {
       if (!info.Measured) continue;

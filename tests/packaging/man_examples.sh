@@ -14,7 +14,8 @@ export LC_ALL=C.UTF-8
 
 # The roff escapes the examples use, as plain text.
 plain() {
-  sed -e 's/\\-/-/g' -e "s/\\\\(aq/'/g" -e 's/\\(dq/"/g' -e 's/\\(S2/²/g' -e 's/\\e/\\/g'
+  sed -e 's/\\-/-/g' -e "s/\\\\(aq/'/g" -e 's/\\(dq/"/g' -e 's/\\(S2/²/g' \
+      -e 's/\\(de/°/g' -e 's/\\(fm/′/g' -e 's/\\(sd/″/g' -e 's/\\e/\\/g'
 }
 
 examples=0

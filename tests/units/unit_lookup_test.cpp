@@ -103,20 +103,41 @@ TEST(UnitLookup, EveryAliasNamesItsUnit) {
   }
 }
 
-// An abbreviation is marked a stated default exactly when the catalogue
-// writes another unit with it, so --help lists every such choice.
+// The name before a table name's qualifier: "calories" of "calories (IT)".
+std::string_view Stem(std::string_view name) {
+  return name.substr(0, std::min(name.find(" ("), name.find(',')));
+}
+
+// Whether another unit of the same table has the same stem.
+bool StemShared(Category category, std::string_view name) {
+  for (const UnitRow& row : TableFor(category))
+    if (row.Name != name && !row.Name.empty() && Stem(row.Name) == Stem(name)) return true;
+  return false;
+}
+
+// An abbreviation is marked a stated default when the catalogue writes
+// another unit with it, or another alias gives it another unit, so --help
+// lists every such choice; otherwise only where it names one of several
+// units of one name (the calories, the horsepowers).
 TEST(UnitLookup, StatedDefaultsAreTheTextsWithSeveralMeanings) {
   for (const Alias& alias : Aliases()) {
     if (!(alias.Flags & CaseMatters)) continue;
+    const auto sameUnit = [&](Category category, std::string_view name) {
+      return category == alias.In && FactorOf(category, name) == FactorOf(alias.In, alias.Unit);
+    };
     bool other = false;
-    for (Category category : Measured()) {
-      for (const UnitRow& row : TableFor(category)) {
-        const bool sameUnit = category == alias.In && row.Factor == FactorOf(alias.In, alias.Unit);
-        other = other || (row.Symbol == alias.Text && !sameUnit);
-      }
-    }
+    for (Category category : Measured())
+      for (const UnitRow& row : TableFor(category))
+        other = other || (row.Symbol == alias.Text && !sameUnit(category, row.Name));
+    for (const Alias& same : Aliases())
+      other = other || (same.Text == alias.Text && !sameUnit(same.In, same.Unit));
+    const bool stated = (alias.Flags & StatedDefault) != 0;
     // "K" also names Kelvin, whose catalogue row has no symbol.
-    EXPECT_EQ((alias.Flags & StatedDefault) != 0, other) << alias.Text;
+    if (other) {
+      EXPECT_TRUE(stated) << alias.Text;
+    } else if (!StemShared(alias.In, alias.Unit)) {
+      EXPECT_FALSE(stated) << alias.Text;
+    }
   }
 }
 
@@ -351,12 +372,30 @@ TEST(UnitLookup, ReadsUnitsByRule) {
       {"Miles Per Hr", C::Speed, "miles per hour"},
       {"ft / min", C::Speed, "feet per minute"},
       {"in/secs", C::Speed, "inches per second"},
+      // The same rules in the command line's own categories.
+      {"hrs", C::Time, "hours"},
+      {"wks", C::Time, "weeks"},
+      {"erg per s", C::Power, "ergs per second"},
+      {"ft lbf/s", C::Power, "foot-pounds force per second"},
+      {"Gregorian year", C::Time, "years (Gregorian)"},
+      {"common years", C::Time, "years (common)"},
+      {"IT calorie", C::Energy, "calories (IT)"},
+      {"it kcal", C::Energy, "kilocalories (IT)"},
+      {"EC therms", C::Energy, "therms (EC)"},
+      {"thermochemical BTU", C::Energy, "British thermal units (thermochemical)"},
+      {"electric horsepower", C::Power, "horsepower (electric)"},
+      {"metric hp", C::Power, "horsepower (metric)"},
+      {"technical atmosphere", C::Pressure, "atmospheres (technical)"},
+      {"UK mpg", C::FuelEconomy, "miles per gallon (imperial)"},
+      {"imperial miles per gallon", C::FuelEconomy, "miles per gallon (imperial)"},
   };
   ExpectChosen(cases);
   // What the rules must not read: a one-letter symbol's plural, a grade no
-  // unit of the name has, a country word alone, a time that is no speed's.
+  // unit of the name has, a country word alone, a degree word before what
+  // is no scale, a time that is no speed's, a unit of a kind not converted.
   for (const char* unread :
-       {"ms", "US mile", "UK metre", "US", "degrees", "km per day", "cm per s", "mins"}) {
+       {"gs", "US mile", "UK metre", "US", "degrees m", "km per day", "cm per s", "Nms",
+        "IT hour", "metric mpg"}) {
     EXPECT_TRUE(FindUnit(unread).empty()) << unread;
   }
 }
@@ -382,16 +421,13 @@ TEST(UnitLookup, TakesTheOtherCaseOnlyWhereNothingElseFits) {
 // is converted, not offered units of other kinds.
 TEST(UnitLookup, NamesTheKindOfAUnitItDoesNotConvert) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"hours"}, "'hours' is a unit of time"},
-      {{"min", "s"}, "'min' and 's' are units of time"},
-      {{"kWh", "J"}, "units of energy"},
-      {{"hp"}, "'hp' is a unit of power"},
-      {{"psi", "bar"}, "units of pressure"},
-      {{"GB", "MB"}, "units of data"},
-      {{"rad"}, "'rad' is a unit of angle"},
-      {{"N"}, "force"},
-      {{"mpg"}, "fuel economy"},
-      {{"m", "hrs"}, "'hrs' is a unit of time"},
+      {{"Hz"}, "'Hz' is a unit of frequency"},
+      {{"kHz", "rpm"}, "'kHz' and 'rpm' are units of frequency"},
+      {{"megahertz"}, "frequency"},
+      {{"Nm", "lb-ft"}, "units of torque"},
+      {{"N m"}, "'N m' is a unit of torque"},
+      {{"Mbps", "MB/s"}, "units of data rate"},
+      {{"m", "Hz"}, "'Hz' is a unit of frequency"},
   };
   for (const auto& [typed, part] : cases) {
     UnitChoice choice;
@@ -405,16 +441,18 @@ TEST(UnitLookup, NamesTheKindOfAUnitItDoesNotConvert) {
     }
     EXPECT_EQ(error.find("did you mean"), std::string::npos) << error;
   }
-  // A known unit beside one of these is still converted as its stated
-  // meaning: minims to millilitres.
-  UnitChoice choice;
-  EXPECT_EQ(ChooseUnits(std::vector<std::string>{"min", "ml"}, std::nullopt, choice), "");
+  // A symbol whose case carries meaning is not another case's unit of
+  // such a kind: "nm" is no newton metre.
+  EXPECT_EQ(UnknownUnit("nm").find("torque"), std::string::npos);
+  // The kinds that are converted have left this list: their units read.
+  for (const char* converted : {"hours", "kWh", "hp", "psi", "GB", "rad", "N", "mpg"})
+    EXPECT_FALSE(FindUnit(converted).empty()) << converted;
 }
 
 TEST(UnitLookup, SuggestsUpToThreeCloseNames) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       {"Mm", {"mm"}},         {"meterz", {"meters"}}, {"kilomter", {"kilometers"}},
-      {"fathmo", {"fathom"}}, {"parsec", {}},         {"qqqqqqqqqq", {}},
+      {"fathmo", {"fathom"}}, {"jiffy", {}},         {"qqqqqqqqqq", {}},
   };
   for (const auto& [typed, expected] : cases) {
     const std::vector<std::string> similar = SimilarUnits(typed);
@@ -427,10 +465,11 @@ TEST(UnitLookup, SuggestsUpToThreeCloseNames) {
     }
   }
   EXPECT_EQ(UnknownUnit("meterz").rfind("unknown unit 'meterz'; did you mean 'meters'", 0), 0u);
-  EXPECT_EQ(UnknownUnit("parsec"), "unknown unit 'parsec' (--list shows the units)");
+  EXPECT_EQ(UnknownUnit("jiffy"), "unknown unit 'jiffy' (--list shows the units)");
   EXPECT_TRUE(SimilarUnits(std::string(10000, 'm')).empty());
-  // As close as a rare unit, the common one comes first.
-  EXPECT_EQ(SimilarUnits("yrd"), (std::vector<std::string>{"yd", "rd"}));
+  // As close as a rare unit, the common ones come first (the year's "yr" is
+  // one of a table without a common group).
+  EXPECT_EQ(SimilarUnits("yrd"), (std::vector<std::string>{"yd", "yr", "rd"}));
 }
 
 TEST(UnitLookup, QuotesAtMostSixtyCharacters) {
@@ -467,11 +506,160 @@ TEST(UnitLookup, ReadsCategoriesByNameCaptionOrNumber) {
       {"8", Category::Paper},
       {"6", Category::Prefixes},
       {"0", std::nullopt},
-      {"9", std::nullopt},
+      {"9", Category::Time},
+      {"fuel economy", Category::FuelEconomy},
+      {"16", Category::FuelEconomy},
+      {"17", std::nullopt},
       {"", std::nullopt},
       {"len", std::nullopt},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(CategoryFromText(text), expected) << text;
+}
+
+
+// The units of the command line's own categories by their names, symbols
+// and the words people use, each alone.
+TEST(UnitLookup, ReadsTheUnitsOfTheCommandLineCategories) {
+  using C = Category;
+  const LookupCase cases[] = {
+      {"h", C::Time, "hours"},
+      {"hr", C::Time, "hours"},
+      {"hour", C::Time, "hours"},
+      {"days", C::Time, "days"},
+      {"fortnight", C::Time, "fortnights"},
+      {"msec", C::Time, "milliseconds"},
+      {"\u03bcs", C::Time, "microseconds"},
+      {"kWh", C::Energy, "kilowatt-hours"},
+      {"kwh", C::Energy, "kilowatt-hours"},
+      {"kilowatt hours", C::Energy, "kilowatt-hours"},
+      {"Btu", C::Energy, "British thermal units (IT)"},
+      {"joule", C::Energy, "joules"},
+      {"electron volts", C::Energy, "electronvolts"},
+      {"ft lbf", C::Energy, "foot-pounds force"},
+      {"ft-lbf", C::Energy, "foot-pounds force"},
+      {"ft\u00b7lbf", C::Energy, "foot-pounds force"},
+      {"foot-pounds", C::Energy, "foot-pounds force"},
+      {"food calories", C::Energy, "Calories (food)"},
+      {"W", C::Power, "watts"},
+      {"kilowatts", C::Power, "kilowatts"},
+      {"HP", C::Power, "horsepower (mechanical)"},
+      {"PS", C::Power, "horsepower (metric)"},
+      {"BTU/hr", C::Power, "BTU per hour"},
+      {"Btu/h", C::Power, "BTU per hour"},
+      {"psi", C::Pressure, "pounds per sq. inch"},
+      {"PSI", C::Pressure, "pounds per sq. inch"},
+      {"pounds per square inch", C::Pressure, "pounds per sq. inch"},
+      {"bar", C::Pressure, "bars"},
+      {"torr", C::Pressure, "torr"},
+      {"mm Hg", C::Pressure, "millimeters of mercury"},
+      {"inches of mercury", C::Pressure, "inches of mercury"},
+      {"kg/cm\u00b2", C::Pressure, "atmospheres (technical)"},
+      {"hectopascals", C::Pressure, "hectopascals"},
+      {"N", C::Force, "newtons"},
+      {"lbf", C::Force, "pounds force"},
+      {"pound-force", C::Force, "pounds force"},
+      {"kp", C::Force, "kilograms force"},
+      {"dyne", C::Force, "dynes"},
+      {"deg", C::Angle, "degrees"},
+      {"degree", C::Angle, "degrees"},
+      {"\u00b0", C::Angle, "degrees"},
+      {"\u00ba", C::Angle, "degrees"},
+      {"\u2032", C::Angle, "arcminutes"},
+      {"arcsec", C::Angle, "arcseconds"},
+      {"radians", C::Angle, "radians"},
+      {"grad", C::Angle, "gradians"},
+      {"rev", C::Angle, "turns"},
+      {"bytes", C::Data, "bytes"},
+      {"bit", C::Data, "bits"},
+      {"GiB", C::Data, "gibibytes"},
+      {"gib", C::Data, "gibibytes"},
+      {"megabytes", C::Data, "megabytes"},
+      {"MPG", C::FuelEconomy, "miles per gallon (US)"},
+      {"km/l", C::FuelEconomy, "kilometers per liter"},
+      {"kilometres per litre", C::FuelEconomy, "kilometers per liter"},
+      {"L/100km", C::FuelEconomy, "liters per 100 kilometers"},
+      {"l/100 km", C::FuelEconomy, "liters per 100 kilometers"},
+      {"litres per 100 km", C::FuelEconomy, "liters per 100 kilometers"},
+  };
+  ExpectChosen(cases);
+}
+
+// The defaults the manual states, where a name stands for several units.
+TEST(UnitLookup, TakesTheStatedDefaultsOfTheCommandLineCategories) {
+  using C = Category;
+  const LookupCase cases[] = {
+      {"year", C::Time, "years (Julian)"},
+      {"yr", C::Time, "years (Julian)"},
+      {"months", C::Time, "months"},
+      {"cal", C::Energy, "calories (thermochemical)"},
+      {"calories", C::Energy, "calories (thermochemical)"},
+      {"kcal", C::Energy, "kilocalories (thermochemical)"},
+      {"kilocalorie", C::Energy, "kilocalories (thermochemical)"},
+      {"BTU", C::Energy, "British thermal units (IT)"},
+      {"British thermal units", C::Energy, "British thermal units (IT)"},
+      {"therm", C::Energy, "therms (US)"},
+      {"hp", C::Power, "horsepower (mechanical)"},
+      {"horsepower", C::Power, "horsepower (mechanical)"},
+      {"atmosphere", C::Pressure, "atmospheres (standard)"},
+      {"KB", C::Data, "kilobytes"},
+      {"kB", C::Data, "kilobytes"},
+      {"mpg", C::FuelEconomy, "miles per gallon (US)"},
+      {"miles per gallon", C::FuelEconomy, "miles per gallon (US)"},
+  };
+  ExpectChosen(cases);
+}
+
+// A symbol two kinds share means the unit of the kind beside it: seconds and
+// minutes beside a time, and today's scruples, sections, minims and bolts
+// beside their own kinds.
+TEST(UnitLookup, ReadsASharedSymbolAsTheUnitOfTheKindBesideIt) {
+  const std::pair<std::vector<std::string>, std::vector<const char*>> cases[] = {
+      {{"min", "h"}, {"minutes", "hours"}},
+      {{"min", "s"}, {"minutes", "seconds"}},
+      {{"mins", "sec"}, {"minutes", "seconds"}},
+      {{"min", "ml"}, {"minims (US)", "milliliters"}},
+      {{"s", "g"}, {"scruples (ap)", "grams"}},
+      {{"sec", "acres"}, {"sections (survey)", "acres (survey)"}},
+      {{"b", "B"}, {"bits", "bytes"}},
+      {{"b", "m"}, {"bolts (cloth)", "meters"}},
+      {{"mb", "hPa"}, {"millibars", "hectopascals"}},
+      {{"Ps", "W"}, {"horsepower (metric)", "watts"}},
+      {{"Ps", "ns"}, {"picoseconds", "nanoseconds"}},
+  };
+  for (const auto& [typed, names] : cases) {
+    UnitChoice choice;
+    ASSERT_EQ(ChooseUnits(typed, std::nullopt, choice), "") << typed.front();
+    for (std::size_t i = 0; i < names.size(); ++i)
+      EXPECT_EQ(RowAt(TableFor(choice.In), choice.Rows[i]).Name, names[i]) << typed.front();
+  }
+  // Where both kinds fit, neither is guessed.
+  EXPECT_NE(Choose({"min", "min"}).error.find("choose one with --category"), std::string::npos);
+}
+
+// Case carries meaning in these symbols: prefixes of a thousand against a
+// thousandth or a million, bits against bytes, the food calorie; where the
+// case is lost and both readings exist, the text is refused.
+TEST(UnitLookup, ReadsBitsBytesAndPrefixesByTheirCase) {
+  using C = Category;
+  const LookupCase found[] = {
+      {"Mb", C::Data, "megabits"},     {"MB", C::Data, "megabytes"},
+      {"kb", C::Data, "kilobits"},     {"Gb", C::Data, "gigabits"},
+      {"GB", C::Data, "gigabytes"},    {"mb", C::Pressure, "millibars"},
+      {"mW", C::Power, "milliwatts"},  {"MW", C::Power, "megawatts"},
+      {"mJ", C::Energy, "millijoules"}, {"MJ", C::Energy, "megajoules"},
+      {"Cal", C::Energy, "Calories (food)"},
+      {"Calorie", C::Energy, "Calories (food)"},
+      {"Calories", C::Energy, "Calories (food)"},
+      {"calorie", C::Energy, "calories (thermochemical)"},
+      {"ps", C::Time, "picoseconds"},
+  };
+  ExpectChosen(found);
+  for (const char* lost : {"gb", "pb", "mw", "mj", "mn", "CAL", "CALORIE"}) {
+    const std::string error = Choose({lost}).error;
+    EXPECT_NE(error.find("ambiguous"), std::string::npos) << lost << ": " << error;
+  }
+  // Neither bits nor bytes for a capital K before a small b.
+  EXPECT_NE(Choose({"Kb"}).error.find("unknown unit 'Kb'"), std::string::npos);
 }
 
 }  // namespace
