@@ -40,7 +40,7 @@ bool IsShown(Control* control) {
 }
 
 bool HandlesEnterItself(const Control* control) {
-  return control && (control->isCancel || control->handlesEnter);
+  return control && (control->isCancel || control->kindTable->handlesEnter);
 }
 
 Control* ButtonForKey(const FormPart& form, WParam key) {

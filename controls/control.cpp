@@ -17,6 +17,8 @@ std::uint16_t NextControlId = kFirstControlId;
 Cursor ScreenCursor = nullptr;
 bool CursorBusy = false;
 
+constexpr KindTable kNoKind{};
+
 namespace {
 
 constexpr const char* kSelfProp = "SELF_";
@@ -189,7 +191,7 @@ bool Control::CreateWindow() {
   native::SendMessage(window, WM_UPDATEUISTATE, 0x10002, 0);
   if (!ControlOfWindow(window)) TieWindow(this, window);
   if (IsForm()) ApplyFormIcon(this);
-  if (kindTable.afterCreate) kindTable.afterCreate(this);
+  if (kindTable->afterCreate) kindTable->afterCreate(this);
   if (accessibility != native::Accessibility{}) native::SetAccessibility(window, accessibility);
   ApplyFont(this);
   CreateChildWindows(this);

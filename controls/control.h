@@ -52,7 +52,9 @@ using MouseEvent = EventHandler<void(Control*, MouseRecord&)>;
 using CloseEvent = EventHandler<void(Control*, bool& accept)>;
 using PointerTestEvent = EventHandler<bool(Control*)>;
 
-// Which Win32 messages and notification codes a kind uses; 0 = none.
+// What every control of a kind shares: the Win32 messages and notification
+// codes it uses (0 = none) and how it takes Enter and a move. Controls point
+// to their kind's table.
 struct KindTable {
   void (*clear)(Control*) = nullptr;
   void (*afterCreate)(Control*) = nullptr;  // runs once the window exists
@@ -66,7 +68,12 @@ struct KindTable {
   std::uint16_t alignRemovedBits = 0;
   std::uint16_t verticalStyles[3] = {};  // centre, top, bottom
   std::uint16_t textLimitMessage = 0;
+  bool handlesEnter = false;   // Enter is its own, not the form's default button's
+  bool repaintOnMove = false;  // redrawn after every change of its bounds
 };
+
+// The table of forms and of controls of no kind: no messages, no codes.
+extern const KindTable kNoKind;
 
 // One record shape for fonts and brushes. The GDI handle is made on demand and
 // may be shared with identical ancestors (see FontHandle).
@@ -189,10 +196,8 @@ class Control : public BaseObject {
   bool showAfterCreation = false;
   std::uint8_t focusing = 0;
   bool isDefault = false, isCancel = false;
-  bool handlesEnter = false;  // push buttons, owner-drawn buttons, multi-line edits
-  KindTable kindTable;
+  const KindTable* kindTable = &kNoKind;
   native::Font appliedFont = nullptr;  // the font handle last given to the window
-  bool repaintOnMove = false;          // labels redraw after every change of their bounds
   int storedIndex = 0;                 // selected index of kinds without index messages
   native::Accessibility accessibility;  // beyond what the kind and caption say
 

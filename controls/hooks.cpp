@@ -28,7 +28,7 @@ LResult AnswerColor(Control* control, Dc dc) {
 
 // Runs the event a notification code stands for; false when it is none of the kind's.
 bool FireNotification(Control* control, std::uint16_t code) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (code == table.clickCode) {
     if (control->focusing > 0) return true;
     if (control->OnClick.Assigned()) control->OnClick(control);

@@ -16,7 +16,7 @@ namespace {
 void ClearText(Control* control) { SetText(control, ""); }
 void ResetContent(Control* control) { Perform(control, CB_RESETCONTENT, 0, 0); }
 
-KindTable MakeButtonKind() {
+constexpr KindTable MakeButtonKind() {
   KindTable t;
   t.clear = ClearText;
   t.clickCode = BN_CLICKED;
@@ -27,7 +27,7 @@ KindTable MakeButtonKind() {
   return t;
 }
 
-KindTable MakeStaticKind() {
+constexpr KindTable MakeStaticKind() {
   KindTable t;
   t.clear = ClearText;
   t.clickCode = 0;  // STN_CLICKED
@@ -37,7 +37,7 @@ KindTable MakeStaticKind() {
   return t;
 }
 
-KindTable MakeEditKind() {
+constexpr KindTable MakeEditKind() {
   KindTable t;
   t.clear = ClearText;
   t.enterCode = EN_SETFOCUS, t.leaveCode = EN_KILLFOCUS, t.changeCode = EN_CHANGE;
@@ -50,7 +50,7 @@ KindTable MakeEditKind() {
   return t;
 }
 
-KindTable MakeComboKind() {
+constexpr KindTable MakeComboKind() {
   KindTable t;
   t.clear = ResetContent;
   t.afterCreate = SubclassInnerWindows;
@@ -62,6 +62,16 @@ KindTable MakeComboKind() {
   t.addItemMessage = CB_ADDSTRING, t.deleteItemMessage = CB_DELETESTRING;
   t.insertItemMessage = CB_INSERTSTRING;
   t.getIndexMessage = CB_GETCURSEL, t.setIndexMessage = CB_SETCURSEL;
+  return t;
+}
+
+// A kind's table with Enter its own or with a repaint after every move.
+constexpr KindTable TakingEnter(KindTable t) {
+  t.handlesEnter = true;
+  return t;
+}
+constexpr KindTable RepaintedOnMove(KindTable t) {
+  t.repaintOnMove = true;
   return t;
 }
 
@@ -132,7 +142,7 @@ void SetWidth(Control* control, int width) { control->bounds.right = control->bo
 void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable& table) {
   control->isChild = true;
   control->verticalAlign = 1;
-  control->kindTable = table;
+  control->kindTable = &table;
   std::uint32_t newStyle = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   if (control->look3D) {
     newStyle &= ~WS_BORDER;
@@ -153,10 +163,13 @@ void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable
 
 }  // namespace
 
-const KindTable kButtonKind = MakeButtonKind();
-const KindTable kStaticKind = MakeStaticKind();
-const KindTable kEditKind = MakeEditKind();
-const KindTable kComboKind = MakeComboKind();
+constexpr KindTable kButtonKind = MakeButtonKind();
+constexpr KindTable kPushButtonKind = TakingEnter(MakeButtonKind());
+constexpr KindTable kStaticKind = MakeStaticKind();
+constexpr KindTable kLabelKind = RepaintedOnMove(MakeStaticKind());
+constexpr KindTable kEditKind = MakeEditKind();
+constexpr KindTable kMultiLineEditKind = TakingEnter(MakeEditKind());
+constexpr KindTable kComboKind = MakeComboKind();
 
 Control* CreateChildControl(Control* parent, const char* subclassName, bool look3DDefault,
                             std::uint32_t kindStyle, const KindTable& table) {
@@ -177,10 +190,9 @@ Control* CreateForm(Control* parent, const std::string& caption) {
 }
 
 Control* CreateButton(Control* parent, const std::string& caption) {
-  Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kButtonKind);
+  Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kPushButtonKind);
   SetHeight(button, 22);
   button->textAlign = 2;
-  button->handlesEnter = true;
   button->caption = caption;
   return button;
 }
@@ -188,15 +200,14 @@ Control* CreateButton(Control* parent, const std::string& caption) {
 Control* CreateCheckBox(Control* parent, const std::string& caption) {
   Control* box = CreateButton(parent, caption);
   box->style = (box->style & ~kControlStyleMask) | BS_AUTOCHECKBOX | WS_TABSTOP;
-  box->handlesEnter = false;
+  box->kindTable = &kButtonKind;  // Enter presses the form's default button
   SetWidth(box, 72);
   return box;
 }
 
 Control* CreateLabel(Control* parent, const std::string& caption) {
-  Control* label = CreateChildControl(parent, "STATIC", false, kStaticStyle, kStaticKind);
+  Control* label = CreateChildControl(parent, "STATIC", false, kStaticStyle, kLabelKind);
   SetHeight(label, 22);
-  label->repaintOnMove = true;
   label->caption = caption;
   return label;
 }
@@ -236,12 +247,11 @@ Control* CreatePanel(Control* parent, PanelEdge edge) {
 }
 
 Control* CreateEditBox(Control* parent, unsigned options) {
-  Control* edit =
-      CreateChildControl(parent, "EDIT", true, EditStyle(options) | kEditStyle, kEditKind);
   const bool multiLine = (options & kEditMultiLine) != 0;
+  Control* edit = CreateChildControl(parent, "EDIT", true, EditStyle(options) | kEditStyle,
+                                     multiLine ? kMultiLineEditKind : kEditKind);
   SetWidth(edit, multiLine ? 200 : 100);
   SetHeight(edit, multiLine ? 200 : 22);
-  edit->handlesEnter = multiLine;
   return edit;
 }
 
@@ -258,9 +268,9 @@ Control* CreateComboBox(Control* parent, unsigned options) {
 
 Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options, int,
                                 void*, int) {
-  Control* button = CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kButtonKind);
+  Control* button =
+      CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kPushButtonKind);
   SetHeight(button, 22);
-  button->handlesEnter = true;
   button->ownerDrawPart = std::make_unique<OwnerDrawPart>();
   button->ownerDrawPart->options = options;
   if (parent) AttachHook(parent, DrawItemReflector);

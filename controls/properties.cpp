@@ -84,7 +84,7 @@ static std::uint32_t AlignedStyle(std::uint32_t style, const std::uint16_t (&sty
 void SetTextAlign(Control* control, int align) {
   if (align < 0 || align > 2) return;
   control->textAlign = static_cast<std::uint8_t>(align);
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   SetStyle(control, AlignedStyle(control->style, table.alignStyles, align) &
                         ~std::uint32_t{table.alignRemovedBits});
 }
@@ -92,7 +92,7 @@ void SetTextAlign(Control* control, int align) {
 void SetVerticalAlign(Control* control, int align) {
   if (align < 0 || align > 2) return;
   control->verticalAlign = static_cast<std::uint8_t>(align);
-  SetStyle(control, AlignedStyle(control->style, control->kindTable.verticalStyles, align));
+  SetStyle(control, AlignedStyle(control->style, control->kindTable->verticalStyles, align));
 }
 
 void SetLook3D(Control* control, bool look3D) {
@@ -214,7 +214,7 @@ void SetBounds(Control* control, const Bounds& bounds) {
   if (!control->window) return;
   native::SetWindowPos(control->window, nullptr, bounds.left, bounds.top, bounds.Width(),
                        bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-  if (control->repaintOnMove) Invalidate(control);
+  if (control->kindTable->repaintOnMove) Invalidate(control);
 }
 
 void SetPosition(Control* control, int left, int top) {
@@ -323,7 +323,7 @@ void SetChecked(Control* control, bool checked) {
 }
 
 int AddItem(Control* control, const std::string& text) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (!table.addItemMessage) {
     SetText(control, GetText(control) + text);
     return 0;
@@ -335,7 +335,7 @@ int AddItem(Control* control, const std::string& text) {
 }
 
 void SetItemText(Control* control, int index, const std::string& text) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (!table.insertItemMessage) return;
   int selected = GetSelectedIndex(control);
   LResult data =
@@ -348,42 +348,42 @@ void SetItemText(Control* control, int index, const std::string& text) {
 }
 
 std::string GetItemText(Control* control, int index) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (!table.getItemMessage || !table.itemLengthMessage) return {};
   return native::GetItemText(WindowHandle(control), table.itemLengthMessage, table.getItemMessage,
                              static_cast<WParam>(index));
 }
 
 int ItemCount(Control* control) {
-  if (!control->kindTable.countMessage) return 0;
-  return static_cast<int>(Perform(control, control->kindTable.countMessage, 0, 0));
+  if (!control->kindTable->countMessage) return 0;
+  return static_cast<int>(Perform(control, control->kindTable->countMessage, 0, 0));
 }
 
 void Clear(Control* control) {
-  if (control->kindTable.clear) control->kindTable.clear(control);
+  if (control->kindTable->clear) control->kindTable->clear(control);
 }
 
 int GetSelectedIndex(Control* control) {
-  if (!control->kindTable.getIndexMessage) return control->storedIndex;
-  return static_cast<int>(Perform(control, control->kindTable.getIndexMessage, 0, 0));
+  if (!control->kindTable->getIndexMessage) return control->storedIndex;
+  return static_cast<int>(Perform(control, control->kindTable->getIndexMessage, 0, 0));
 }
 
 void SetSelectedIndex(Control* control, int index) {
-  if (!control->kindTable.setIndexMessage) {
+  if (!control->kindTable->setIndexMessage) {
     control->storedIndex = index;
     return;
   }
-  Perform(control, control->kindTable.setIndexMessage, static_cast<WParam>(index), 0);
+  Perform(control, control->kindTable->setIndexMessage, static_cast<WParam>(index), 0);
 }
 
 void SetTextLimit(Control* control, int count) {
-  if (control->kindTable.textLimitMessage)
-    Perform(control, control->kindTable.textLimitMessage, static_cast<WParam>(count), 0);
+  if (control->kindTable->textLimitMessage)
+    Perform(control, control->kindTable->textLimitMessage, static_cast<WParam>(count), 0);
 }
 
 void SetSelection(Control* control, int start, int end) {
-  if (control->kindTable.setSelectionMessage)
-    Perform(control, control->kindTable.setSelectionMessage, static_cast<WParam>(start),
+  if (control->kindTable->setSelectionMessage)
+    Perform(control, control->kindTable->setSelectionMessage, static_cast<WParam>(start),
             static_cast<LParam>(end));
 }
 
