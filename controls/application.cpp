@@ -40,7 +40,9 @@ bool IsShown(Control* control) {
 }
 
 bool HandlesEnterItself(const Control* control) {
-  return control && (control->isCancel || control->kindTable->handlesEnter);
+  if (!control) return false;
+  return (control->buttonPart && control->buttonPart->isCancel) ||
+         control->kindTable->handlesEnter;
 }
 
 Control* ButtonForKey(const FormPart& form, WParam key) {
@@ -220,12 +222,14 @@ void EndModal(Control* form, int code) {
 }
 
 void MakeDefaultOrCancelButton(Control* button, int key, bool on) {
+  ButtonPart* marks = button->buttonPart.get();
+  if (!marks) return;
   if (key == VK_RETURN) {
-    button->isDefault = on;
-    button->isCancel = false;
+    marks->isDefault = on;
+    marks->isCancel = false;
   } else if (key == VK_ESCAPE) {
-    button->isCancel = on;
-    button->isDefault = false;
+    marks->isCancel = on;
+    marks->isDefault = false;
   } else {
     return;
   }

@@ -132,6 +132,11 @@ struct FormPart {
   bool keyHookInstalled = false;
 };
 
+// A button: whether it is its form's Enter or Esc button.
+struct ButtonPart {
+  bool isDefault = false, isCancel = false;
+};
+
 // A combo box's list state and events.
 struct ComboPart {
   bool droppedDown = false;
@@ -195,7 +200,6 @@ class Control : public BaseObject {
   bool visibilitySet = false;
   bool showAfterCreation = false;
   std::uint8_t focusing = 0;
-  bool isDefault = false, isCancel = false;
   const KindTable* kindTable = &kNoKind;
   native::Font appliedFont = nullptr;  // the font handle last given to the window
   int storedIndex = 0;                 // selected index of kinds without index messages
@@ -211,6 +215,7 @@ class Control : public BaseObject {
 
   // The part of the control's own kind; null for every other kind.
   std::unique_ptr<FormPart> formPart;
+  std::unique_ptr<ButtonPart> buttonPart;  // push buttons, check boxes, owner-drawn buttons
   std::unique_ptr<ComboPart> comboPart;
   std::unique_ptr<OwnerDrawPart> ownerDrawPart;
   std::unique_ptr<ShadowPart> shadowPart;

@@ -193,6 +193,7 @@ Control* CreateButton(Control* parent, const std::string& caption) {
   Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kPushButtonKind);
   SetHeight(button, 22);
   button->textAlign = 2;
+  button->buttonPart = std::make_unique<ButtonPart>();
   button->caption = caption;
   return button;
 }
@@ -271,6 +272,7 @@ Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, uns
   Control* button =
       CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kPushButtonKind);
   SetHeight(button, 22);
+  button->buttonPart = std::make_unique<ButtonPart>();
   button->ownerDrawPart = std::make_unique<OwnerDrawPart>();
   button->ownerDrawPart->options = options;
   if (parent) AttachHook(parent, DrawItemReflector);

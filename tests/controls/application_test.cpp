@@ -274,6 +274,18 @@ TEST_F(DefaultButtonTest, AFreedDefaultOrCancelButtonIsTheFormsNoLonger) {
   EXPECT_EQ(GetFocus(), mainEdit->window);
 }
 
+TEST_F(DefaultButtonTest, OnlyAButtonBecomesTheFormsEnterOrEscButton) {
+  const std::uint32_t style = mainEdit->style;
+  MakeDefaultOrCancelButton(mainEdit, VK_RETURN, true);
+  MakeDefaultOrCancelButton(mainEdit, VK_ESCAPE, true);
+  EXPECT_EQ(main->formPart->defaultButton, nullptr);
+  EXPECT_EQ(main->formPart->cancelButton, nullptr);
+  EXPECT_EQ(mainEdit->style, style);
+  Control* check = CreateCheckBox(main, "Check");
+  MakeDefaultOrCancelButton(check, VK_ESCAPE, true);
+  EXPECT_EQ(main->formPart->cancelButton, check);
+}
+
 TEST_F(DefaultButtonTest, RemovingTheLastButtonRestoresThePreviousOnMessage) {
   main->OnMessage = {CountCloses, nullptr};
   Control* go = CreateButton(main, "Go");
