@@ -35,14 +35,13 @@ bool ProcessOneMessage() {
 // Shown: visible or waiting to be shown, and so are all its parents.
 bool IsShown(Control* control) {
   for (Control* c = control; c; c = c->parent)
-    if (!c->visible && !c->showAfterCreation) return false;
+    if (!c->state.visible && !c->state.showAfterCreation) return false;
   return true;
 }
 
 bool HandlesEnterItself(const Control* control) {
   if (!control) return false;
-  return (control->buttonPart && control->buttonPart->isCancel) ||
-         control->kindTable->handlesEnter;
+  return (control->buttonPart && control->buttonPart->isCancel) || control->kindTable->handlesEnter;
 }
 
 Control* ButtonForKey(const FormPart& form, WParam key) {
@@ -81,11 +80,11 @@ void InstallKeyHook(bool on) {
   FormPart& form = *app->formPart;
   if (on) {
     if (form.keyHookInstalled) return;
-    form.savedOnMessage = app->OnMessage;
-    app->OnMessage = {KeyHook, nullptr};
+    form.savedOnMessage = app->events.OnMessage;
+    app->events.OnMessage = {KeyHook, nullptr};
     form.keyHookInstalled = true;
   } else if (form.keyHookInstalled) {
-    app->OnMessage = form.savedOnMessage;
+    app->events.OnMessage = form.savedOnMessage;
     form.savedOnMessage = {};
     form.keyHookInstalled = false;
   }
@@ -130,7 +129,7 @@ DisabledWindows DisableOthers(Control* form) {
 
 // A window that a handler did not free in the meantime, and that still exists.
 bool StillThere(const Control* control) {
-  return control && !control->FreeRequested() && control->window && !control->windowGone;
+  return control && !control->FreeRequested() && control->window && !control->state.windowGone;
 }
 
 void EnableAgain(DisabledWindows& disabled) {
@@ -181,7 +180,7 @@ void Show(Control* form) {
   form->CreateWindow();
   SetVisible(form, true);
   native::SetForegroundWindow(form->window);
-  if (IsEnabled(form) && form->tabStop) native::SetFocus(form->window);
+  if (IsEnabled(form) && form->state.tabStop) native::SetFocus(form->window);
 }
 
 int ShowModal(Control* form) {

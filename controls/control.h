@@ -158,6 +158,54 @@ struct ShadowPart {
   Color color = kNoColor;
 };
 
+// Where a control sits.
+struct ControlPlacement {
+  Bounds bounds;                 // in its parent's client area (on the screen for forms)
+  Insets insets;                 // taken off its client rectangle
+  int childMargin = 0;           // ChildMargin: where its new children start
+  std::uint8_t positionSet = 0;  // bit 0 left, bit 1 top
+};
+
+// How it is drawn: colours, font, brush, alignment, 3D look, cursor.
+struct ControlLook {
+  Color color = kBtnFace;  // background
+  Color fontColor = kWindowText;
+  FontObject* font = nullptr;
+  BrushObject* brushObject = nullptr;
+  native::Brush brush = nullptr;  // of the colour, made on demand
+  std::uint32_t brushRgb = 0;
+  native::Font appliedFont = nullptr;  // the font handle last given to the window
+  std::uint8_t textAlign = 0;
+  std::uint8_t verticalAlign = 0;
+  bool children3D = false, look3D = false;
+  bool transparent = false;
+  native::Cursor cursor = nullptr;  // over the client area; 0: the class's
+};
+
+// The handlers bound to its events.
+struct ControlEvents {
+  MessageEvent OnMessage;
+  NotifyEvent OnClick, OnChange, OnEnter, OnLeave;
+  KeyEvent OnKeyChar, OnKeyUp, OnKeyDown;
+  MouseEvent OnMouseDown, OnMouseUp, OnMouseMove, OnMouseDblClk, OnMouseWheel;
+  NotifyEvent OnMouseLeave, OnMouseEnter;
+  PointerTestEvent pointerOverTest;
+};
+
+// Where it stands: enabled, shown, focusable, under the pointer.
+struct ControlState {
+  bool enabled = false;
+  bool visible = false;
+  bool visibilitySet = false;      // Visible was set explicitly
+  bool showAfterCreation = false;  // made early and hidden: the creation pass shows it
+  bool windowGone = false;         // the system has destroyed the window
+  bool tabStop = false;
+  int tabOrder = 0;
+  std::uint8_t focusing = 0;  // a SetFocus of the layer's is under way
+  bool pointerInside = false;
+  int storedIndex = 0;  // the selected index of kinds without index messages
+};
+
 class Control : public BaseObject {
  public:
   void Init() override;
@@ -165,53 +213,27 @@ class Control : public BaseObject {
   virtual bool CreateWindow();
   virtual LResult WindowProc(Message& message);
 
+  // Its window and the window's place among the others.
   Hwnd window = nullptr;
+  Control* parent = nullptr;
+  PointerList* children = nullptr;
+  std::uint16_t controlId = 0;
+  bool isApplication = false, isChild = false;
+  // What its window is made of.
+  std::string subclassName;
+  const KindTable* kindTable = &kNoKind;
   std::uint32_t classStyle = 0;
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
-  native::Cursor cursor = nullptr;
-  std::string caption;
   native::WndProc baseWindowProc = nullptr;
-  bool windowGone = false;
-  Control* parent = nullptr;
-  bool enabled = false;
-  bool visible = false;
-  bool tabStop = false;
-  int tabOrder = 0;
-  std::uint8_t textAlign = 0;
-  std::uint8_t verticalAlign = 0;
-  PointerList* children = nullptr;
-  native::Brush brush = nullptr;
-  std::uint32_t brushRgb = 0;
-  std::uint16_t controlId = 0;
-  bool isApplication = false, isChild = false;
-  std::uint8_t positionSet = 0;  // bit 0 left, bit 1 top
-  std::vector<HookEntry> hookChain;
-  std::string subclassName;
-  bool children3D = false, look3D = false;
-  Color fontColor = kWindowText;
-  FontObject* font = nullptr;
-  Color color = kBtnFace;
-  BrushObject* brushObject = nullptr;
-  int childMargin = 0;
-  Bounds bounds;
-  Insets insets;
-  bool transparent = false;
-  bool visibilitySet = false;
-  bool showAfterCreation = false;
-  std::uint8_t focusing = 0;
-  const KindTable* kindTable = &kNoKind;
-  native::Font appliedFont = nullptr;  // the font handle last given to the window
-  int storedIndex = 0;                 // selected index of kinds without index messages
+  std::string caption;
   native::Accessibility accessibility;  // beyond what the kind and caption say
+  std::vector<HookEntry> hookChain;
 
-  MessageEvent OnMessage;
-  NotifyEvent OnClick, OnChange, OnEnter, OnLeave;
-  KeyEvent OnKeyChar, OnKeyUp, OnKeyDown;
-  MouseEvent OnMouseDown, OnMouseUp, OnMouseMove, OnMouseDblClk, OnMouseWheel;
-  NotifyEvent OnMouseLeave, OnMouseEnter;
-  PointerTestEvent pointerOverTest;
-  bool pointerInside = false;
+  ControlPlacement placement;
+  ControlLook look;
+  ControlEvents events;
+  ControlState state;
 
   // The part of the control's own kind; null for every other kind.
   std::unique_ptr<FormPart> formPart;

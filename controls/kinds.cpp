@@ -134,27 +134,29 @@ std::uint32_t ComboStyle(unsigned options) {
 }
 
 void SetHeight(Control* control, int height) {
-  control->bounds.bottom = control->bounds.top + height;
+  control->placement.bounds.bottom = control->placement.bounds.top + height;
 }
-void SetWidth(Control* control, int width) { control->bounds.right = control->bounds.left + width; }
+void SetWidth(Control* control, int width) {
+  control->placement.bounds.right = control->placement.bounds.left + width;
+}
 
 // The child-control part of construction; the kind's Create fills in the rest.
 void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable& table) {
   control->isChild = true;
-  control->verticalAlign = 1;
+  control->look.verticalAlign = 1;
   control->kindTable = &table;
   std::uint32_t newStyle = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-  if (control->look3D) {
+  if (control->look.look3D) {
     newStyle &= ~WS_BORDER;
     control->exStyle |= WS_EX_CLIENTEDGE;
   }
   control->style = newStyle;
-  control->visible = (newStyle & WS_VISIBLE) != 0;
-  if (control->parent) control->cursor = control->parent->cursor;
+  control->state.visible = (newStyle & WS_VISIBLE) != 0;
+  if (control->parent) control->look.cursor = control->parent->look.cursor;
   Control* form = ParentForm(control);
-  if (form) control->tabOrder = ++form->formPart->tabCounter;
+  if (form) control->state.tabOrder = ++form->formPart->tabCounter;
   if (newStyle & WS_TABSTOP) {
-    control->tabStop = true;
+    control->state.tabStop = true;
     if (form && !form->formPart->currentControl) form->formPart->currentControl = control;
   }
   control->controlId = NextControlId++;
@@ -185,14 +187,14 @@ Control* CreateForm(Control* parent, const std::string& caption) {
   AttachHook(form, FormFocusHook);
   AttachHook(form, BackgroundHook);
   form->caption = caption;
-  if (!parent) form->bounds = {};
+  if (!parent) form->placement.bounds = {};
   return form;
 }
 
 Control* CreateButton(Control* parent, const std::string& caption) {
   Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kPushButtonKind);
   SetHeight(button, 22);
-  button->textAlign = 2;
+  button->look.textAlign = 2;
   button->buttonPart = std::make_unique<ButtonPart>();
   button->caption = caption;
   return button;
@@ -218,8 +220,8 @@ Control* CreateShadowLabel(Control* parent, const std::string& caption, int shad
   label->shadowPart = std::make_unique<ShadowPart>();
   label->shadowPart->depth = shadowDepth;
   SetHeight(label, 40);
-  label->textAlign = 2;
-  label->fontColor = kWindowText;
+  label->look.textAlign = 2;
+  label->look.fontColor = kWindowText;
   AttachHook(label, BackgroundHook);
   AttachHook(label, ShadowLabelHook);
   return label;
@@ -230,8 +232,8 @@ Control* CreateGroupBox(Control* parent, const std::string& caption) {
   group->exStyle |= WS_EX_CONTROLPARENT;
   SetWidth(group, 100);
   SetHeight(group, 142);
-  group->insets = {22, 2, 2, 2};
-  group->tabStop = false;
+  group->placement.insets = {22, 2, 2, 2};
+  group->state.tabStop = false;
   AttachHook(group, BackgroundHook);
   group->caption = caption;
   return group;
@@ -260,7 +262,7 @@ Control* CreateComboBox(Control* parent, unsigned options) {
   Control* combo =
       CreateChildControl(parent, "COMBOBOX", true, ComboStyle(options) | kComboStyle, kComboKind);
   SetWidth(combo, 100);
-  combo->bounds.bottom -= 42;
+  combo->placement.bounds.bottom -= 42;
   combo->comboPart = std::make_unique<ComboPart>();
   combo->classStyle |= CS_DBLCLKS;
   AttachHook(combo, ComboHook);
@@ -269,8 +271,7 @@ Control* CreateComboBox(Control* parent, unsigned options) {
 
 Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options, int,
                                 void*, int) {
-  Control* button =
-      CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kPushButtonKind);
+  Control* button = CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kPushButtonKind);
   SetHeight(button, 22);
   button->buttonPart = std::make_unique<ButtonPart>();
   button->ownerDrawPart = std::make_unique<OwnerDrawPart>();

@@ -83,7 +83,7 @@ static std::uint32_t AlignedStyle(std::uint32_t style, const std::uint16_t (&sty
 
 void SetTextAlign(Control* control, int align) {
   if (align < 0 || align > 2) return;
-  control->textAlign = static_cast<std::uint8_t>(align);
+  control->look.textAlign = static_cast<std::uint8_t>(align);
   const KindTable& table = *control->kindTable;
   SetStyle(control, AlignedStyle(control->style, table.alignStyles, align) &
                         ~std::uint32_t{table.alignRemovedBits});
@@ -91,14 +91,14 @@ void SetTextAlign(Control* control, int align) {
 
 void SetVerticalAlign(Control* control, int align) {
   if (align < 0 || align > 2) return;
-  control->verticalAlign = static_cast<std::uint8_t>(align);
+  control->look.verticalAlign = static_cast<std::uint8_t>(align);
   SetStyle(control, AlignedStyle(control->style, control->kindTable->verticalStyles, align));
 }
 
 void SetLook3D(Control* control, bool look3D) {
-  control->children3D = look3D;
-  if (control->look3D == look3D) return;
-  control->look3D = look3D;
+  control->look.children3D = look3D;
+  if (control->look.look3D == look3D) return;
+  control->look.look3D = look3D;
   if (control->window) {
     control->style = native::GetStyle(control->window);
     control->exStyle = native::GetExStyle(control->window);
@@ -126,7 +126,7 @@ bool IsEnabled(Control* control) {
 
 void SetEnabled(Control* control, bool enabled) {
   if (IsEnabled(control) == enabled) return;
-  control->enabled = enabled;
+  control->state.enabled = enabled;
   if (enabled) {
     control->style &= ~WS_DISABLED;
   } else {
@@ -136,22 +136,22 @@ void SetEnabled(Control* control, bool enabled) {
 }
 
 void SetVisible(Control* control, bool visible) {
-  control->visibilitySet = true;
+  control->state.visibilitySet = true;
   if (visible) {
     control->style |= WS_VISIBLE;
   } else {
     control->style &= ~WS_VISIBLE;
-    if (control->window) control->showAfterCreation = false;
+    if (control->window) control->state.showAfterCreation = false;
   }
-  control->visible = visible;
+  control->state.visible = visible;
   if (control->window) native::ShowWindow(control->window, visible ? SW_SHOW : SW_HIDE);
 }
 
 void Hide(Control* control) { SetVisible(control, false); }
 
 void SetCursor(Control* control, native::Cursor cursor) {
-  if (control->cursor == cursor) return;
-  control->cursor = cursor;
+  if (control->look.cursor == cursor) return;
+  control->look.cursor = cursor;
   if (!control->window || !cursor || ScreenCursor) return;
   Point p = native::ScreenToClient(control->window, native::GetCursorPos());
   Rect r = ClientRect(control);
@@ -198,7 +198,7 @@ void ApplyFormIcon(Control* form) {
 // ---- placement ----------------------------------------------------------
 
 Bounds GetBounds(Control* control) {
-  if (!control->window) return control->bounds;
+  if (!control->window) return control->placement.bounds;
   Rect r = native::GetWindowRect(control->window);
   if (control->isChild && control->parent && control->parent->window) {
     Point origin = native::ClientToScreen(control->parent->window, {0, 0});
@@ -208,9 +208,9 @@ Bounds GetBounds(Control* control) {
 }
 
 void SetBounds(Control* control, const Bounds& bounds) {
-  if (bounds.left != control->bounds.left) control->positionSet |= 1;
-  if (bounds.top != control->bounds.top) control->positionSet |= 2;
-  control->bounds = bounds;
+  if (bounds.left != control->placement.bounds.left) control->placement.positionSet |= 1;
+  if (bounds.top != control->placement.bounds.top) control->placement.positionSet |= 2;
+  control->placement.bounds = bounds;
   if (!control->window) return;
   native::SetWindowPos(control->window, nullptr, bounds.left, bounds.top, bounds.Width(),
                        bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -220,7 +220,7 @@ void SetBounds(Control* control, const Bounds& bounds) {
 void SetPosition(Control* control, int left, int top) {
   Bounds b = GetBounds(control);
   SetBounds(control, {left, top, left + b.Width(), top + b.Height()});
-  control->positionSet |= 3;
+  control->placement.positionSet |= 3;
 }
 
 void SetSize(Control* control, int width, int height) {
@@ -364,13 +364,13 @@ void Clear(Control* control) {
 }
 
 int GetSelectedIndex(Control* control) {
-  if (!control->kindTable->getIndexMessage) return control->storedIndex;
+  if (!control->kindTable->getIndexMessage) return control->state.storedIndex;
   return static_cast<int>(Perform(control, control->kindTable->getIndexMessage, 0, 0));
 }
 
 void SetSelectedIndex(Control* control, int index) {
   if (!control->kindTable->setIndexMessage) {
-    control->storedIndex = index;
+    control->state.storedIndex = index;
     return;
   }
   Perform(control, control->kindTable->setIndexMessage, static_cast<WParam>(index), 0);
@@ -399,13 +399,13 @@ void Focus(Control* control, bool focus) {
 
 // ---- events with hooks --------------------------------------------------
 
-void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler) {
-  control->*event = handler;
+void SetMouseEvent(Control* control, MouseEvent ControlEvents::*event, MouseEvent handler) {
+  control->events.*event = handler;
   AttachHook(control, MouseHook);
 }
 
 void SetMouseLeaveEvent(Control* control, NotifyEvent handler) {
-  control->OnMouseLeave = handler;
+  control->events.OnMouseLeave = handler;
   native::InitCommonControls();
   AttachHook(control, EnterLeaveHook);
   Invalidate(control);

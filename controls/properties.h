@@ -72,7 +72,7 @@ void SetSelection(Control* control, int start, int end);
 void Focus(Control* control, bool focus);
 
 // Events that need a hook besides the field
-void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler);
+void SetMouseEvent(Control* control, MouseEvent ControlEvents::*event, MouseEvent handler);
 void SetMouseLeaveEvent(Control* control, NotifyEvent handler);
 
 }  // namespace controls

@@ -103,14 +103,15 @@ void OnPlain(void*, Control*) {
 
 using M = MainWindow;
 using Ref = Control* M::*;
+using Events = controls::ControlEvents;
 
 struct NotifyBinding {
   Ref control;
-  controls::NotifyEvent Control::*event;
+  controls::NotifyEvent Events::*event;
   controls::NotifyEvent::Code handler;
 };
 
-constexpr auto Click = &Control::OnClick;
+constexpr auto Click = &Events::OnClick;
 
 constexpr NotifyBinding kBindings[] = {
     {&M::WeightHelpLink, Click, On<ShowPageHelp>},
@@ -120,7 +121,7 @@ constexpr NotifyBinding kBindings[] = {
     {&M::RoundUpCheck, Click, On<RunConvert>},
     {&M::ThousandSepCheck, Click, On<RunConvert>},
     {&M::ExpCheck, Click, On<RunConvert>},
-    {&M::DecimalsCombo, &Control::OnChange, On<RunConvert>},
+    {&M::DecimalsCombo, &Events::OnChange, On<RunConvert>},
     {&M::ResetButton, Click, On<ResetInputs>},
     {&M::ClearFromButton, Click, On<ClearFromInputs>},
     {&M::ClearToButton, Click, On<ClearToUnits>},
@@ -158,10 +159,10 @@ void SuggestMetricUnits(MainWindow* window) { Suggest(window, units::UnitSystem:
 
 void BindMainWindowEvents(MainWindow* window) {
   for (const NotifyBinding& binding : kBindings)
-    (window->*binding.control)->*binding.event = {binding.handler, window};
+    (window->*binding.control)->events.*binding.event = {binding.handler, window};
   BindSelectors(window);
-  for (Control* field : FromValues(window)) field->OnKeyChar = {FilterValueKey, window};
-  controls::SetMouseEvent(window->AboutLink, &Control::OnMouseMove, {HighlightAboutLink, window});
+  for (Control* field : FromValues(window)) field->events.OnKeyChar = {FilterValueKey, window};
+  controls::SetMouseEvent(window->AboutLink, &Events::OnMouseMove, {HighlightAboutLink, window});
   controls::SetMouseLeaveEvent(window->AboutLink, {UnhighlightAboutLink, window});
 }
 

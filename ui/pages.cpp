@@ -177,7 +177,7 @@ void SelectCategory(MainWindow* window, Category category) {
 
 void BindSelectors(MainWindow* window) {
   for (const Selector& selector : kSelectors)
-    (window->*selector.control)->OnClick = {OnSelector, window};
+    (window->*selector.control)->events.OnClick = {OnSelector, window};
 }
 
 void FillPrefixColumns(MainWindow* w) {

@@ -46,11 +46,11 @@ TEST_F(ComboTest, SettingItemsInTurnFillsTheListAndKeepsTheSelection) {
 TEST_F(ComboTest, ASelectionFiresOnChangeOnceWithTheNewTextInPlace) {
   Fill(3);
   static std::string textSeen;
-  combo->OnChange = {[](void*, Control* sender) {
-                       textSeen = GetText(sender);
-                       Log().push_back("change");
-                     },
-                     nullptr};
+  combo->events.OnChange = {[](void*, Control* sender) {
+                              textSeen = GetText(sender);
+                              Log().push_back("change");
+                            },
+                            nullptr};
   ShowForm(form);
   Focus(combo, true);
   Pump();
@@ -65,7 +65,7 @@ TEST_F(ComboTest, ASelectionFiresOnChangeOnceWithTheNewTextInPlace) {
 
 TEST_F(ComboTest, TheWheelStepsThroughAClosedListLikeTheArrowKeys) {
   Fill(3);
-  combo->OnChange = Record("change");
+  combo->events.OnChange = Record("change");
   ShowForm(form);
   Focus(combo, true);
   Pump();
@@ -82,7 +82,7 @@ TEST_F(ComboTest, TheWheelStepsThroughAClosedListLikeTheArrowKeys) {
 
 TEST_F(ComboTest, OnSelChangeTakesPrecedenceOverOnChange) {
   Fill(3);
-  combo->OnChange = Record("change");
+  combo->events.OnChange = Record("change");
   combo->comboPart->OnSelChange = Record("selchange");
   ShowForm(form);
   Focus(combo, true);
@@ -144,7 +144,7 @@ TEST_F(ComboTest, EscapeInAnOpenEditableListRestoresTheSelection) {
 
 TEST_F(ComboTest, AnEditableComboFreedByItsKeyHandlerGoesAfterTheKey) {
   Control* editable = CreateComboBox(form, 0);
-  editable->OnKeyChar = {
+  editable->events.OnKeyChar = {
       [](void*, Control* sender, WParam&, std::uint32_t) {
         Free(sender);
         Log().push_back(sender->BeingDestroyed() ? "gone in handler" : "alive in handler");

@@ -85,8 +85,8 @@ TEST_P(ShadowLabelPaint, TextShadowAndBackgroundAreWhereTheAlignmentPutsThem) {
   MakeLabel(c.depth);
   SetShadowColor(label, static_cast<Color>(kShade));
   SetLook3D(label, c.look3D);
-  label->textAlign = static_cast<std::uint8_t>(c.align);
-  label->verticalAlign = static_cast<std::uint8_t>(c.vertical);
+  label->look.textAlign = static_cast<std::uint8_t>(c.align);
+  label->look.verticalAlign = static_cast<std::uint8_t>(c.vertical);
   ShowForm(form);
   const Picture picture = PaintAndCapture(label->window);
   const Point size = MeasureText(FontHandle(font), "Hg");
@@ -150,7 +150,7 @@ TEST_F(ShadowLabelPaint, PrintingFillsTheBackgroundUnlessTransparent) {
   ShowForm(form);
   constexpr std::uint32_t kUnder = 0x00203040;  // what the label is printed over
   for (bool transparent : {false, true}) {
-    label->transparent = transparent;
+    label->look.transparent = transparent;
     const Picture picture = PrintClient(label->window, kUnder);
     EXPECT_GT(Find(picture, kInk).count, 0) << transparent;
     EXPECT_GT(Find(picture, kShade).count, 0) << transparent;
@@ -196,7 +196,7 @@ TEST_P(OwnerDrawnButtonPaint, FrameTextAndBackgroundFollowTheState) {
   if (c.setup == Setup::Press) Send(button, kSetPushedState, 1);
   if (c.setup == Setup::Check) SetChecked(button, true);
   if (c.setup == Setup::Disable) SetEnabled(button, false);
-  if (c.setup == Setup::Hot) button->pointerInside = true;
+  if (c.setup == Setup::Hot) button->state.pointerInside = true;
   Pump();
   const Picture picture = PaintAndCapture(button->window);
   const int w = picture.width, h = picture.height;

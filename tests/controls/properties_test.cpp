@@ -60,7 +60,7 @@ TEST_F(PropertiesTest, TextAlignmentStyles) {
 
 TEST_F(PropertiesTest, VerticalAlignmentCountsCentreTopBottom) {
   Control* button = CreateButton(form, "b");
-  EXPECT_EQ(button->verticalAlign, 1);
+  EXPECT_EQ(button->look.verticalAlign, 1);
   const std::uint32_t expected[] = {0xC00, 0x400, 0x800};
   for (int align = 0; align < 3; ++align) {
     SetVerticalAlign(button, align);
@@ -71,7 +71,7 @@ TEST_F(PropertiesTest, VerticalAlignmentCountsCentreTopBottom) {
 TEST_F(PropertiesTest, CheckBoxIsLeftAlignedAutoCheckBox) {
   Control* check = CreateCheckBox(form, "c");
   EXPECT_EQ(check->style & 0xFFFF, BS_AUTOCHECKBOX);
-  EXPECT_EQ(check->textAlign, 2);
+  EXPECT_EQ(check->look.textAlign, 2);
 }
 
 TEST_F(PropertiesTest, Look3DSwapsTheClientEdgeForABorder) {
@@ -86,7 +86,7 @@ TEST_F(PropertiesTest, Look3DSwapsTheClientEdgeForABorder) {
 
   Control* panel = CreatePanel(form, PanelEdge::None);
   SetLook3D(panel, false);  // already flat: only the children's flag changes
-  EXPECT_FALSE(CreateEditBox(panel, 0)->look3D);
+  EXPECT_FALSE(CreateEditBox(panel, 0)->look.look3D);
 }
 
 TEST_F(PropertiesTest, EnabledAndVisibleReachTheWindow) {
@@ -108,9 +108,9 @@ TEST_F(PropertiesTest, BoundsClientSizeAndCentring) {
   Control* panel = CreatePanel(form, PanelEdge::None);
   SetPosition(panel, 10, 20);
   SetSize(panel, 100, 0);  // 0 keeps the height
-  EXPECT_EQ(panel->bounds.left, 10);
-  EXPECT_EQ(panel->bounds.Width(), 100);
-  EXPECT_EQ(panel->bounds.Height(), 100);
+  EXPECT_EQ(panel->placement.bounds.left, 10);
+  EXPECT_EQ(panel->placement.bounds.Width(), 100);
+  EXPECT_EQ(panel->placement.bounds.Height(), 100);
   SetClientSize(form, 300, 200);
   EXPECT_EQ(ClientWidth(form), 300);
   EXPECT_EQ(ClientHeight(form), 200);
@@ -164,12 +164,12 @@ TEST_F(PropertiesTest, ChildrenShareTheFontHandleOfTheirTopmostIdenticalAncestor
   Control* panel = CreatePanel(form, PanelEdge::None);
   Control* label = CreateLabel(panel, "l");
   form->CreateWindow();
-  EXPECT_EQ(WindowFont(label), FontHandle(form->font));
-  EXPECT_EQ(WindowFont(panel), FontHandle(form->font));
-  SetFontStyle(label->font, 4);  // underlined: its own handle
-  EXPECT_NE(WindowFont(label), FontHandle(form->font));
-  SetFontStyle(label->font, 0);  // back: shared again
-  EXPECT_EQ(WindowFont(label), FontHandle(form->font));
+  EXPECT_EQ(WindowFont(label), FontHandle(form->look.font));
+  EXPECT_EQ(WindowFont(panel), FontHandle(form->look.font));
+  SetFontStyle(label->look.font, 4);  // underlined: its own handle
+  EXPECT_NE(WindowFont(label), FontHandle(form->look.font));
+  SetFontStyle(label->look.font, 0);  // back: shared again
+  EXPECT_EQ(WindowFont(label), FontHandle(form->look.font));
 }
 
 TEST_F(PropertiesTest, ChangingAnAncestorsFontLeavesNoChildOnTheDeletedHandle) {
@@ -178,21 +178,21 @@ TEST_F(PropertiesTest, ChangingAnAncestorsFontLeavesNoChildOnTheDeletedHandle) {
   Control* label = CreateLabel(panel, "l");
   form->CreateWindow();
   Font shared = WindowFont(label);
-  ASSERT_EQ(shared, FontHandle(form->font));
-  SetFontHeight(form->font, 14);
+  ASSERT_EQ(shared, FontHandle(form->look.font));
+  SetFontHeight(form->look.font, 14);
   EXPECT_NE(WindowFont(label), shared);
   EXPECT_NE(WindowFont(panel), shared);
-  EXPECT_EQ(WindowFont(label), FontHandle(label->font));
-  EXPECT_EQ(label->font->logFont.height, 8) << "children keep the font they copied";
-  EXPECT_EQ(CreateLabel(form, "later")->font->logFont.height, 14);
+  EXPECT_EQ(WindowFont(label), FontHandle(label->look.font));
+  EXPECT_EQ(label->look.font->logFont.height, 8) << "children keep the font they copied";
+  EXPECT_EQ(CreateLabel(form, "later")->look.font->logFont.height, 14);
 }
 
 TEST_F(PropertiesTest, FontColourFollowsTheFontObject) {
   Control* label = CreateLabel(form, "l");
   SetFontColor(GetFont(label), 0x0000FF);
-  EXPECT_EQ(label->fontColor, 0x0000FF);
-  SetFontFace(label->font, std::string(40, 'x'));
-  EXPECT_EQ(label->font->logFont.faceName.size(), 31u);
+  EXPECT_EQ(label->look.fontColor, 0x0000FF);
+  SetFontFace(label->look.font, std::string(40, 'x'));
+  EXPECT_EQ(label->look.font->logFont.faceName.size(), 31u);
 }
 
 }  // namespace

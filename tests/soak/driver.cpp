@@ -397,7 +397,8 @@ std::optional<std::string> Driver::Check() {
   visit.opened = 0;
   std::vector<Category> highlighted;
   for (const SelectorOf& selector : kSelectors)
-    if ((w->*selector.selector)->color == ui::kPaleGrey) highlighted.push_back(selector.category);
+    if ((w->*selector.selector)->look.color == ui::kPaleGrey)
+      highlighted.push_back(selector.category);
   if (highlighted.size() != 1)
     return std::to_string(highlighted.size()) + " selectors are highlighted";
   const Category page = highlighted.front();

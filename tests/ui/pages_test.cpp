@@ -64,7 +64,7 @@ TEST_F(PagesTest, EachSelectorShowsItsTableAndDefaultsAndKeepsWhatWasTyped) {
     EXPECT_EQ(Visible(w->WeightHelpLink), c.helpLink == &M::WeightHelpLink) << page;
     EXPECT_EQ(Visible(w->PaperHelpLink), c.helpLink == &M::PaperHelpLink) << page;
     for (Ref other : selectors)
-      EXPECT_EQ((w->*other)->color, other == c.selector ? kPaleGrey : kWhite)
+      EXPECT_EQ((w->*other)->look.color, other == c.selector ? kPaleGrey : kWhite)
           << page << ", " << GetText(w->*other);
   }
 }
@@ -100,8 +100,8 @@ TEST_F(PagesTest, FocusGoesToTheFirstFilledValueFieldThePageUses) {
 TEST_F(PagesTest, ThePrefixesPageCoversTheConversionUntilTheNextSelection) {
   ClickOn(w->PrefixesSelector);
   ASSERT_TRUE(Visible(w->PrefixesPage));
-  EXPECT_EQ(w->PrefixesSelector->color, kPaleGrey);
-  EXPECT_EQ(w->LengthSelector->color, kWhite);
+  EXPECT_EQ(w->PrefixesSelector->look.color, kPaleGrey);
+  EXPECT_EQ(w->LengthSelector->look.color, kWhite);
   ClickOn(w->FromUnit1);  // lands on the page, not on the list below it
   EXPECT_FALSE(w->FromUnit1->comboPart->droppedDown);
   const std::pair<Control*, const char*> columns[] = {
