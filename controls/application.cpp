@@ -266,7 +266,7 @@ bool FormFocusHook(Control* control, Message& message, LResult& result) {
     AppWindow->formPart->currentControl = control;
   Control* current = control->formPart->currentControl;
   if (!current) return false;
-  native::SetFocus(WindowHandle(current));
+  native::SetFocus(EnsureWindow(current));
   result = 0;
   return true;
 }

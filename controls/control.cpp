@@ -56,7 +56,7 @@ void Control::InitWithParent(Control* newParent, const char* kindSubclass, bool 
   if (newParent->look.font) look.font = CopyFontObject(newParent->look.font, this);
   look.color = newParent->look.color;
   if (newParent->look.brushObject)
-    look.brushObject = CopyFontObject(newParent->look.brushObject, this);
+    look.brushObject = CopyBrushObject(newParent->look.brushObject, this);
   const int margin = placement.childMargin = newParent->placement.childMargin;
   placement.bounds = {margin, margin + newParent->placement.insets.top, margin + 64, margin + 64};
 }
@@ -176,7 +176,7 @@ static Rect CreationPlacement(const Control* control) {
 bool Control::CreateWindow() {
   Hwnd parentWindow = nullptr;
   if (parent) {
-    parentWindow = WindowHandle(parent);
+    parentWindow = EnsureWindow(parent);
     if (!parentWindow) return false;
   }
   if (window) return FinishExistingWindow(this);
@@ -200,7 +200,7 @@ bool Control::CreateWindow() {
   return true;
 }
 
-Hwnd WindowHandle(Control* control) {
+Hwnd EnsureWindow(Control* control) {
   if (!control) return nullptr;
   if (!control->window) {
     // Made early: keep it hidden until the normal creation pass shows it.
@@ -216,7 +216,7 @@ Hwnd WindowHandle(Control* control) {
 }
 
 LResult Perform(Control* control, std::uint32_t message, WParam wParam, LParam lParam) {
-  return native::SendMessage(WindowHandle(control), message, wParam, lParam);
+  return native::SendMessage(EnsureWindow(control), message, wParam, lParam);
 }
 
 void Invalidate(Control* control) {
@@ -238,7 +238,7 @@ bool IsMainWindow(const Control* control) {
 }
 
 Rect ClientRect(Control* control) {
-  Hwnd window = WindowHandle(control);
+  Hwnd window = EnsureWindow(control);
   Rect r = window
                ? native::GetClientRect(window)
                : Rect{0, 0, control->placement.bounds.Width(), control->placement.bounds.Height()};

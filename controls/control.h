@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,21 +53,29 @@ using MouseEvent = EventHandler<void(Control*, MouseRecord&)>;
 using CloseEvent = EventHandler<void(Control*, bool& accept)>;
 using PointerTestEvent = EventHandler<bool(Control*)>;
 
-// What every control of a kind shares: the Win32 messages and notification
-// codes it uses (0 = none) and how it takes Enter and a move. Controls point
-// to their kind's table.
+// Where a control's text stands across it, and up and down; the numbers are
+// the ones the design counts them by.
+enum class TextAlign : std::uint8_t { Left = 0, Right = 1, Centre = 2 };
+enum class VerticalAlign : std::uint8_t { Centre = 0, Top = 1, Bottom = 2 };
+
+// A notification code of a kind, or none: 0 is a real code (BN_CLICKED).
+using NotifyCode = std::optional<std::uint16_t>;
+
+// What every control of a kind shares: the Win32 messages (0 = none, as no
+// table message is WM_NULL) and notification codes it uses, and how it takes
+// Enter and a move. Controls point to their kind's table.
 struct KindTable {
   void (*clear)(Control*) = nullptr;
   void (*afterCreate)(Control*) = nullptr;  // runs once the window exists
-  std::uint16_t clickCode = 0, enterCode = 0, leaveCode = 0, changeCode = 0, selChangeCode = 0;
+  NotifyCode clickCode, enterCode, leaveCode, changeCode, selChangeCode;
   std::uint16_t countMessage = 0;
   std::uint16_t itemLengthMessage = 0, getItemMessage = 0;
   std::uint16_t getItemDataMessage = 0, setItemDataMessage = 0;
   std::uint16_t addItemMessage = 0, deleteItemMessage = 0, insertItemMessage = 0;
   std::uint16_t getIndexMessage = 0, setIndexMessage = 0, setSelectionMessage = 0;
-  std::uint16_t alignStyles[3] = {};  // left, right, centre
+  std::uint16_t alignStyles[3] = {};  // by TextAlign
   std::uint16_t alignRemovedBits = 0;
-  std::uint16_t verticalStyles[3] = {};  // centre, top, bottom
+  std::uint16_t verticalStyles[3] = {};  // by VerticalAlign
   std::uint16_t textLimitMessage = 0;
   bool handlesEnter = false;   // Enter is its own, not the form's default button's
   bool repaintOnMove = false;  // redrawn after every change of its bounds
@@ -94,8 +103,12 @@ class GdiObject : public BaseObject {
  protected:
   void Destroy() override;
 };
-using FontObject = GdiObject;
-using BrushObject = GdiObject;
+// Two names for the one shape, so that neither is handed where the other belongs.
+class FontObject final : public GdiObject {};
+class BrushObject final : public GdiObject {
+ public:
+  void Init() override;
+};
 
 struct HookEntry {
   MessageHook hook = nullptr;
@@ -175,8 +188,8 @@ struct ControlLook {
   native::Brush brush = nullptr;  // of the colour, made on demand
   std::uint32_t brushRgb = 0;
   native::Font appliedFont = nullptr;  // the font handle last given to the window
-  std::uint8_t textAlign = 0;
-  std::uint8_t verticalAlign = 0;
+  TextAlign textAlign = TextAlign::Left;
+  VerticalAlign verticalAlign = VerticalAlign::Centre;
   bool children3D = false, look3D = false;
   bool transparent = false;
   native::Cursor cursor = nullptr;  // over the client area; 0: the class's
@@ -265,7 +278,9 @@ inline constexpr std::uint16_t kFirstControlId = 32768;
 
 // Construction and windows
 Control* CreateControl(Control* parent, const char* subclassName, bool look3DDefault);
-Hwnd WindowHandle(Control* control);  // creates the window on demand
+// The control's window, created first (hidden until the creation pass shows
+// it) when it does not exist yet.
+Hwnd EnsureWindow(Control* control);
 void CreateChildWindows(Control* control);
 LResult Perform(Control* control, std::uint32_t message, WParam wParam, LParam lParam);
 void Invalidate(Control* control);

@@ -83,19 +83,31 @@ FontObject* GetFont(Control* control) {
   return control->look.font;
 }
 
-FontObject* CopyFontObject(GdiObject* source, Control* owner) {
-  auto* copy = NewObject<GdiObject>();
-  copy->kind = source->kind;
+void BrushObject::Init() {
+  GdiObject::Init();
+  kind = Kind::Brush;
+}
+
+template <class Object>
+Object* CopyGdiObject(Object* source, Control* owner) {
+  auto* copy = NewObject<Object>();
   copy->color = source->color;
   copy->logFont = source->logFont;
   copy->parentLink = source;
   copy->owner = owner;
-  if (source->kind == GdiObject::Kind::Font) {
-    copy->changeProc = FontChanged;
-    owner->look.font = copy;  // the change event reads it
-    FontChanged(owner);
-  }
   return copy;
+}
+
+FontObject* CopyFontObject(FontObject* source, Control* owner) {
+  FontObject* copy = CopyGdiObject(source, owner);
+  copy->changeProc = FontChanged;
+  owner->look.font = copy;  // the change event reads it
+  FontChanged(owner);
+  return copy;
+}
+
+BrushObject* CopyBrushObject(BrushObject* source, Control* owner) {
+  return CopyGdiObject(source, owner);
 }
 
 void SetFontHeight(FontObject* font, int height) {
@@ -120,14 +132,14 @@ void SetFontFace(FontObject* font, const std::string& face) {
 
 void SetFontStyle(FontObject* font, unsigned styleBits) {
   LogFont wanted = font->logFont;
-  if (styleBits & 1) {
+  if (styleBits & kFontBold) {
     wanted.weight = kBoldWeight;
   } else if (wanted.weight >= kBoldWeight) {
     wanted.weight = 0;
   }
-  wanted.italic = (styleBits & 2) ? 1 : 0;
-  wanted.underline = (styleBits & 4) ? 1 : 0;
-  wanted.strikeOut = (styleBits & 8) ? 1 : 0;
+  wanted.italic = (styleBits & kFontItalic) ? 1 : 0;
+  wanted.underline = (styleBits & kFontUnderline) ? 1 : 0;
+  wanted.strikeOut = (styleBits & kFontStrikeOut) ? 1 : 0;
   if (wanted == font->logFont) return;
   font->logFont = wanted;
   SettingChanged(font);
@@ -169,7 +181,7 @@ Brush ControlBrush(Control* control) {
 }
 
 void SetColor(Control* control, Color color) {
-  WindowHandle(control);
+  EnsureWindow(control);
   if (control->look.color == color) return;
   control->look.color = color;
   if (control->look.brush) DeleteObject(control->look.brush);

@@ -13,6 +13,9 @@ using namespace native;
 
 namespace {
 
+// STN_CLICKED, which only the Qt back end's constants name.
+constexpr std::uint16_t kStaticClicked = 0;
+
 void ClearText(Control* control) { SetText(control, ""); }
 void ResetContent(Control* control) { Perform(control, CB_RESETCONTENT, 0, 0); }
 
@@ -30,7 +33,7 @@ constexpr KindTable MakeButtonKind() {
 constexpr KindTable MakeStaticKind() {
   KindTable t;
   t.clear = ClearText;
-  t.clickCode = 0;  // STN_CLICKED
+  t.clickCode = kStaticClicked;
   t.alignStyles[0] = SS_LEFT, t.alignStyles[1] = SS_RIGHT, t.alignStyles[2] = SS_CENTER;
   t.alignRemovedBits = SS_LEFTNOWORDWRAP;
   t.verticalStyles[0] = SS_CENTERIMAGE;
@@ -143,7 +146,7 @@ void SetWidth(Control* control, int width) {
 // The child-control part of construction; the kind's Create fills in the rest.
 void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable& table) {
   control->isChild = true;
-  control->look.verticalAlign = 1;
+  control->look.verticalAlign = VerticalAlign::Top;
   control->kindTable = &table;
   std::uint32_t newStyle = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   if (control->look.look3D) {
@@ -194,7 +197,7 @@ Control* CreateForm(Control* parent, const std::string& caption) {
 Control* CreateButton(Control* parent, const std::string& caption) {
   Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kPushButtonKind);
   SetHeight(button, 22);
-  button->look.textAlign = 2;
+  button->look.textAlign = TextAlign::Centre;
   button->buttonPart = std::make_unique<ButtonPart>();
   button->caption = caption;
   return button;
@@ -220,7 +223,7 @@ Control* CreateShadowLabel(Control* parent, const std::string& caption, int shad
   label->shadowPart = std::make_unique<ShadowPart>();
   label->shadowPart->depth = shadowDepth;
   SetHeight(label, 40);
-  label->look.textAlign = 2;
+  label->look.textAlign = TextAlign::Centre;
   label->look.fontColor = kWindowText;
   AttachHook(label, BackgroundHook);
   AttachHook(label, ShadowLabelHook);

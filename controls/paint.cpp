@@ -19,10 +19,10 @@ Point ShadowTextOrigin(Control* control, const Rect& area, Point text) {
   Point origin;
   const int spareWidth = area.right - area.left - text.x;
   const int spareHeight = area.bottom - area.top - text.y;
-  if (control->look.textAlign == 1) origin.x = spareWidth;
-  if (control->look.textAlign == 2) origin.x = spareWidth / 2;
-  if (control->look.verticalAlign == 0) origin.y = spareHeight / 2;
-  if (control->look.verticalAlign == 2) origin.y = spareHeight;
+  if (control->look.textAlign == TextAlign::Right) origin.x = spareWidth;
+  if (control->look.textAlign == TextAlign::Centre) origin.x = spareWidth / 2;
+  if (control->look.verticalAlign == VerticalAlign::Centre) origin.y = spareHeight / 2;
+  if (control->look.verticalAlign == VerticalAlign::Bottom) origin.y = spareHeight;
   return origin;
 }
 
@@ -114,8 +114,8 @@ void DrawButtonText(Control* button, Dc dc, const Rect& rect, bool pressed) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   int y = rect.top + (height - size.y) / 2;
   int x = rect.left;
-  if (button->look.textAlign == 1) x = rect.right - size.x;
-  if (button->look.textAlign == 2) x = rect.left + (width - size.x) / 2;
+  if (button->look.textAlign == TextAlign::Right) x = rect.right - size.x;
+  if (button->look.textAlign == TextAlign::Centre) x = rect.left + (width - size.x) / 2;
   if (pressed) {
     x += part.pressShiftX;
     y += part.pressShiftY;

@@ -1,5 +1,8 @@
 #include "controls/properties.h"
 
+#include <iterator>
+#include <optional>
+
 #include "controls/fonts.h"
 #include "controls/hooks.h"
 #include "controls/native/win_defs.h"
@@ -74,25 +77,31 @@ void SetExStyle(Control* control, std::uint32_t exStyle) {
   ApplyStyleWord(control, &Control::exStyle, native::SetExStyle, exStyle);
 }
 
-// One of a kind's three alignment styles in place of the others.
-static std::uint32_t AlignedStyle(std::uint32_t style, const std::uint16_t (&styles)[3],
-                                  int align) {
+// One of a kind's three alignment styles in place of the others; none for a
+// value that names none of the three.
+template <class Align>
+static std::optional<std::uint32_t> AlignedStyle(std::uint32_t style,
+                                                 const std::uint16_t (&styles)[3], Align align) {
+  const auto index = static_cast<std::size_t>(align);
+  if (index >= std::size(styles)) return std::nullopt;
   for (std::uint16_t value : styles) style &= ~std::uint32_t{value};
-  return style | styles[align];
+  return style | styles[index];
 }
 
-void SetTextAlign(Control* control, int align) {
-  if (align < 0 || align > 2) return;
-  control->look.textAlign = static_cast<std::uint8_t>(align);
+void SetTextAlign(Control* control, TextAlign align) {
   const KindTable& table = *control->kindTable;
-  SetStyle(control, AlignedStyle(control->style, table.alignStyles, align) &
-                        ~std::uint32_t{table.alignRemovedBits});
+  const std::optional<std::uint32_t> style = AlignedStyle(control->style, table.alignStyles, align);
+  if (!style) return;
+  control->look.textAlign = align;
+  SetStyle(control, *style & ~std::uint32_t{table.alignRemovedBits});
 }
 
-void SetVerticalAlign(Control* control, int align) {
-  if (align < 0 || align > 2) return;
-  control->look.verticalAlign = static_cast<std::uint8_t>(align);
-  SetStyle(control, AlignedStyle(control->style, control->kindTable->verticalStyles, align));
+void SetVerticalAlign(Control* control, VerticalAlign align) {
+  const std::optional<std::uint32_t> style =
+      AlignedStyle(control->style, control->kindTable->verticalStyles, align);
+  if (!style) return;
+  control->look.verticalAlign = align;
+  SetStyle(control, *style);
 }
 
 void SetLook3D(Control* control, bool look3D) {
@@ -269,7 +278,7 @@ void Centre(Control* control) {
 
 void BringToTop(Control* control) {
   native::SetWindowPos(
-      WindowHandle(control), native::TopWindow(), 0, 0, 0, 0,
+      EnsureWindow(control), native::TopWindow(), 0, 0, 0, 0,
       SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
 }
 
@@ -278,7 +287,7 @@ void SetResizable(Control* form, bool resizable) {
   if (!part || part->fixedSize == !resizable) return;
   part->fixedSize = !resizable;
   SetStyle(form, resizable ? form->style | WS_THICKFRAME : form->style & ~WS_THICKFRAME);
-  WindowHandle(form);
+  EnsureWindow(form);
   part->frozenWidth = Width(form);
   part->frozenHeight = Height(form);
   AttachHook(form, SizeHook);
@@ -322,6 +331,13 @@ void SetChecked(Control* control, bool checked) {
   Perform(control, BM_SETCHECK, checked ? 1 : 0, 0);
 }
 
+// A combo box gets its items through its window: before the window exists it
+// holds none and shows none, which is the answer to a question about them,
+// and asking need not make the window.
+static bool ListWithoutWindow(const Control* control) {
+  return control->comboPart && !control->window;
+}
+
 int AddItem(Control* control, const std::string& text) {
   const KindTable& table = *control->kindTable;
   if (!table.addItemMessage) {
@@ -329,7 +345,7 @@ int AddItem(Control* control, const std::string& text) {
     return 0;
   }
   auto index = static_cast<int>(
-      native::SendTextMessage(WindowHandle(control), table.addItemMessage, 0, text));
+      native::SendTextMessage(EnsureWindow(control), table.addItemMessage, 0, text));
   if (ItemCount(control) == 1) SetSelectedIndex(control, 0);
   return index;
 }
@@ -341,7 +357,7 @@ void SetItemText(Control* control, int index, const std::string& text) {
   LResult data =
       table.getItemDataMessage ? Perform(control, table.getItemDataMessage, index, 0) : 0;
   Perform(control, table.deleteItemMessage, static_cast<WParam>(index), 0);
-  native::SendTextMessage(WindowHandle(control), table.insertItemMessage,
+  native::SendTextMessage(EnsureWindow(control), table.insertItemMessage,
                           static_cast<WParam>(index), text);
   if (table.setItemDataMessage) Perform(control, table.setItemDataMessage, index, data);
   SetSelectedIndex(control, selected);
@@ -349,13 +365,13 @@ void SetItemText(Control* control, int index, const std::string& text) {
 
 std::string GetItemText(Control* control, int index) {
   const KindTable& table = *control->kindTable;
-  if (!table.getItemMessage || !table.itemLengthMessage) return {};
-  return native::GetItemText(WindowHandle(control), table.itemLengthMessage, table.getItemMessage,
+  if (!table.getItemMessage || !table.itemLengthMessage || ListWithoutWindow(control)) return {};
+  return native::GetItemText(EnsureWindow(control), table.itemLengthMessage, table.getItemMessage,
                              static_cast<WParam>(index));
 }
 
 int ItemCount(Control* control) {
-  if (!control->kindTable->countMessage) return 0;
+  if (!control->kindTable->countMessage || ListWithoutWindow(control)) return 0;
   return static_cast<int>(Perform(control, control->kindTable->countMessage, 0, 0));
 }
 
@@ -365,6 +381,7 @@ void Clear(Control* control) {
 
 int GetSelectedIndex(Control* control) {
   if (!control->kindTable->getIndexMessage) return control->state.storedIndex;
+  if (ListWithoutWindow(control)) return -1;  // CB_ERR: nothing chosen
   return static_cast<int>(Perform(control, control->kindTable->getIndexMessage, 0, 0));
 }
 
@@ -391,9 +408,9 @@ void Focus(Control* control, bool focus) {
   if (!focus) return;
   if (control->isChild) {
     if (Control* form = ParentForm(control)) form->formPart->currentControl = control;
-    native::SetFocus(WindowHandle(control));
+    native::SetFocus(EnsureWindow(control));
   } else {
-    native::SetForegroundWindow(WindowHandle(control));
+    native::SetForegroundWindow(EnsureWindow(control));
   }
 }
 

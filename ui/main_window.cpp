@@ -229,9 +229,9 @@ void ApplyRow(Control* control, const ControlRow& row) {
   if (row.background != kInherit) SetColor(control, row.background);
   if (row.text != kInherit) SetFontColor(GetFont(control), row.text);
   if (row.fontHeight != 0) SetFontHeight(GetFont(control), row.fontHeight);
-  if (row.extras & kUnderline) SetFontStyle(GetFont(control), 4);
+  if (row.extras & kUnderline) SetFontStyle(GetFont(control), kFontUnderline);
   if (row.extras & kHandCursor) SetCursor(control, StandardCursor::Hand);
-  if (row.extras & kCentred) SetTextAlign(control, 2);
+  if (row.extras & kCentred) SetTextAlign(control, TextAlign::Centre);
   if (row.extras & kTicked) SetChecked(control, true);
 }
 

@@ -23,7 +23,7 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationAndFreesItOnce) {
   CreateButton(main, "b");
   main->events.OnMessage = {CountCloses, nullptr};
   main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
-  WindowHandle(main);
+  EnsureWindow(main);
   PostMessage(main->window, WM_CLOSE, 0, 0);
   PostMessage(main->window, 0x8001, 0, 0);  // still in the queue after WM_QUIT
   Control* variable = main;
@@ -125,7 +125,7 @@ class ModalTest : public WindowTest {
   }
   // Queues a message for the dialog before its loop starts.
   void PostToDialog(Control* target, std::uint32_t message) {
-    WindowHandle(target);
+    EnsureWindow(target);
     PostMessage(target->window, message, 0, 0);
   }
   Control* main = nullptr;
@@ -185,7 +185,7 @@ TEST_F(ModalTest, WindowsFreedInsideTheModalLoopGoOnlyOnceShowModalIsDone) {
   main->OnDestroy = {LogDestroy, const_cast<char*>("main freed")};
   dialog->OnDestroy = {LogDestroy, const_cast<char*>("dialog freed")};
   Forget(main);
-  WindowHandle(dialog);
+  EnsureWindow(dialog);
   PostMessage(dialog->window, WM_ENDSESSION, 1, 0);
   EXPECT_EQ(ShowModal(dialog), 0);
   dialog = nullptr;  // freed with the application window

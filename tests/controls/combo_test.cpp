@@ -32,6 +32,19 @@ TEST_F(ComboTest, TheFirstItemAddedIsSelectedLaterOnesLeaveTheSelection) {
   EXPECT_EQ(GetSelectedIndex(combo), 0);
 }
 
+// Before its window exists a combo box has no items (adding one makes the
+// window), so it is asked about them without being made.
+TEST_F(ComboTest, AskingAComboBoxBeforeItsWindowAnswersAsTheEmptyBoxAndMakesNoWindow) {
+  for (const bool windowMade : {false, true}) {
+    if (windowMade) form->CreateWindow();
+    EXPECT_EQ(GetSelectedIndex(combo), -1) << windowMade;
+    EXPECT_EQ(ItemCount(combo), 0) << windowMade;
+    EXPECT_EQ(GetItemText(combo, 0), "") << windowMade;
+    EXPECT_EQ(combo->window != nullptr, windowMade);
+    EXPECT_EQ(form->window != nullptr, windowMade);
+  }
+}
+
 TEST_F(ComboTest, SettingItemsInTurnFillsTheListAndKeepsTheSelection) {
   for (int i = 0; i < 3; ++i) SetItemText(combo, i, "item " + std::to_string(i));
   ASSERT_EQ(ItemCount(combo), 3);

@@ -22,7 +22,7 @@ FontObject* CrispFont(Control* control, int height) {
   FontObject* font = GetFont(control);
   font->logFont.quality = kNonAntialiased;
   SetFontHeight(font, -height);
-  SetFontStyle(font, 1);
+  SetFontStyle(font, kFontBold);
   SetFontColor(font, static_cast<Color>(kInk));
   return font;
 }
@@ -85,8 +85,8 @@ TEST_P(ShadowLabelPaint, TextShadowAndBackgroundAreWhereTheAlignmentPutsThem) {
   MakeLabel(c.depth);
   SetShadowColor(label, static_cast<Color>(kShade));
   SetLook3D(label, c.look3D);
-  label->look.textAlign = static_cast<std::uint8_t>(c.align);
-  label->look.verticalAlign = static_cast<std::uint8_t>(c.vertical);
+  label->look.textAlign = static_cast<TextAlign>(c.align);
+  label->look.verticalAlign = static_cast<VerticalAlign>(c.vertical);
   ShowForm(form);
   const Picture picture = PaintAndCapture(label->window);
   const Point size = MeasureText(FontHandle(font), "Hg");
@@ -188,7 +188,7 @@ TEST_P(OwnerDrawnButtonPaint, FrameTextAndBackgroundFollowTheState) {
   SetBounds(button, {10, 40, 170, 80});
   SetColor(button, static_cast<Color>(kBack));
   FontObject* font = CrispFont(button, 20);
-  if (c.align) SetTextAlign(button, c.align);
+  if (c.align) SetTextAlign(button, static_cast<TextAlign>(c.align));
   ShowForm(form);
   Focus(c.setup == Setup::Focus ? button : edit, true);
   button->ownerDrawPart->pressShiftX = 2;

@@ -1,5 +1,6 @@
 // Properties: text, styles, fonts with shared handles, fixed-size forms.
 #include "harness.h"
+#include "probe.h"
 
 namespace controls::testing {
 namespace {
@@ -50,7 +51,7 @@ TEST_F(PropertiesTest, TextAlignmentStyles) {
   };
   form->CreateWindow();
   for (const Case& c : cases) {
-    SetTextAlign(c.control, c.align);
+    SetTextAlign(c.control, static_cast<TextAlign>(c.align));
     std::uint32_t style = GetStyle(c.control->window);
     EXPECT_EQ(style & c.set, c.set) << c.kind;
     EXPECT_EQ(style & c.cleared, 0u) << c.kind;
@@ -60,18 +61,32 @@ TEST_F(PropertiesTest, TextAlignmentStyles) {
 
 TEST_F(PropertiesTest, VerticalAlignmentCountsCentreTopBottom) {
   Control* button = CreateButton(form, "b");
-  EXPECT_EQ(button->look.verticalAlign, 1);
+  EXPECT_EQ(button->look.verticalAlign, VerticalAlign::Top);
   const std::uint32_t expected[] = {0xC00, 0x400, 0x800};
   for (int align = 0; align < 3; ++align) {
-    SetVerticalAlign(button, align);
+    SetVerticalAlign(button, static_cast<VerticalAlign>(align));
     EXPECT_EQ(button->style & 0xC00, expected[align]) << align;
   }
 }
 
+// A check box is built as a push button, whose TextAlign says centre, but its
+// style carries no alignment, so the system draws its caption at the left,
+// beside the box: the right half of a wide check box stays empty.
 TEST_F(PropertiesTest, CheckBoxIsLeftAlignedAutoCheckBox) {
-  Control* check = CreateCheckBox(form, "c");
+  Control* check = CreateCheckBox(form, "MMMM MMMM");
+  SetBounds(check, {10, 10, 290, 32});
   EXPECT_EQ(check->style & 0xFFFF, BS_AUTOCHECKBOX);
-  EXPECT_EQ(check->look.textAlign, 2);
+  EXPECT_EQ(check->style & BS_CENTER, 0u);
+  EXPECT_EQ(check->look.textAlign, TextAlign::Centre);
+  ShowForm(form);
+  const Picture picture = PaintAndCapture(check->window);
+  const std::uint32_t background = picture.At(picture.width - 1, picture.height / 2);
+  int leftHalf = 0, rightHalf = 0;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x)
+      if (!Near(picture.At(x, y), background)) ++(x < picture.width / 2 ? leftHalf : rightHalf);
+  EXPECT_GT(leftHalf, 0) << "neither box nor caption drawn";
+  EXPECT_EQ(rightHalf, 0) << "the caption reaches the right half";
 }
 
 TEST_F(PropertiesTest, Look3DSwapsTheClientEdgeForABorder) {
@@ -166,7 +181,7 @@ TEST_F(PropertiesTest, ChildrenShareTheFontHandleOfTheirTopmostIdenticalAncestor
   form->CreateWindow();
   EXPECT_EQ(WindowFont(label), FontHandle(form->look.font));
   EXPECT_EQ(WindowFont(panel), FontHandle(form->look.font));
-  SetFontStyle(label->look.font, 4);  // underlined: its own handle
+  SetFontStyle(label->look.font, kFontUnderline);  // its own handle
   EXPECT_NE(WindowFont(label), FontHandle(form->look.font));
   SetFontStyle(label->look.font, 0);  // back: shared again
   EXPECT_EQ(WindowFont(label), FontHandle(form->look.font));

@@ -262,7 +262,7 @@ TEST_F(WindowStateTest, FreeingAFormDestroysItsIconUnlessShared) {
 TEST_F(WindowStateTest, AnIconGivenAfterTheProgramsIconIsDestroyedWhenReplaced) {
   Control* form = CreateForm(nullptr, "first form");
   CreateEditBox(form, 0);
-  WindowHandle(form);
+  EnsureWindow(form);
   const Icon first = MakeIcon(), second = MakeIcon();
   SetIcon(form, first);
   SetIcon(form, second);
@@ -281,7 +281,7 @@ TEST_F(WindowStateTest, AFormWithoutIconGetsACopyOfTheApplicationsIcon) {
   AppWindow = main;
   Control* second = CreateForm(main, "second");
   CreateEditBox(second, 0);
-  WindowHandle(second);
+  EnsureWindow(second);
   const Icon copy = BigIconOf(second->window);
   ASSERT_NE(copy, nullptr);
   EXPECT_NE(copy, icon) << "its own copy, destroyed with it";
@@ -292,7 +292,7 @@ TEST_F(WindowStateTest, AFormWithoutIconGetsACopyOfTheApplicationsIcon) {
   Control* bare = CreateForm(main, "bare");
   CreateEditBox(bare, 0);
   bare->formPart->icon = kNoIcon;
-  WindowHandle(bare);
+  EnsureWindow(bare);
   EXPECT_EQ(BigIconOf(bare->window), nullptr);
 }
 
