@@ -260,6 +260,11 @@ std::optional<ResultParts> TemperatureParts(std::string_view value, int fromRow,
   return ResultParts{{std::move(*rounded), toRow}};
 }
 
+bool NoValue(const Quantity& quantity) {
+  return std::all_of(quantity.Values.begin(), quantity.Values.end(),
+                     [](const std::string& value) { return value.empty(); });
+}
+
 std::optional<ResultParts> ConvertToParts(Category category, const Quantity& quantity,
                                           const ResultOptions& options) {
   switch (category) {
@@ -270,9 +275,7 @@ std::optional<ResultParts> ConvertToParts(Category category, const Quantity& qua
     default:
       break;
   }
-  const bool allEmpty = std::all_of(quantity.Values.begin(), quantity.Values.end(),
-                                    [](const std::string& value) { return value.empty(); });
-  if (allEmpty) return std::nullopt;
+  if (NoValue(quantity)) return std::nullopt;
   return LinearParts(TableFor(category), quantity, options);
 }
 
