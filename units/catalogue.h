@@ -43,8 +43,8 @@ enum class HelpTopic { None, WeightOrMass, PaperWeight };
 // A new category needs: its value in Category and LastCategory; its table
 // and its entry in Categories (catalogue.cpp); its US and metric rules in
 // suggest.cpp, if the buttons should offer units; and in the window, its
-// selector (ui/main_window.h, its place in the layout in ui/main_window.cpp,
-// its row in ui/pages.cpp). The command line and batch take it from here.
+// selector (a member of MainWindow, ui/main_window.h, and its row in the
+// selector bar, ui/pages.cpp). Everything else takes it from here.
 struct CategoryInfo {
   Category Id{};
   std::string_view Name{};     // "Temperature"
