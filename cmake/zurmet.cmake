@@ -48,15 +48,41 @@ function(zurmet_optimize_for_size)
   endforeach()
 endfunction()
 
+# zurmet_module_root(<folder> <variable>)
+# An include root that holds one folder of the repository and nothing else:
+# <build>/include/<folder>/<folder> links to the folder, so that
+# "<folder>/x.h" is found there and no other folder's header is. A library
+# hands out its folder's root, so a target sees the headers of what it links
+# and of nothing above or beside it.
+function(zurmet_module_root folder variable)
+  set(root "${PROJECT_BINARY_DIR}/include/${folder}")
+  if(NOT IS_SYMLINK "${root}/${folder}")
+    file(MAKE_DIRECTORY "${root}")
+    file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${folder}" "${root}/${folder}" SYMBOLIC)
+  endif()
+  set(${variable} "${root}" PARENT_SCOPE)
+endfunction()
+
 # zurmet_add_library(<name> <sources>... [LIBS <libs>...])
-# A static library whose headers are included from the repository root
-# ("decimal/bignum.h").
+# A static library of the folder it is declared in; its headers are included
+# by the folder's name ("decimal/bignum.h"), through the folder's own root.
+# The libraries of tests/ hand out the whole repository, as tests may
+# include anything.
 function(zurmet_add_library name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LIBS")
   add_library(${name} STATIC ${arg_UNPARSED_ARGUMENTS})
-  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+  file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
+  if(folder MATCHES "^tests/")
+    set(root "${PROJECT_SOURCE_DIR}")
+  else()
+    zurmet_module_root("${folder}" root)
+  endif()
+  target_include_directories(${name} PUBLIC "${root}")
   target_link_libraries(${name} PUBLIC ${arg_LIBS})
   zurmet_target_defaults(${name})
+  if(TARGET zurmet_include_rules)
+    add_dependencies(${name} zurmet_include_rules)
+  endif()
 endfunction()
 
 # zurmet_add_test(<name> <sources>... [LIBS <libs>...] [ENVIRONMENT <VAR=value>...])

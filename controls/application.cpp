@@ -35,12 +35,13 @@ bool ProcessOneMessage() {
 // Shown: visible or waiting to be shown, and so are all its parents.
 bool IsShown(Control* control) {
   for (Control* c = control; c; c = c->parent)
-    if (!c->visible && !c->showAfterCreation) return false;
+    if (!c->state.visible && !c->state.showAfterCreation) return false;
   return true;
 }
 
 bool HandlesEnterItself(const Control* control) {
-  return control && (control->isCancel || control->handlesEnter);
+  if (!control) return false;
+  return (control->buttonPart && control->buttonPart->isCancel) || control->kindTable->handlesEnter;
 }
 
 Control* ButtonForKey(const FormPart& form, WParam key) {
@@ -79,11 +80,11 @@ void InstallKeyHook(bool on) {
   FormPart& form = *app->formPart;
   if (on) {
     if (form.keyHookInstalled) return;
-    form.savedOnMessage = app->OnMessage;
-    app->OnMessage = {KeyHook, nullptr};
+    form.savedOnMessage = app->events.OnMessage;
+    app->events.OnMessage = {KeyHook, nullptr};
     form.keyHookInstalled = true;
   } else if (form.keyHookInstalled) {
-    app->OnMessage = form.savedOnMessage;
+    app->events.OnMessage = form.savedOnMessage;
     form.savedOnMessage = {};
     form.keyHookInstalled = false;
   }
@@ -128,7 +129,7 @@ DisabledWindows DisableOthers(Control* form) {
 
 // A window that a handler did not free in the meantime, and that still exists.
 bool StillThere(const Control* control) {
-  return control && !control->FreeRequested() && control->window && !control->windowGone;
+  return control && !control->FreeRequested() && control->window && !control->state.windowGone;
 }
 
 void EnableAgain(DisabledWindows& disabled) {
@@ -179,7 +180,7 @@ void Show(Control* form) {
   form->CreateWindow();
   SetVisible(form, true);
   native::SetForegroundWindow(form->window);
-  if (IsEnabled(form) && form->tabStop) native::SetFocus(form->window);
+  if (IsEnabled(form) && form->state.tabStop) native::SetFocus(form->window);
 }
 
 int ShowModal(Control* form) {
@@ -220,12 +221,14 @@ void EndModal(Control* form, int code) {
 }
 
 void MakeDefaultOrCancelButton(Control* button, int key, bool on) {
+  ButtonPart* marks = button->buttonPart.get();
+  if (!marks) return;
   if (key == VK_RETURN) {
-    button->isDefault = on;
-    button->isCancel = false;
+    marks->isDefault = on;
+    marks->isCancel = false;
   } else if (key == VK_ESCAPE) {
-    button->isCancel = on;
-    button->isDefault = false;
+    marks->isCancel = on;
+    marks->isDefault = false;
   } else {
     return;
   }
@@ -263,7 +266,7 @@ bool FormFocusHook(Control* control, Message& message, LResult& result) {
     AppWindow->formPart->currentControl = control;
   Control* current = control->formPart->currentControl;
   if (!current) return false;
-  native::SetFocus(WindowHandle(current));
+  native::SetFocus(EnsureWindow(current));
   result = 0;
   return true;
 }

@@ -15,7 +15,8 @@ void Show(Control* form);
 
 // The keys that press a form's default and its cancel button.
 inline constexpr int kEnterKey = 13, kEscapeKey = 27;
-// kEnterKey makes the button the form's default button, kEscapeKey its cancel button.
+// kEnterKey makes the button the form's default button, kEscapeKey its cancel
+// button; a control that is no button cannot be either.
 void MakeDefaultOrCancelButton(Control* button, int key, bool on);
 
 // Attached to every form: gives the focus on to the form's current control,

@@ -17,6 +17,8 @@ std::uint16_t NextControlId = kFirstControlId;
 Cursor ScreenCursor = nullptr;
 bool CursorBusy = false;
 
+constexpr KindTable kNoKind{};
+
 namespace {
 
 constexpr const char* kSelfProp = "SELF_";
@@ -26,13 +28,13 @@ constexpr const char* kSelfProp = "SELF_";
 // ---- construction -------------------------------------------------------
 
 void Control::Init() {
-  color = kBtnFace;
-  fontColor = kWindowText;
-  childMargin = 2;
-  children3D = true;
-  look3D = true;
-  enabled = true;
-  visible = true;
+  look.color = kBtnFace;
+  look.fontColor = kWindowText;
+  placement.childMargin = 2;
+  look.children3D = true;
+  look.look3D = true;
+  state.enabled = true;
+  state.visible = true;
   classStyle = CS_OWNDC;
   style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   exStyle = WS_EX_CONTROLPARENT;
@@ -42,20 +44,21 @@ void Control::Init() {
 void Control::InitWithParent(Control* newParent, const char* kindSubclass, bool look3DDefault) {
   if (newParent) {
     parent = newParent;
-    color = newParent->color;
+    look.color = newParent->look.color;
     newParent->children->Add(this);
     if (window && newParent->window) native::SetParent(window, newParent->window);
   }
   subclassName = kindSubclass;
   if (!newParent) return;
-  children3D = newParent->children3D;
-  look3D = newParent->children3D && look3DDefault;
-  fontColor = newParent->fontColor;
-  if (newParent->font) font = CopyFontObject(newParent->font, this);
-  color = newParent->color;
-  if (newParent->brushObject) brushObject = CopyFontObject(newParent->brushObject, this);
-  childMargin = newParent->childMargin;
-  bounds = {childMargin, childMargin + newParent->insets.top, childMargin + 64, childMargin + 64};
+  look.children3D = newParent->look.children3D;
+  look.look3D = newParent->look.children3D && look3DDefault;
+  look.fontColor = newParent->look.fontColor;
+  if (newParent->look.font) look.font = CopyFontObject(newParent->look.font, this);
+  look.color = newParent->look.color;
+  if (newParent->look.brushObject)
+    look.brushObject = CopyBrushObject(newParent->look.brushObject, this);
+  const int margin = placement.childMargin = newParent->placement.childMargin;
+  placement.bounds = {margin, margin + newParent->placement.insets.top, margin + 64, margin + 64};
 }
 
 Control* CreateControl(Control* parent, const char* subclassName, bool look3DDefault) {
@@ -81,15 +84,15 @@ static void ForgetIn(Control* form, const Control* control) {
 static void FreeChild(Control* child) {
   if (child->referenceWord > 0) {
     child->parent = nullptr;
-    if (child->font) child->font->parentLink = nullptr;
-    if (child->brushObject) child->brushObject->parentLink = nullptr;
+    if (child->look.font) child->look.font->parentLink = nullptr;
+    if (child->look.brushObject) child->look.brushObject->parentLink = nullptr;
   }
   Free(child);
 }
 
 static void DestroyOwnWindow(Control* control) {
   if (!control->window) return;
-  if (!control->windowGone) {
+  if (!control->state.windowGone) {
     if (const FormPart* form = control->formPart.get()) {
       auto bigIcon =
           reinterpret_cast<Icon>(native::SendMessage(control->window, WM_SETICON, ICON_BIG, 0));
@@ -103,20 +106,20 @@ static void DestroyOwnWindow(Control* control) {
 void Control::Destroy() {
   ForgetIn(ParentForm(this), this);
   ForgetIn(AppWindow, this);
-  if (window && !windowGone) native::ShowWindow(window, SW_HIDE);
+  if (window && !state.windowGone) native::ShowWindow(window, SW_HIDE);
   for (int i = children->Count() - 1; i >= 0; --i) FreeChild(children->At<Control>(i));
   children->Clear();
-  Free(font);
-  font = nullptr;
-  Free(brushObject);
-  brushObject = nullptr;
+  Free(look.font);
+  look.font = nullptr;
+  Free(look.brushObject);
+  look.brushObject = nullptr;
   DestroyOwnWindow(this);
   if (parent) {
     ForgetIn(parent, this);
     parent->children->Remove(this);
   }
-  if (brush) native::DeleteObject(brush);
-  brush = nullptr;
+  if (look.brush) native::DeleteObject(look.brush);
+  look.brush = nullptr;
   hookChain.clear();
   Free(children);
   children = nullptr;
@@ -141,8 +144,8 @@ void CreateChildWindows(Control* control) {
 
 static bool FinishExistingWindow(Control* control) {
   CreateChildWindows(control);
-  if (control->showAfterCreation) {
-    control->showAfterCreation = false;
+  if (control->state.showAfterCreation) {
+    control->state.showAfterCreation = false;
     SetVisible(control, true);
   }
   return true;
@@ -161,18 +164,19 @@ static bool EnsureClassRegistered(Control* control, const std::string& className
 }
 
 static Rect CreationPlacement(const Control* control) {
-  Rect r{control->bounds.left, control->bounds.top, control->bounds.Width(),
-         control->bounds.Height()};
+  Rect r{control->placement.bounds.left, control->placement.bounds.top,
+         control->placement.bounds.Width(), control->placement.bounds.Height()};
   if (r.right == 0) r.right = CW_USEDEFAULT;
   if (r.bottom == 0) r.bottom = CW_USEDEFAULT;
-  if (!control->isChild && (control->positionSet & 3) == 0) r.left = r.top = CW_USEDEFAULT;
+  if (!control->isChild && (control->placement.positionSet & 3) == 0)
+    r.left = r.top = CW_USEDEFAULT;
   return r;  // x, y, width, height
 }
 
 bool Control::CreateWindow() {
   Hwnd parentWindow = nullptr;
   if (parent) {
-    parentWindow = WindowHandle(parent);
+    parentWindow = EnsureWindow(parent);
     if (!parentWindow) return false;
   }
   if (window) return FinishExistingWindow(this);
@@ -189,30 +193,30 @@ bool Control::CreateWindow() {
   native::SendMessage(window, WM_UPDATEUISTATE, 0x10002, 0);
   if (!ControlOfWindow(window)) TieWindow(this, window);
   if (IsForm()) ApplyFormIcon(this);
-  if (kindTable.afterCreate) kindTable.afterCreate(this);
+  if (kindTable->afterCreate) kindTable->afterCreate(this);
   if (accessibility != native::Accessibility{}) native::SetAccessibility(window, accessibility);
   ApplyFont(this);
   CreateChildWindows(this);
   return true;
 }
 
-Hwnd WindowHandle(Control* control) {
+Hwnd EnsureWindow(Control* control) {
   if (!control) return nullptr;
   if (!control->window) {
     // Made early: keep it hidden until the normal creation pass shows it.
-    bool wasVisible = control->visible;
-    if (!control->visibilitySet) {
+    bool wasVisible = control->state.visible;
+    if (!control->state.visibilitySet) {
       control->style &= ~WS_VISIBLE;
-      control->visible = false;
+      control->state.visible = false;
     }
-    if (control->CreateWindow() && !control->visibilitySet && wasVisible)
-      control->showAfterCreation = true;
+    if (control->CreateWindow() && !control->state.visibilitySet && wasVisible)
+      control->state.showAfterCreation = true;
   }
   return control->window;
 }
 
 LResult Perform(Control* control, std::uint32_t message, WParam wParam, LParam lParam) {
-  return native::SendMessage(WindowHandle(control), message, wParam, lParam);
+  return native::SendMessage(EnsureWindow(control), message, wParam, lParam);
 }
 
 void Invalidate(Control* control) {
@@ -234,10 +238,11 @@ bool IsMainWindow(const Control* control) {
 }
 
 Rect ClientRect(Control* control) {
-  Hwnd window = WindowHandle(control);
-  Rect r = window ? native::GetClientRect(window)
-                  : Rect{0, 0, control->bounds.Width(), control->bounds.Height()};
-  const Insets& in = control->insets;
+  Hwnd window = EnsureWindow(control);
+  Rect r = window
+               ? native::GetClientRect(window)
+               : Rect{0, 0, control->placement.bounds.Width(), control->placement.bounds.Height()};
+  const Insets& in = control->placement.insets;
   return {r.left + in.left, r.top + in.top, r.right - in.right, r.bottom - in.bottom};
 }
 

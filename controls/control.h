@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,21 +53,36 @@ using MouseEvent = EventHandler<void(Control*, MouseRecord&)>;
 using CloseEvent = EventHandler<void(Control*, bool& accept)>;
 using PointerTestEvent = EventHandler<bool(Control*)>;
 
-// Which Win32 messages and notification codes a kind uses; 0 = none.
+// Where a control's text stands across it, and up and down; the numbers are
+// the ones the design counts them by.
+enum class TextAlign : std::uint8_t { Left = 0, Right = 1, Centre = 2 };
+enum class VerticalAlign : std::uint8_t { Centre = 0, Top = 1, Bottom = 2 };
+
+// A notification code of a kind, or none: 0 is a real code (BN_CLICKED).
+using NotifyCode = std::optional<std::uint16_t>;
+
+// What every control of a kind shares: the Win32 messages (0 = none, as no
+// table message is WM_NULL) and notification codes it uses, and how it takes
+// Enter and a move. Controls point to their kind's table.
 struct KindTable {
   void (*clear)(Control*) = nullptr;
   void (*afterCreate)(Control*) = nullptr;  // runs once the window exists
-  std::uint16_t clickCode = 0, enterCode = 0, leaveCode = 0, changeCode = 0, selChangeCode = 0;
+  NotifyCode clickCode, enterCode, leaveCode, changeCode, selChangeCode;
   std::uint16_t countMessage = 0;
   std::uint16_t itemLengthMessage = 0, getItemMessage = 0;
   std::uint16_t getItemDataMessage = 0, setItemDataMessage = 0;
   std::uint16_t addItemMessage = 0, deleteItemMessage = 0, insertItemMessage = 0;
   std::uint16_t getIndexMessage = 0, setIndexMessage = 0, setSelectionMessage = 0;
-  std::uint16_t alignStyles[3] = {};  // left, right, centre
+  std::uint16_t alignStyles[3] = {};  // by TextAlign
   std::uint16_t alignRemovedBits = 0;
-  std::uint16_t verticalStyles[3] = {};  // centre, top, bottom
+  std::uint16_t verticalStyles[3] = {};  // by VerticalAlign
   std::uint16_t textLimitMessage = 0;
+  bool handlesEnter = false;   // Enter is its own, not the form's default button's
+  bool repaintOnMove = false;  // redrawn after every change of its bounds
 };
+
+// The table of forms and of controls of no kind: no messages, no codes.
+extern const KindTable kNoKind;
 
 // One record shape for fonts and brushes. The GDI handle is made on demand and
 // may be shared with identical ancestors (see FontHandle).
@@ -87,8 +103,12 @@ class GdiObject : public BaseObject {
  protected:
   void Destroy() override;
 };
-using FontObject = GdiObject;
-using BrushObject = GdiObject;
+// Two names for the one shape, so that neither is handed where the other belongs.
+class FontObject final : public GdiObject {};
+class BrushObject final : public GdiObject {
+ public:
+  void Init() override;
+};
 
 struct HookEntry {
   MessageHook hook = nullptr;
@@ -125,6 +145,11 @@ struct FormPart {
   bool keyHookInstalled = false;
 };
 
+// A button: whether it is its form's Enter or Esc button.
+struct ButtonPart {
+  bool isDefault = false, isCancel = false;
+};
+
 // A combo box's list state and events.
 struct ComboPart {
   bool droppedDown = false;
@@ -146,6 +171,54 @@ struct ShadowPart {
   Color color = kNoColor;
 };
 
+// Where a control sits.
+struct ControlPlacement {
+  Bounds bounds;                 // in its parent's client area (on the screen for forms)
+  Insets insets;                 // taken off its client rectangle
+  int childMargin = 0;           // ChildMargin: where its new children start
+  std::uint8_t positionSet = 0;  // bit 0 left, bit 1 top
+};
+
+// How it is drawn: colours, font, brush, alignment, 3D look, cursor.
+struct ControlLook {
+  Color color = kBtnFace;  // background
+  Color fontColor = kWindowText;
+  FontObject* font = nullptr;
+  BrushObject* brushObject = nullptr;
+  native::Brush brush = nullptr;  // of the colour, made on demand
+  std::uint32_t brushRgb = 0;
+  native::Font appliedFont = nullptr;  // the font handle last given to the window
+  TextAlign textAlign = TextAlign::Left;
+  VerticalAlign verticalAlign = VerticalAlign::Centre;
+  bool children3D = false, look3D = false;
+  bool transparent = false;
+  native::Cursor cursor = nullptr;  // over the client area; 0: the class's
+};
+
+// The handlers bound to its events.
+struct ControlEvents {
+  MessageEvent OnMessage;
+  NotifyEvent OnClick, OnChange, OnEnter, OnLeave;
+  KeyEvent OnKeyChar, OnKeyUp, OnKeyDown;
+  MouseEvent OnMouseDown, OnMouseUp, OnMouseMove, OnMouseDblClk, OnMouseWheel;
+  NotifyEvent OnMouseLeave, OnMouseEnter;
+  PointerTestEvent pointerOverTest;
+};
+
+// Where it stands: enabled, shown, focusable, under the pointer.
+struct ControlState {
+  bool enabled = false;
+  bool visible = false;
+  bool visibilitySet = false;      // Visible was set explicitly
+  bool showAfterCreation = false;  // made early and hidden: the creation pass shows it
+  bool windowGone = false;         // the system has destroyed the window
+  bool tabStop = false;
+  int tabOrder = 0;
+  std::uint8_t focusing = 0;  // a SetFocus of the layer's is under way
+  bool pointerInside = false;
+  int storedIndex = 0;  // the selected index of kinds without index messages
+};
+
 class Control : public BaseObject {
  public:
   void Init() override;
@@ -153,59 +226,31 @@ class Control : public BaseObject {
   virtual bool CreateWindow();
   virtual LResult WindowProc(Message& message);
 
+  // Its window and the window's place among the others.
   Hwnd window = nullptr;
+  Control* parent = nullptr;
+  PointerList* children = nullptr;
+  std::uint16_t controlId = 0;
+  bool isApplication = false, isChild = false;
+  // What its window is made of.
+  std::string subclassName;
+  const KindTable* kindTable = &kNoKind;
   std::uint32_t classStyle = 0;
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
-  native::Cursor cursor = nullptr;
-  std::string caption;
   native::WndProc baseWindowProc = nullptr;
-  bool windowGone = false;
-  Control* parent = nullptr;
-  bool enabled = false;
-  bool visible = false;
-  bool tabStop = false;
-  int tabOrder = 0;
-  std::uint8_t textAlign = 0;
-  std::uint8_t verticalAlign = 0;
-  PointerList* children = nullptr;
-  native::Brush brush = nullptr;
-  std::uint32_t brushRgb = 0;
-  std::uint16_t controlId = 0;
-  bool isApplication = false, isChild = false;
-  std::uint8_t positionSet = 0;  // bit 0 left, bit 1 top
-  std::vector<HookEntry> hookChain;
-  std::string subclassName;
-  bool children3D = false, look3D = false;
-  Color fontColor = kWindowText;
-  FontObject* font = nullptr;
-  Color color = kBtnFace;
-  BrushObject* brushObject = nullptr;
-  int childMargin = 0;
-  Bounds bounds;
-  Insets insets;
-  bool transparent = false;
-  bool visibilitySet = false;
-  bool showAfterCreation = false;
-  std::uint8_t focusing = 0;
-  bool isDefault = false, isCancel = false;
-  bool handlesEnter = false;  // push buttons, owner-drawn buttons, multi-line edits
-  KindTable kindTable;
-  native::Font appliedFont = nullptr;  // the font handle last given to the window
-  bool repaintOnMove = false;          // labels redraw after every change of their bounds
-  int storedIndex = 0;                 // selected index of kinds without index messages
+  std::string caption;
   native::Accessibility accessibility;  // beyond what the kind and caption say
+  std::vector<HookEntry> hookChain;
 
-  MessageEvent OnMessage;
-  NotifyEvent OnClick, OnChange, OnEnter, OnLeave;
-  KeyEvent OnKeyChar, OnKeyUp, OnKeyDown;
-  MouseEvent OnMouseDown, OnMouseUp, OnMouseMove, OnMouseDblClk, OnMouseWheel;
-  NotifyEvent OnMouseLeave, OnMouseEnter;
-  PointerTestEvent pointerOverTest;
-  bool pointerInside = false;
+  ControlPlacement placement;
+  ControlLook look;
+  ControlEvents events;
+  ControlState state;
 
   // The part of the control's own kind; null for every other kind.
   std::unique_ptr<FormPart> formPart;
+  std::unique_ptr<ButtonPart> buttonPart;  // push buttons, check boxes, owner-drawn buttons
   std::unique_ptr<ComboPart> comboPart;
   std::unique_ptr<OwnerDrawPart> ownerDrawPart;
   std::unique_ptr<ShadowPart> shadowPart;
@@ -233,7 +278,9 @@ inline constexpr std::uint16_t kFirstControlId = 32768;
 
 // Construction and windows
 Control* CreateControl(Control* parent, const char* subclassName, bool look3DDefault);
-Hwnd WindowHandle(Control* control);  // creates the window on demand
+// The control's window, created first (hidden until the creation pass shows
+// it) when it does not exist yet.
+Hwnd EnsureWindow(Control* control);
 void CreateChildWindows(Control* control);
 LResult Perform(Control* control, std::uint32_t message, WParam wParam, LParam lParam);
 void Invalidate(Control* control);

@@ -15,8 +15,9 @@ bool IsKeyMessage(std::uint32_t number) { return number >= WM_KEYFIRST && number
 // ---- stage 1: the application window sees every other control's messages
 
 bool AppWindowTakes(Control* control, Message& message, LResult& result) {
-  return AppRunning && AppWindow && control != AppWindow && AppWindow->OnMessage.Assigned() &&
-         AppWindow->OnMessage(control, message, result);
+  return AppRunning && AppWindow && control != AppWindow &&
+         AppWindow->events.OnMessage.Assigned() &&
+         AppWindow->events.OnMessage(control, message, result);
 }
 
 // ---- stage 4: built-in handling ----------------------------------------
@@ -30,12 +31,12 @@ KeyEvent* KeyEventFor(Control* control, std::uint32_t number) {
   switch (number) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      return &control->OnKeyDown;
+      return &control->events.OnKeyDown;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      return &control->OnKeyUp;
+      return &control->events.OnKeyUp;
     case WM_CHAR:
-      return &control->OnKeyChar;
+      return &control->events.OnKeyChar;
     default:
       return nullptr;
   }
@@ -81,7 +82,7 @@ bool OnCloseMessage(Control* control, LResult& result) {
 bool OnNcDestroy(Control* control, LResult& result) {
   UntieWindow(control);
   // The window no longer exists whoever destroyed it: nothing may call on it.
-  control->windowGone = true;
+  control->state.windowGone = true;
   if (!control->parent || control->parent != AppWindow || IsMainWindow(control)) return false;
   Free(control);
   return HandledWith(result, 0);
@@ -114,11 +115,11 @@ bool OnSysCommand(Control* control, const Message& message, LResult& result) {
 }
 
 bool OnSetFocus(Control* control, const Message& message, LResult& result) {
-  if (!control->enabled || !control->tabStop) return HandledWith(result, 0);
-  ++control->focusing;
+  if (!control->state.enabled || !control->state.tabStop) return HandledWith(result, 0);
+  ++control->state.focusing;
   native::SetFocus(control->window);
   result = DefaultProcessing(control, message);
-  --control->focusing;
+  --control->state.focusing;
   return true;
 }
 
@@ -126,7 +127,7 @@ bool OnSetCursor(Control* control, const Message& message, LResult& result) {
   if (CursorBusy || native::GetCapture() ||
       LowWord(static_cast<std::uintptr_t>(message.lParam)) != HTCLIENT)
     return false;
-  Cursor cursor = ScreenCursor ? ScreenCursor : control->cursor;
+  Cursor cursor = ScreenCursor ? ScreenCursor : control->look.cursor;
   if (!cursor) return false;
   native::SetCursor(cursor);
   return HandledWith(result, 1);
@@ -174,12 +175,12 @@ LResult CallPreviousProc(const Message& inner) {
 }
 
 bool OfferToFormEvents(Control* control, Message& message, LResult& result) {
-  if (AppWindow && AppWindow->OnMessage.Assigned() &&
-      AppWindow->OnMessage(control, message, result))
+  if (AppWindow && AppWindow->events.OnMessage.Assigned() &&
+      AppWindow->events.OnMessage(control, message, result))
     return true;
   Control* form = ParentForm(control);
-  return form && form != AppWindow && form->OnMessage.Assigned() &&
-         form->OnMessage(control, message, result);
+  return form && form != AppWindow && form->events.OnMessage.Assigned() &&
+         form->events.OnMessage(control, message, result);
 }
 
 // Key messages of the inner edit: Tab never goes in; Esc and Enter close an
@@ -230,7 +231,7 @@ LResult Control::WindowProc(Message& message) {
   // 1. The AppWindow's OnMessage, for every other control while the application runs.
   if (AppWindowTakes(this, message, result)) return result;
   // 2. The control's own OnMessage.
-  if (OnMessage.Assigned() && OnMessage(this, message, result)) return result;
+  if (events.OnMessage.Assigned() && events.OnMessage(this, message, result)) return result;
   // 3. The hook chain, newest hook first.
   if (RunHookChain(this, message, result)) return result;
   // 4. Built-in handling: a key goes to the focused control's key events, and a

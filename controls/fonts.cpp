@@ -26,7 +26,7 @@ std::string CutUtf8(const std::string& text, std::size_t max) {
 void ReapplyUsers(Control* control, Font oldHandle) {
   for (int i = 0; i < ChildCount(control); ++i) {
     Control* child = Child(control, i);
-    if (child->appliedFont == oldHandle) ApplyFont(child);
+    if (child->look.appliedFont == oldHandle) ApplyFont(child);
     ReapplyUsers(child, oldHandle);
   }
 }
@@ -43,7 +43,7 @@ void ReleaseHandle(GdiObject* object, bool runChangeEvent) {
 }
 
 void FontChanged(Control* control) {
-  control->fontColor = control->font->color;
+  control->look.fontColor = control->look.font->color;
   ApplyFont(control);
   Invalidate(control);
 }
@@ -74,28 +74,40 @@ void GdiObject::Destroy() {
 }
 
 FontObject* GetFont(Control* control) {
-  if (!control->font) {
-    control->font = NewObject<FontObject>();
-    control->font->color = control->fontColor;
-    control->font->owner = control;
-    control->font->changeProc = FontChanged;
+  if (!control->look.font) {
+    control->look.font = NewObject<FontObject>();
+    control->look.font->color = control->look.fontColor;
+    control->look.font->owner = control;
+    control->look.font->changeProc = FontChanged;
   }
-  return control->font;
+  return control->look.font;
 }
 
-FontObject* CopyFontObject(GdiObject* source, Control* owner) {
-  auto* copy = NewObject<GdiObject>();
-  copy->kind = source->kind;
+void BrushObject::Init() {
+  GdiObject::Init();
+  kind = Kind::Brush;
+}
+
+template <class Object>
+Object* CopyGdiObject(Object* source, Control* owner) {
+  auto* copy = NewObject<Object>();
   copy->color = source->color;
   copy->logFont = source->logFont;
   copy->parentLink = source;
   copy->owner = owner;
-  if (source->kind == GdiObject::Kind::Font) {
-    copy->changeProc = FontChanged;
-    owner->font = copy;  // the change event reads it
-    FontChanged(owner);
-  }
   return copy;
+}
+
+FontObject* CopyFontObject(FontObject* source, Control* owner) {
+  FontObject* copy = CopyGdiObject(source, owner);
+  copy->changeProc = FontChanged;
+  owner->look.font = copy;  // the change event reads it
+  FontChanged(owner);
+  return copy;
+}
+
+BrushObject* CopyBrushObject(BrushObject* source, Control* owner) {
+  return CopyGdiObject(source, owner);
 }
 
 void SetFontHeight(FontObject* font, int height) {
@@ -120,14 +132,14 @@ void SetFontFace(FontObject* font, const std::string& face) {
 
 void SetFontStyle(FontObject* font, unsigned styleBits) {
   LogFont wanted = font->logFont;
-  if (styleBits & 1) {
+  if (styleBits & kFontBold) {
     wanted.weight = kBoldWeight;
   } else if (wanted.weight >= kBoldWeight) {
     wanted.weight = 0;
   }
-  wanted.italic = (styleBits & 2) ? 1 : 0;
-  wanted.underline = (styleBits & 4) ? 1 : 0;
-  wanted.strikeOut = (styleBits & 8) ? 1 : 0;
+  wanted.italic = (styleBits & kFontItalic) ? 1 : 0;
+  wanted.underline = (styleBits & kFontUnderline) ? 1 : 0;
+  wanted.strikeOut = (styleBits & kFontStrikeOut) ? 1 : 0;
   if (wanted == font->logFont) return;
   font->logFont = wanted;
   SettingChanged(font);
@@ -145,35 +157,36 @@ native::Font FontHandle(FontObject* font) {
 }
 
 void ApplyFont(Control* control) {
-  if (!control->font || !control->window) return;
-  control->fontColor = control->font->color;
-  native::Font handle = FontHandle(control->font);
-  control->appliedFont = handle;
+  if (!control->look.font || !control->window) return;
+  control->look.fontColor = control->look.font->color;
+  native::Font handle = FontHandle(control->look.font);
+  control->look.appliedFont = handle;
   native::SendMessage(control->window, WM_SETFONT, reinterpret_cast<WParam>(handle), 0xFFFF);
 }
 
 Brush ControlBrush(Control* control) {
   // A tree of controls with one colour paints with one brush: the topmost one's.
-  while (control->parent && control->parent->color == control->color) control = control->parent;
-  std::uint32_t rgb = ResolveColor(control->color);
-  if (control->brush && control->brushRgb != rgb) {
-    DeleteObject(control->brush);
-    control->brush = nullptr;
+  while (control->parent && control->parent->look.color == control->look.color)
+    control = control->parent;
+  std::uint32_t rgb = ResolveColor(control->look.color);
+  if (control->look.brush && control->look.brushRgb != rgb) {
+    DeleteObject(control->look.brush);
+    control->look.brush = nullptr;
   }
-  if (!control->brush) {
-    control->brush = CreateSolidBrush(rgb);
-    control->brushRgb = rgb;
+  if (!control->look.brush) {
+    control->look.brush = CreateSolidBrush(rgb);
+    control->look.brushRgb = rgb;
   }
-  return control->brush;
+  return control->look.brush;
 }
 
 void SetColor(Control* control, Color color) {
-  WindowHandle(control);
-  if (control->color == color) return;
-  control->color = color;
-  if (control->brush) DeleteObject(control->brush);
-  control->brush = nullptr;
-  if (control->brushObject) control->brushObject->color = color;
+  EnsureWindow(control);
+  if (control->look.color == color) return;
+  control->look.color = color;
+  if (control->look.brush) DeleteObject(control->look.brush);
+  control->look.brush = nullptr;
+  if (control->look.brushObject) control->look.brushObject->color = color;
   Invalidate(control);
 }
 

@@ -16,12 +16,15 @@ void SetShadowColor(Control* control, Color color);
 
 // Fonts
 FontObject* GetFont(Control* control);  // made on first use
-FontObject* CopyFontObject(GdiObject* source, Control* owner);
+// A child's own copy of its parent's font or brush, linked to it.
+FontObject* CopyFontObject(FontObject* source, Control* owner);
+BrushObject* CopyBrushObject(BrushObject* source, Control* owner);
 void SetFontHeight(FontObject* font, int height);
 void SetFontColor(FontObject* font, Color color);
 void SetFontFace(FontObject* font, const std::string& face);
-void SetFontStyle(FontObject* font,
-                  unsigned styleBits);  // 1 bold, 2 italic, 4 underline, 8 strike-out
+// Style bits of SetFontStyle.
+inline constexpr unsigned kFontBold = 1, kFontItalic = 2, kFontUnderline = 4, kFontStrikeOut = 8;
+void SetFontStyle(FontObject* font, unsigned styleBits);
 native::Font FontHandle(FontObject* font);
 void ApplyFont(Control* control);
 

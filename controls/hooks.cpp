@@ -16,31 +16,31 @@ namespace {
 // ---- generic control hook ----------------------------------------------
 
 LResult AnswerColor(Control* control, Dc dc) {
-  native::SetTextColor(dc, ResolveColor(control->fontColor));
-  if (control->transparent) {
+  native::SetTextColor(dc, ResolveColor(control->look.fontColor));
+  if (control->look.transparent) {
     native::SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LResult>(native::GetStockBrush(NULL_BRUSH));
   }
   native::SetBkMode(dc, OPAQUE);
-  native::SetBkColor(dc, ResolveColor(control->color));
+  native::SetBkColor(dc, ResolveColor(control->look.color));
   return reinterpret_cast<LResult>(ControlBrush(control));
 }
 
 // Runs the event a notification code stands for; false when it is none of the kind's.
 bool FireNotification(Control* control, std::uint16_t code) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (code == table.clickCode) {
-    if (control->focusing > 0) return true;
-    if (control->OnClick.Assigned()) control->OnClick(control);
+    if (control->state.focusing > 0) return true;
+    if (control->events.OnClick.Assigned()) control->events.OnClick(control);
   } else if (code == table.enterCode) {
-    if (control->OnEnter.Assigned()) control->OnEnter(control);
+    if (control->events.OnEnter.Assigned()) control->events.OnEnter(control);
   } else if (code == table.leaveCode) {
-    if (control->OnLeave.Assigned()) control->OnLeave(control);
+    if (control->events.OnLeave.Assigned()) control->events.OnLeave(control);
   } else if (code == table.changeCode) {
-    if (control->OnChange.Assigned()) control->OnChange(control);
+    if (control->events.OnChange.Assigned()) control->events.OnChange(control);
   } else if (code == table.selChangeCode) {
     const bool own = control->comboPart && control->comboPart->OnSelChange.Assigned();
-    const NotifyEvent& event = own ? control->comboPart->OnSelChange : control->OnChange;
+    const NotifyEvent& event = own ? control->comboPart->OnSelChange : control->events.OnChange;
     if (event.Assigned()) event(control);
   } else {
     return false;
@@ -53,16 +53,21 @@ bool FireNotification(Control* control, std::uint16_t code) {
 struct MouseRoute {
   std::uint32_t message;
   std::uint8_t button;
-  MouseEvent Control::*event;
+  MouseEvent ControlEvents::*event;
 };
 
 constexpr MouseRoute kMouseRoutes[] = {
-    {WM_MOUSEMOVE, 0, &Control::OnMouseMove},       {WM_LBUTTONDOWN, 1, &Control::OnMouseDown},
-    {WM_LBUTTONUP, 1, &Control::OnMouseUp},         {WM_LBUTTONDBLCLK, 1, &Control::OnMouseDblClk},
-    {WM_RBUTTONDOWN, 2, &Control::OnMouseDown},     {WM_RBUTTONUP, 2, &Control::OnMouseUp},
-    {WM_RBUTTONDBLCLK, 2, &Control::OnMouseDblClk}, {WM_MBUTTONDOWN, 3, &Control::OnMouseDown},
-    {WM_MBUTTONUP, 3, &Control::OnMouseUp},         {WM_MBUTTONDBLCLK, 3, &Control::OnMouseDblClk},
-    {WM_MOUSEWHEEL, 0, &Control::OnMouseWheel},
+    {WM_MOUSEMOVE, 0, &ControlEvents::OnMouseMove},
+    {WM_LBUTTONDOWN, 1, &ControlEvents::OnMouseDown},
+    {WM_LBUTTONUP, 1, &ControlEvents::OnMouseUp},
+    {WM_LBUTTONDBLCLK, 1, &ControlEvents::OnMouseDblClk},
+    {WM_RBUTTONDOWN, 2, &ControlEvents::OnMouseDown},
+    {WM_RBUTTONUP, 2, &ControlEvents::OnMouseUp},
+    {WM_RBUTTONDBLCLK, 2, &ControlEvents::OnMouseDblClk},
+    {WM_MBUTTONDOWN, 3, &ControlEvents::OnMouseDown},
+    {WM_MBUTTONUP, 3, &ControlEvents::OnMouseUp},
+    {WM_MBUTTONDBLCLK, 3, &ControlEvents::OnMouseDblClk},
+    {WM_MOUSEWHEEL, 0, &ControlEvents::OnMouseWheel},
 };
 
 bool IsMouseMessage(std::uint32_t number) {
@@ -70,15 +75,15 @@ bool IsMouseMessage(std::uint32_t number) {
 }
 
 bool PointerOver(Control* control) {
-  if (control->pointerOverTest.Assigned()) return control->pointerOverTest(control);
+  if (control->events.pointerOverTest.Assigned()) return control->events.pointerOverTest(control);
   Point p = controls::ScreenToClient(control, native::GetCursorPos());
   Rect r = ClientRect(control);
   return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }
 
 void PointerLeft(Control* control) {
-  control->pointerInside = false;
-  if (control->OnMouseLeave.Assigned()) control->OnMouseLeave(control);
+  control->state.pointerInside = false;
+  if (control->events.OnMouseLeave.Assigned()) control->events.OnMouseLeave(control);
 }
 
 // An open list shows one to eight items.
@@ -104,7 +109,7 @@ bool GenericControlHook(Control* control, Message& message, LResult& result) {
 bool MouseHook(Control* control, Message& message, LResult&) {
   for (const MouseRoute& route : kMouseRoutes) {
     if (route.message != message.message) continue;
-    const MouseEvent& event = control->*route.event;
+    const MouseEvent& event = control->events.*route.event;
     if (!event.Assigned()) return false;
     MouseRecord record;
     record.button = route.button;
@@ -120,7 +125,7 @@ bool MouseHook(Control* control, Message& message, LResult&) {
 
 bool EnterLeaveHook(Control* control, Message& message, LResult&) {
   if (message.message == WM_MOUSELEAVE) {
-    if (control->pointerInside) {
+    if (control->state.pointerInside) {
       PointerLeft(control);
       Invalidate(control);
     }
@@ -128,11 +133,11 @@ bool EnterLeaveHook(Control* control, Message& message, LResult&) {
   }
   if (!IsMouseMessage(message.message)) return false;
   bool inside = PointerOver(control);
-  if (inside == control->pointerInside) return false;
+  if (inside == control->state.pointerInside) return false;
   Invalidate(control);
   if (inside) {
-    control->pointerInside = true;
-    if (control->OnMouseEnter.Assigned()) control->OnMouseEnter(control);
+    control->state.pointerInside = true;
+    if (control->events.OnMouseEnter.Assigned()) control->events.OnMouseEnter(control);
     native::TrackMouseLeave(control->window, false);
   } else {
     native::TrackMouseLeave(control->window, true);

@@ -13,10 +13,13 @@ using namespace native;
 
 namespace {
 
+// STN_CLICKED, which only the Qt back end's constants name.
+constexpr std::uint16_t kStaticClicked = 0;
+
 void ClearText(Control* control) { SetText(control, ""); }
 void ResetContent(Control* control) { Perform(control, CB_RESETCONTENT, 0, 0); }
 
-KindTable MakeButtonKind() {
+constexpr KindTable MakeButtonKind() {
   KindTable t;
   t.clear = ClearText;
   t.clickCode = BN_CLICKED;
@@ -27,17 +30,17 @@ KindTable MakeButtonKind() {
   return t;
 }
 
-KindTable MakeStaticKind() {
+constexpr KindTable MakeStaticKind() {
   KindTable t;
   t.clear = ClearText;
-  t.clickCode = 0;  // STN_CLICKED
+  t.clickCode = kStaticClicked;
   t.alignStyles[0] = SS_LEFT, t.alignStyles[1] = SS_RIGHT, t.alignStyles[2] = SS_CENTER;
   t.alignRemovedBits = SS_LEFTNOWORDWRAP;
   t.verticalStyles[0] = SS_CENTERIMAGE;
   return t;
 }
 
-KindTable MakeEditKind() {
+constexpr KindTable MakeEditKind() {
   KindTable t;
   t.clear = ClearText;
   t.enterCode = EN_SETFOCUS, t.leaveCode = EN_KILLFOCUS, t.changeCode = EN_CHANGE;
@@ -50,7 +53,7 @@ KindTable MakeEditKind() {
   return t;
 }
 
-KindTable MakeComboKind() {
+constexpr KindTable MakeComboKind() {
   KindTable t;
   t.clear = ResetContent;
   t.afterCreate = SubclassInnerWindows;
@@ -62,6 +65,16 @@ KindTable MakeComboKind() {
   t.addItemMessage = CB_ADDSTRING, t.deleteItemMessage = CB_DELETESTRING;
   t.insertItemMessage = CB_INSERTSTRING;
   t.getIndexMessage = CB_GETCURSEL, t.setIndexMessage = CB_SETCURSEL;
+  return t;
+}
+
+// A kind's table with Enter its own or with a repaint after every move.
+constexpr KindTable TakingEnter(KindTable t) {
+  t.handlesEnter = true;
+  return t;
+}
+constexpr KindTable RepaintedOnMove(KindTable t) {
+  t.repaintOnMove = true;
   return t;
 }
 
@@ -124,27 +137,29 @@ std::uint32_t ComboStyle(unsigned options) {
 }
 
 void SetHeight(Control* control, int height) {
-  control->bounds.bottom = control->bounds.top + height;
+  control->placement.bounds.bottom = control->placement.bounds.top + height;
 }
-void SetWidth(Control* control, int width) { control->bounds.right = control->bounds.left + width; }
+void SetWidth(Control* control, int width) {
+  control->placement.bounds.right = control->placement.bounds.left + width;
+}
 
 // The child-control part of construction; the kind's Create fills in the rest.
 void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable& table) {
   control->isChild = true;
-  control->verticalAlign = 1;
-  control->kindTable = table;
+  control->look.verticalAlign = VerticalAlign::Top;
+  control->kindTable = &table;
   std::uint32_t newStyle = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-  if (control->look3D) {
+  if (control->look.look3D) {
     newStyle &= ~WS_BORDER;
     control->exStyle |= WS_EX_CLIENTEDGE;
   }
   control->style = newStyle;
-  control->visible = (newStyle & WS_VISIBLE) != 0;
-  if (control->parent) control->cursor = control->parent->cursor;
+  control->state.visible = (newStyle & WS_VISIBLE) != 0;
+  if (control->parent) control->look.cursor = control->parent->look.cursor;
   Control* form = ParentForm(control);
-  if (form) control->tabOrder = ++form->formPart->tabCounter;
+  if (form) control->state.tabOrder = ++form->formPart->tabCounter;
   if (newStyle & WS_TABSTOP) {
-    control->tabStop = true;
+    control->state.tabStop = true;
     if (form && !form->formPart->currentControl) form->formPart->currentControl = control;
   }
   control->controlId = NextControlId++;
@@ -153,10 +168,13 @@ void InitChildControl(Control* control, std::uint32_t kindStyle, const KindTable
 
 }  // namespace
 
-const KindTable kButtonKind = MakeButtonKind();
-const KindTable kStaticKind = MakeStaticKind();
-const KindTable kEditKind = MakeEditKind();
-const KindTable kComboKind = MakeComboKind();
+constexpr KindTable kButtonKind = MakeButtonKind();
+constexpr KindTable kPushButtonKind = TakingEnter(MakeButtonKind());
+constexpr KindTable kStaticKind = MakeStaticKind();
+constexpr KindTable kLabelKind = RepaintedOnMove(MakeStaticKind());
+constexpr KindTable kEditKind = MakeEditKind();
+constexpr KindTable kMultiLineEditKind = TakingEnter(MakeEditKind());
+constexpr KindTable kComboKind = MakeComboKind();
 
 Control* CreateChildControl(Control* parent, const char* subclassName, bool look3DDefault,
                             std::uint32_t kindStyle, const KindTable& table) {
@@ -172,15 +190,15 @@ Control* CreateForm(Control* parent, const std::string& caption) {
   AttachHook(form, FormFocusHook);
   AttachHook(form, BackgroundHook);
   form->caption = caption;
-  if (!parent) form->bounds = {};
+  if (!parent) form->placement.bounds = {};
   return form;
 }
 
 Control* CreateButton(Control* parent, const std::string& caption) {
-  Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kButtonKind);
+  Control* button = CreateChildControl(parent, "BUTTON", false, kButtonStyle, kPushButtonKind);
   SetHeight(button, 22);
-  button->textAlign = 2;
-  button->handlesEnter = true;
+  button->look.textAlign = TextAlign::Centre;
+  button->buttonPart = std::make_unique<ButtonPart>();
   button->caption = caption;
   return button;
 }
@@ -188,15 +206,14 @@ Control* CreateButton(Control* parent, const std::string& caption) {
 Control* CreateCheckBox(Control* parent, const std::string& caption) {
   Control* box = CreateButton(parent, caption);
   box->style = (box->style & ~kControlStyleMask) | BS_AUTOCHECKBOX | WS_TABSTOP;
-  box->handlesEnter = false;
+  box->kindTable = &kButtonKind;  // Enter presses the form's default button
   SetWidth(box, 72);
   return box;
 }
 
 Control* CreateLabel(Control* parent, const std::string& caption) {
-  Control* label = CreateChildControl(parent, "STATIC", false, kStaticStyle, kStaticKind);
+  Control* label = CreateChildControl(parent, "STATIC", false, kStaticStyle, kLabelKind);
   SetHeight(label, 22);
-  label->repaintOnMove = true;
   label->caption = caption;
   return label;
 }
@@ -206,8 +223,8 @@ Control* CreateShadowLabel(Control* parent, const std::string& caption, int shad
   label->shadowPart = std::make_unique<ShadowPart>();
   label->shadowPart->depth = shadowDepth;
   SetHeight(label, 40);
-  label->textAlign = 2;
-  label->fontColor = kWindowText;
+  label->look.textAlign = TextAlign::Centre;
+  label->look.fontColor = kWindowText;
   AttachHook(label, BackgroundHook);
   AttachHook(label, ShadowLabelHook);
   return label;
@@ -218,8 +235,8 @@ Control* CreateGroupBox(Control* parent, const std::string& caption) {
   group->exStyle |= WS_EX_CONTROLPARENT;
   SetWidth(group, 100);
   SetHeight(group, 142);
-  group->insets = {22, 2, 2, 2};
-  group->tabStop = false;
+  group->placement.insets = {22, 2, 2, 2};
+  group->state.tabStop = false;
   AttachHook(group, BackgroundHook);
   group->caption = caption;
   return group;
@@ -236,12 +253,11 @@ Control* CreatePanel(Control* parent, PanelEdge edge) {
 }
 
 Control* CreateEditBox(Control* parent, unsigned options) {
-  Control* edit =
-      CreateChildControl(parent, "EDIT", true, EditStyle(options) | kEditStyle, kEditKind);
   const bool multiLine = (options & kEditMultiLine) != 0;
+  Control* edit = CreateChildControl(parent, "EDIT", true, EditStyle(options) | kEditStyle,
+                                     multiLine ? kMultiLineEditKind : kEditKind);
   SetWidth(edit, multiLine ? 200 : 100);
   SetHeight(edit, multiLine ? 200 : 22);
-  edit->handlesEnter = multiLine;
   return edit;
 }
 
@@ -249,7 +265,7 @@ Control* CreateComboBox(Control* parent, unsigned options) {
   Control* combo =
       CreateChildControl(parent, "COMBOBOX", true, ComboStyle(options) | kComboStyle, kComboKind);
   SetWidth(combo, 100);
-  combo->bounds.bottom -= 42;
+  combo->placement.bounds.bottom -= 42;
   combo->comboPart = std::make_unique<ComboPart>();
   combo->classStyle |= CS_DBLCLKS;
   AttachHook(combo, ComboHook);
@@ -258,9 +274,9 @@ Control* CreateComboBox(Control* parent, unsigned options) {
 
 Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options, int,
                                 void*, int) {
-  Control* button = CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kButtonKind);
+  Control* button = CreateChildControl(parent, "BUTTON", false, kOwnerDrawnStyle, kPushButtonKind);
   SetHeight(button, 22);
-  button->handlesEnter = true;
+  button->buttonPart = std::make_unique<ButtonPart>();
   button->ownerDrawPart = std::make_unique<OwnerDrawPart>();
   button->ownerDrawPart->options = options;
   if (parent) AttachHook(parent, DrawItemReflector);

@@ -37,9 +37,12 @@ Control* CreateComboBox(Control* parent, unsigned options);
 Control* CreateOwnerDrawnButton(Control* parent, const std::string& caption, unsigned options,
                                 int glyphLayout = 0, void* glyph = nullptr, int glyphCount = 0);
 
-extern const KindTable kButtonKind;
-extern const KindTable kStaticKind;
-extern const KindTable kEditKind;
+// The kinds' tables: buttons (push buttons and owner-drawn ones take Enter),
+// static controls (labels repaint after a move), edit boxes (multi-line ones
+// take Enter) and combo boxes.
+extern const KindTable kButtonKind, kPushButtonKind;
+extern const KindTable kStaticKind, kLabelKind;
+extern const KindTable kEditKind, kMultiLineEditKind;
 extern const KindTable kComboKind;
 
 // Used by construction; builds a child control with the kind's style and table.

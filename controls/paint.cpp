@@ -19,31 +19,31 @@ Point ShadowTextOrigin(Control* control, const Rect& area, Point text) {
   Point origin;
   const int spareWidth = area.right - area.left - text.x;
   const int spareHeight = area.bottom - area.top - text.y;
-  if (control->textAlign == 1) origin.x = spareWidth;
-  if (control->textAlign == 2) origin.x = spareWidth / 2;
-  if (control->verticalAlign == 0) origin.y = spareHeight / 2;
-  if (control->verticalAlign == 2) origin.y = spareHeight;
+  if (control->look.textAlign == TextAlign::Right) origin.x = spareWidth;
+  if (control->look.textAlign == TextAlign::Centre) origin.x = spareWidth / 2;
+  if (control->look.verticalAlign == VerticalAlign::Centre) origin.y = spareHeight / 2;
+  if (control->look.verticalAlign == VerticalAlign::Bottom) origin.y = spareHeight;
   return origin;
 }
 
 std::uint32_t ShadowRgb(Control* control) {
   if (control->shadowPart->color != kNoColor) return ResolveColor(control->shadowPart->color);
-  return MixColors(control->fontColor, 0xFEFEFE);
+  return MixColors(control->look.fontColor, 0xFEFEFE);
 }
 
 void DrawShadowLabel(Control* control, Dc dc) {
   const Rect area = ClientArea(control);
-  void* oldFont = control->font ? SelectObject(dc, FontHandle(control->font)) : nullptr;
+  void* oldFont = control->look.font ? SelectObject(dc, FontHandle(control->look.font)) : nullptr;
   const int depth = control->shadowPart->depth;
-  const int grow = std::abs(depth) * (control->look3D ? 2 : 1);
+  const int grow = std::abs(depth) * (control->look.look3D ? 2 : 1);
   Point text = GetTextExtent(dc, control->caption);
   if (depth != 0) text = {text.x + grow, text.y + grow};
   const Point at = ShadowTextOrigin(control, area, text);
-  if (!control->transparent) FillRect(dc, area, ControlBrush(control));
+  if (!control->look.transparent) FillRect(dc, area, ControlBrush(control));
   SetBkMode(dc, TRANSPARENT);
   if (depth != 0) {
     SetTextColor(dc, ShadowRgb(control));
-    if (!control->look3D) {
+    if (!control->look.look3D) {
       ExtTextOut(dc, at.x + depth, at.y + depth, ETO_CLIPPED, area, control->caption);
     } else {
       const int step = depth > 0 ? 1 : -1;
@@ -52,7 +52,7 @@ void DrawShadowLabel(Control* control, Dc dc) {
           ExtTextOut(dc, at.x + i, at.y + j, ETO_CLIPPED, area, control->caption);
     }
   }
-  SetTextColor(dc, ResolveColor(control->fontColor));
+  SetTextColor(dc, ResolveColor(control->look.fontColor));
   ExtTextOut(dc, at.x, at.y, ETO_CLIPPED, area, control->caption);
   if (oldFont) SelectObject(dc, oldFont);
 }
@@ -71,7 +71,8 @@ ButtonState StateOf(Control* button, std::uint32_t itemState) {
   } else if (itemState & ODS_FOCUS) {
     state = ButtonState::Focused;
   }
-  if ((state == ButtonState::Normal || state == ButtonState::Focused) && button->pointerInside)
+  if ((state == ButtonState::Normal || state == ButtonState::Focused) &&
+      button->state.pointerInside)
     state = ButtonState::Hot;
   return state;
 }
@@ -101,20 +102,20 @@ void DrawButtonText(Control* button, Dc dc, const Rect& rect, bool pressed) {
   std::uint32_t options = ETO_CLIPPED;
   int oldMode = 0;
   std::uint32_t oldBack = 0;
-  if (button->transparent) {
+  if (button->look.transparent) {
     oldMode = SetBkMode(dc, TRANSPARENT);
   } else {
-    oldBack = SetBkColor(dc, ResolveColor(button->color));
+    oldBack = SetBkColor(dc, ResolveColor(button->look.color));
     options |= ETO_OPAQUE;
   }
-  void* oldFont = button->font ? SelectObject(dc, FontHandle(button->font)) : nullptr;
-  std::uint32_t oldColor = SetTextColor(dc, ResolveColor(button->fontColor));
+  void* oldFont = button->look.font ? SelectObject(dc, FontHandle(button->look.font)) : nullptr;
+  std::uint32_t oldColor = SetTextColor(dc, ResolveColor(button->look.fontColor));
   Point size = GetTextExtent(dc, text);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   int y = rect.top + (height - size.y) / 2;
   int x = rect.left;
-  if (button->textAlign == 1) x = rect.right - size.x;
-  if (button->textAlign == 2) x = rect.left + (width - size.x) / 2;
+  if (button->look.textAlign == TextAlign::Right) x = rect.right - size.x;
+  if (button->look.textAlign == TextAlign::Centre) x = rect.left + (width - size.x) / 2;
   if (pressed) {
     x += part.pressShiftX;
     y += part.pressShiftY;
@@ -122,7 +123,7 @@ void DrawButtonText(Control* button, Dc dc, const Rect& rect, bool pressed) {
   ExtTextOut(dc, x < rect.left ? rect.left : x, y < 0 ? 0 : y, options, rect, text);
   SetTextColor(dc, oldColor);
   if (oldFont) SelectObject(dc, oldFont);
-  if (button->transparent) {
+  if (button->look.transparent) {
     SetBkMode(dc, oldMode);
   } else {
     SetBkColor(dc, oldBack);
@@ -135,10 +136,10 @@ bool BackgroundHook(Control* control, Message& message, LResult& result) {
   if (message.message != WM_ERASEBKGND) return false;
   result = 1;
   CreateChildWindows(control);
-  if (control->transparent) return false;
+  if (control->look.transparent) return false;
   auto dc = reinterpret_cast<Dc>(message.wParam);
   native::SetBkMode(dc, OPAQUE);
-  native::SetBkColor(dc, ResolveColor(control->color));
+  native::SetBkColor(dc, ResolveColor(control->look.color));
   native::SetBrushOrigin(dc, 0, 0);
   native::FillRect(dc, native::GetClientRect(control->window), ControlBrush(control));
   return false;

@@ -1,5 +1,8 @@
 #include "controls/properties.h"
 
+#include <iterator>
+#include <optional>
+
 #include "controls/fonts.h"
 #include "controls/hooks.h"
 #include "controls/native/win_defs.h"
@@ -74,31 +77,37 @@ void SetExStyle(Control* control, std::uint32_t exStyle) {
   ApplyStyleWord(control, &Control::exStyle, native::SetExStyle, exStyle);
 }
 
-// One of a kind's three alignment styles in place of the others.
-static std::uint32_t AlignedStyle(std::uint32_t style, const std::uint16_t (&styles)[3],
-                                  int align) {
+// One of a kind's three alignment styles in place of the others; none for a
+// value that names none of the three.
+template <class Align>
+static std::optional<std::uint32_t> AlignedStyle(std::uint32_t style,
+                                                 const std::uint16_t (&styles)[3], Align align) {
+  const auto index = static_cast<std::size_t>(align);
+  if (index >= std::size(styles)) return std::nullopt;
   for (std::uint16_t value : styles) style &= ~std::uint32_t{value};
-  return style | styles[align];
+  return style | styles[index];
 }
 
-void SetTextAlign(Control* control, int align) {
-  if (align < 0 || align > 2) return;
-  control->textAlign = static_cast<std::uint8_t>(align);
-  const KindTable& table = control->kindTable;
-  SetStyle(control, AlignedStyle(control->style, table.alignStyles, align) &
-                        ~std::uint32_t{table.alignRemovedBits});
+void SetTextAlign(Control* control, TextAlign align) {
+  const KindTable& table = *control->kindTable;
+  const std::optional<std::uint32_t> style = AlignedStyle(control->style, table.alignStyles, align);
+  if (!style) return;
+  control->look.textAlign = align;
+  SetStyle(control, *style & ~std::uint32_t{table.alignRemovedBits});
 }
 
-void SetVerticalAlign(Control* control, int align) {
-  if (align < 0 || align > 2) return;
-  control->verticalAlign = static_cast<std::uint8_t>(align);
-  SetStyle(control, AlignedStyle(control->style, control->kindTable.verticalStyles, align));
+void SetVerticalAlign(Control* control, VerticalAlign align) {
+  const std::optional<std::uint32_t> style =
+      AlignedStyle(control->style, control->kindTable->verticalStyles, align);
+  if (!style) return;
+  control->look.verticalAlign = align;
+  SetStyle(control, *style);
 }
 
 void SetLook3D(Control* control, bool look3D) {
-  control->children3D = look3D;
-  if (control->look3D == look3D) return;
-  control->look3D = look3D;
+  control->look.children3D = look3D;
+  if (control->look.look3D == look3D) return;
+  control->look.look3D = look3D;
   if (control->window) {
     control->style = native::GetStyle(control->window);
     control->exStyle = native::GetExStyle(control->window);
@@ -126,7 +135,7 @@ bool IsEnabled(Control* control) {
 
 void SetEnabled(Control* control, bool enabled) {
   if (IsEnabled(control) == enabled) return;
-  control->enabled = enabled;
+  control->state.enabled = enabled;
   if (enabled) {
     control->style &= ~WS_DISABLED;
   } else {
@@ -136,22 +145,22 @@ void SetEnabled(Control* control, bool enabled) {
 }
 
 void SetVisible(Control* control, bool visible) {
-  control->visibilitySet = true;
+  control->state.visibilitySet = true;
   if (visible) {
     control->style |= WS_VISIBLE;
   } else {
     control->style &= ~WS_VISIBLE;
-    if (control->window) control->showAfterCreation = false;
+    if (control->window) control->state.showAfterCreation = false;
   }
-  control->visible = visible;
+  control->state.visible = visible;
   if (control->window) native::ShowWindow(control->window, visible ? SW_SHOW : SW_HIDE);
 }
 
 void Hide(Control* control) { SetVisible(control, false); }
 
 void SetCursor(Control* control, native::Cursor cursor) {
-  if (control->cursor == cursor) return;
-  control->cursor = cursor;
+  if (control->look.cursor == cursor) return;
+  control->look.cursor = cursor;
   if (!control->window || !cursor || ScreenCursor) return;
   Point p = native::ScreenToClient(control->window, native::GetCursorPos());
   Rect r = ClientRect(control);
@@ -198,7 +207,7 @@ void ApplyFormIcon(Control* form) {
 // ---- placement ----------------------------------------------------------
 
 Bounds GetBounds(Control* control) {
-  if (!control->window) return control->bounds;
+  if (!control->window) return control->placement.bounds;
   Rect r = native::GetWindowRect(control->window);
   if (control->isChild && control->parent && control->parent->window) {
     Point origin = native::ClientToScreen(control->parent->window, {0, 0});
@@ -208,19 +217,19 @@ Bounds GetBounds(Control* control) {
 }
 
 void SetBounds(Control* control, const Bounds& bounds) {
-  if (bounds.left != control->bounds.left) control->positionSet |= 1;
-  if (bounds.top != control->bounds.top) control->positionSet |= 2;
-  control->bounds = bounds;
+  if (bounds.left != control->placement.bounds.left) control->placement.positionSet |= 1;
+  if (bounds.top != control->placement.bounds.top) control->placement.positionSet |= 2;
+  control->placement.bounds = bounds;
   if (!control->window) return;
   native::SetWindowPos(control->window, nullptr, bounds.left, bounds.top, bounds.Width(),
                        bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-  if (control->repaintOnMove) Invalidate(control);
+  if (control->kindTable->repaintOnMove) Invalidate(control);
 }
 
 void SetPosition(Control* control, int left, int top) {
   Bounds b = GetBounds(control);
   SetBounds(control, {left, top, left + b.Width(), top + b.Height()});
-  control->positionSet |= 3;
+  control->placement.positionSet |= 3;
 }
 
 void SetSize(Control* control, int width, int height) {
@@ -269,7 +278,7 @@ void Centre(Control* control) {
 
 void BringToTop(Control* control) {
   native::SetWindowPos(
-      WindowHandle(control), native::TopWindow(), 0, 0, 0, 0,
+      EnsureWindow(control), native::TopWindow(), 0, 0, 0, 0,
       SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
 }
 
@@ -278,7 +287,7 @@ void SetResizable(Control* form, bool resizable) {
   if (!part || part->fixedSize == !resizable) return;
   part->fixedSize = !resizable;
   SetStyle(form, resizable ? form->style | WS_THICKFRAME : form->style & ~WS_THICKFRAME);
-  WindowHandle(form);
+  EnsureWindow(form);
   part->frozenWidth = Width(form);
   part->frozenHeight = Height(form);
   AttachHook(form, SizeHook);
@@ -322,68 +331,76 @@ void SetChecked(Control* control, bool checked) {
   Perform(control, BM_SETCHECK, checked ? 1 : 0, 0);
 }
 
+// A combo box gets its items through its window: before the window exists it
+// holds none and shows none, which is the answer to a question about them,
+// and asking need not make the window.
+static bool ListWithoutWindow(const Control* control) {
+  return control->comboPart && !control->window;
+}
+
 int AddItem(Control* control, const std::string& text) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (!table.addItemMessage) {
     SetText(control, GetText(control) + text);
     return 0;
   }
   auto index = static_cast<int>(
-      native::SendTextMessage(WindowHandle(control), table.addItemMessage, 0, text));
+      native::SendTextMessage(EnsureWindow(control), table.addItemMessage, 0, text));
   if (ItemCount(control) == 1) SetSelectedIndex(control, 0);
   return index;
 }
 
 void SetItemText(Control* control, int index, const std::string& text) {
-  const KindTable& table = control->kindTable;
+  const KindTable& table = *control->kindTable;
   if (!table.insertItemMessage) return;
   int selected = GetSelectedIndex(control);
   LResult data =
       table.getItemDataMessage ? Perform(control, table.getItemDataMessage, index, 0) : 0;
   Perform(control, table.deleteItemMessage, static_cast<WParam>(index), 0);
-  native::SendTextMessage(WindowHandle(control), table.insertItemMessage,
+  native::SendTextMessage(EnsureWindow(control), table.insertItemMessage,
                           static_cast<WParam>(index), text);
   if (table.setItemDataMessage) Perform(control, table.setItemDataMessage, index, data);
   SetSelectedIndex(control, selected);
 }
 
 std::string GetItemText(Control* control, int index) {
-  const KindTable& table = control->kindTable;
-  if (!table.getItemMessage || !table.itemLengthMessage) return {};
-  return native::GetItemText(WindowHandle(control), table.itemLengthMessage, table.getItemMessage,
+  const KindTable& table = *control->kindTable;
+  if (!table.getItemMessage || !table.itemLengthMessage || ListWithoutWindow(control)) return {};
+  return native::GetItemText(EnsureWindow(control), table.itemLengthMessage, table.getItemMessage,
                              static_cast<WParam>(index));
 }
 
 int ItemCount(Control* control) {
-  if (!control->kindTable.countMessage) return 0;
-  return static_cast<int>(Perform(control, control->kindTable.countMessage, 0, 0));
+  if (!control->kindTable->countMessage || ListWithoutWindow(control)) return 0;
+  return static_cast<int>(Perform(control, control->kindTable->countMessage, 0, 0));
 }
 
 void Clear(Control* control) {
-  if (control->kindTable.clear) control->kindTable.clear(control);
+  if (control->kindTable->clear) control->kindTable->clear(control);
 }
 
 int GetSelectedIndex(Control* control) {
-  if (!control->kindTable.getIndexMessage) return control->storedIndex;
-  return static_cast<int>(Perform(control, control->kindTable.getIndexMessage, 0, 0));
+  if (!control->kindTable->getIndexMessage) return control->state.storedIndex;
+  if (ListWithoutWindow(control)) return -1;  // CB_ERR: nothing chosen
+  return static_cast<int>(Perform(control, control->kindTable->getIndexMessage, 0, 0));
 }
 
 void SetSelectedIndex(Control* control, int index) {
-  if (!control->kindTable.setIndexMessage) {
-    control->storedIndex = index;
+  if (!control->kindTable->setIndexMessage) {
+    control->state.storedIndex = index;
     return;
   }
-  Perform(control, control->kindTable.setIndexMessage, static_cast<WParam>(index), 0);
+  Perform(control, control->kindTable->setIndexMessage, static_cast<WParam>(index), 0);
 }
 
 void SetTextLimit(Control* control, int count) {
-  if (control->kindTable.textLimitMessage)
-    Perform(control, control->kindTable.textLimitMessage, static_cast<WParam>(count), 0);
+  if (control->kindTable->textLimitMessage)
+    Perform(control, control->kindTable->textLimitMessage, static_cast<WParam>(count), 0);
 }
 
 void SetSelection(Control* control, int start, int end) {
-  if (control->kindTable.setSelectionMessage)
-    Perform(control, control->kindTable.setSelectionMessage, static_cast<WParam>(start),
+  if (control->kindTable->setSelectionMessage)
+    Perform(control, control->kindTable->setSelectionMessage, static_cast<WParam>(start),
             static_cast<LParam>(end));
 }
 
@@ -391,21 +408,21 @@ void Focus(Control* control, bool focus) {
   if (!focus) return;
   if (control->isChild) {
     if (Control* form = ParentForm(control)) form->formPart->currentControl = control;
-    native::SetFocus(WindowHandle(control));
+    native::SetFocus(EnsureWindow(control));
   } else {
-    native::SetForegroundWindow(WindowHandle(control));
+    native::SetForegroundWindow(EnsureWindow(control));
   }
 }
 
 // ---- events with hooks --------------------------------------------------
 
-void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler) {
-  control->*event = handler;
+void SetMouseEvent(Control* control, MouseEvent ControlEvents::*event, MouseEvent handler) {
+  control->events.*event = handler;
   AttachHook(control, MouseHook);
 }
 
 void SetMouseLeaveEvent(Control* control, NotifyEvent handler) {
-  control->OnMouseLeave = handler;
+  control->events.OnMouseLeave = handler;
   native::InitCommonControls();
   AttachHook(control, EnterLeaveHook);
   Invalidate(control);

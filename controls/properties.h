@@ -21,8 +21,8 @@ std::string GetText(Control* control);
 // Styles and state
 void SetStyle(Control* control, std::uint32_t style);
 void SetExStyle(Control* control, std::uint32_t exStyle);
-void SetTextAlign(Control* control, int align);      // 0 left, 1 right, 2 centre
-void SetVerticalAlign(Control* control, int align);  // 0 centre, 1 top, 2 bottom
+void SetTextAlign(Control* control, TextAlign align);
+void SetVerticalAlign(Control* control, VerticalAlign align);
 void SetLook3D(Control* control, bool look3D);
 void SetEnabled(Control* control, bool enabled);
 bool IsEnabled(Control* control);
@@ -56,7 +56,8 @@ void SetResizable(Control* form, bool resizable);
 enum class FormFrame { Dialog, ToolWindow };
 void SetFormFrame(Control* form, FormFrame frame);
 
-// Check state, items, selection
+// Check state, items, selection. A combo box asked about its items before its
+// window exists answers as the empty box does, without making the window.
 bool GetChecked(Control* control);
 void SetChecked(Control* control, bool checked);
 int AddItem(Control* control, const std::string& text);
@@ -72,7 +73,7 @@ void SetSelection(Control* control, int start, int end);
 void Focus(Control* control, bool focus);
 
 // Events that need a hook besides the field
-void SetMouseEvent(Control* control, MouseEvent Control::*event, MouseEvent handler);
+void SetMouseEvent(Control* control, MouseEvent ControlEvents::*event, MouseEvent handler);
 void SetMouseLeaveEvent(Control* control, NotifyEvent handler);
 
 }  // namespace controls

@@ -1,6 +1,7 @@
 #include "decimal/bignum.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 #include <utility>
 
@@ -37,6 +38,7 @@ bool Rejected(std::string_view a, std::string_view b, bool skipCheck) {
 // big - small for two digit strings of one length, big >= small, as
 // digits of that length.
 std::string SubtractDigits(std::string_view big, std::string_view small) {
+  assert(big.size() == small.size() && big >= small);
   std::string difference(big.size(), '0');
   int borrow = 0;
   for (std::size_t i = big.size(); i-- > 0;) {
@@ -51,6 +53,7 @@ std::string SubtractDigits(std::string_view big, std::string_view small) {
 // further left line the points up, zeros behind the shorter even the lengths.
 // With a limit, a text may not grow in front beyond MaxLength characters.
 bool LineUpPoints(std::string& a, std::string& b, bool limited) {
+  assert(HasPoint(a) && HasPoint(b));
   const std::size_t aPoint = a.find('.');
   const std::size_t bPoint = b.find('.');
   if (aPoint != bPoint) {

@@ -1,6 +1,7 @@
 #include "decimal/natural.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 
 namespace decimal {
@@ -54,6 +55,7 @@ Wide MultiplySubtract(Limb* rest, const Limb* divisor, int n, Wide q) {
 }  // namespace
 
 Natural Natural::FromDigits(std::string_view digits, std::size_t zeros) {
+  assert(digits.size() + zeros <= MaxDigits);
   Natural n;
   // The digits, nine to a limb from the right...
   n.size_ = static_cast<int>((digits.size() + LimbDigits - 1) / LimbDigits);
@@ -109,6 +111,7 @@ void Natural::AppendDigits(std::string& text, std::size_t minDigits) const {
 }
 
 Natural Multiply(const Natural& a, const Natural& b) {
+  assert(a.size_ + b.size_ <= Natural::Capacity);
   Natural product;
   product.size_ = a.size_ + b.size_;
   std::fill_n(product.limbs_.begin(), product.size_, 0);
@@ -126,6 +129,9 @@ Natural Multiply(const Natural& a, const Natural& b) {
 }
 
 Natural::Division Divide(const Natural& dividend, const Natural& divisor) {
+  assert(!divisor.IsZero());
+  // The scaled dividend takes one limb more.
+  assert(dividend.size_ < Natural::Capacity);
   Natural::Division result;
   Natural& q = result.quotient;
   const int n = divisor.size_;

@@ -77,9 +77,9 @@ void BuildAboutWindow(AboutWindow*& window, Control* owner) {
   window->AboutTitle = title;
   SetBounds(title, {62, 8, 62 + 107, 8 + 40});
   SetFontFace(GetFont(title), "Arial");
-  SetFontStyle(GetFont(title), 1);
-  SetTextAlign(title, 0);
-  SetVerticalAlign(title, 1);
+  SetFontStyle(GetFont(title), kFontBold);
+  SetTextAlign(title, TextAlign::Left);
+  SetVerticalAlign(title, VerticalAlign::Top);
   SetShadowColor(title, kDarkGrey);
 
   CreateLabels(window, kLabelsAfterTitle);

@@ -23,26 +23,16 @@ using controls::SetSelectedIndex;
 using controls::SetText;
 using units::TermCount;
 
-std::array<Control*, TermCount> FromValues(MainWindow* w) {
-  return {w->FromValue1, w->FromValue2, w->FromValue3};
-}
-std::array<Control*, TermCount> FromUnits(MainWindow* w) {
-  return {w->FromUnit1, w->FromUnit2, w->FromUnit3};
-}
-std::array<Control*, TermCount> ToUnits(MainWindow* w) {
-  return {w->ToUnit1, w->ToUnit2, w->ToUnit3};
-}
-
 void ClearValues(MainWindow* window) {
-  for (Control* field : FromValues(window)) SetText(field, "");
+  for (Control* field : window->FromValues()) SetText(field, "");
 }
 
 units::Quantity ReadQuantity(MainWindow* window) {
   units::Quantity quantity;
   for (int i = 0; i < TermCount; ++i) {
-    quantity.Values[i] = controls::GetText(FromValues(window)[i]);
-    quantity.From[i] = GetSelectedIndex(FromUnits(window)[i]);
-    quantity.To[i] = GetSelectedIndex(ToUnits(window)[i]);
+    quantity.Values[i] = controls::GetText(window->FromValues()[i]);
+    quantity.From[i] = GetSelectedIndex(window->FromUnits()[i]);
+    quantity.To[i] = GetSelectedIndex(window->ToUnits()[i]);
   }
   return quantity;
 }
@@ -59,7 +49,7 @@ units::ResultOptions ReadOptions(MainWindow* window) {
 void Suggest(MainWindow* window, units::UnitSystem system) {
   const std::array<int, TermCount> rows =
       units::SuggestUnits(system, window->CurrentCategory, ReadQuantity(window));
-  for (int i = 0; i < TermCount; ++i) SetSelectedIndex(ToUnits(window)[i], rows[i]);
+  for (int i = 0; i < TermCount; ++i) SetSelectedIndex(window->ToUnits()[i], rows[i]);
 }
 
 // Sees every character typed into a value field before the field does.
@@ -103,14 +93,15 @@ void OnPlain(void*, Control*) {
 
 using M = MainWindow;
 using Ref = Control* M::*;
+using Events = controls::ControlEvents;
 
 struct NotifyBinding {
   Ref control;
-  controls::NotifyEvent Control::*event;
+  controls::NotifyEvent Events::*event;
   controls::NotifyEvent::Code handler;
 };
 
-constexpr auto Click = &Control::OnClick;
+constexpr auto Click = &Events::OnClick;
 
 constexpr NotifyBinding kBindings[] = {
     {&M::WeightHelpLink, Click, On<ShowPageHelp>},
@@ -120,7 +111,7 @@ constexpr NotifyBinding kBindings[] = {
     {&M::RoundUpCheck, Click, On<RunConvert>},
     {&M::ThousandSepCheck, Click, On<RunConvert>},
     {&M::ExpCheck, Click, On<RunConvert>},
-    {&M::DecimalsCombo, &Control::OnChange, On<RunConvert>},
+    {&M::DecimalsCombo, &Events::OnChange, On<RunConvert>},
     {&M::ResetButton, Click, On<ResetInputs>},
     {&M::ClearFromButton, Click, On<ClearFromInputs>},
     {&M::ClearToButton, Click, On<ClearToUnits>},
@@ -138,19 +129,30 @@ void ResetInputs(MainWindow* window) {
 }
 
 void ClearFromInputs(MainWindow* window) {
-  for (Control* list : FromUnits(window)) SetSelectedIndex(list, 0);
+  for (Control* list : window->FromUnits()) SetSelectedIndex(list, 0);
   ClearValues(window);
 }
 
 void ClearToUnits(MainWindow* window) {
-  for (Control* list : ToUnits(window)) SetSelectedIndex(list, 0);
+  for (Control* list : window->ToUnits()) SetSelectedIndex(list, 0);
 }
 
 void RunConvert(MainWindow* window) {
-  const std::optional<std::string> result =
-      units::Convert(window->CurrentCategory, ReadQuantity(window), ReadOptions(window),
-                     platform::RegionalSymbols());
-  if (result) SetText(window->ResultBox, *result);
+  const units::Category category = window->CurrentCategory;
+  if (!units::Describe(category).Measured) return;  // the Result field keeps its text
+  const units::Quantity quantity = ReadQuantity(window);
+  const units::ResultOptions options = ReadOptions(window);
+  const platform::NumberSymbols& symbols = platform::RegionalSymbols();
+  std::string result;
+  if (category == units::Category::Temperature) {
+    result = units::ConvertTemperature(quantity.Values[0], quantity.From[0], quantity.To[0],
+                                       options, symbols);
+  } else if (units::NoValue(quantity)) {
+    result = units::ErrorText;
+  } else {
+    result = units::ConvertLinear(window->CurrentTable, quantity, options, symbols);
+  }
+  SetText(window->ResultBox, result);
 }
 
 void SuggestUsUnits(MainWindow* window) { Suggest(window, units::UnitSystem::Us); }
@@ -158,10 +160,10 @@ void SuggestMetricUnits(MainWindow* window) { Suggest(window, units::UnitSystem:
 
 void BindMainWindowEvents(MainWindow* window) {
   for (const NotifyBinding& binding : kBindings)
-    (window->*binding.control)->*binding.event = {binding.handler, window};
+    (window->*binding.control)->events.*binding.event = {binding.handler, window};
   BindSelectors(window);
-  for (Control* field : FromValues(window)) field->OnKeyChar = {FilterValueKey, window};
-  controls::SetMouseEvent(window->AboutLink, &Control::OnMouseMove, {HighlightAboutLink, window});
+  for (Control* field : window->FromValues()) field->events.OnKeyChar = {FilterValueKey, window};
+  controls::SetMouseEvent(window->AboutLink, &Events::OnMouseMove, {HighlightAboutLink, window});
   controls::SetMouseLeaveEvent(window->AboutLink, {UnhighlightAboutLink, window});
 }
 

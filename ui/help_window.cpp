@@ -61,10 +61,10 @@ void BuildHelpWindow(HelpWindow*& window, Control* owner) {
   SetBounds(title, {8, 8, 8 + 129, 8 + 40});
   FontObject* titleFont = GetFont(title);
   SetFontFace(titleFont, "Arial");
-  SetFontStyle(titleFont, 1);
+  SetFontStyle(titleFont, kFontBold);
   SetFontHeight(titleFont, 18);
-  SetTextAlign(title, 0);
-  SetVerticalAlign(title, 1);
+  SetTextAlign(title, TextAlign::Left);
+  SetVerticalAlign(title, VerticalAlign::Top);
   SetShadowColor(title, kSilver);
 
   window->HelpOkButton = CreateButton(form, "OK");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "controls/fonts.h"
 #include "controls/kinds.h"
@@ -30,7 +31,8 @@ enum class Kind {
   ValueEdit,
   ResultEdit,
   Combo,
-  StyleKeeper
+  StyleKeeper,
+  Selectors,  // the category bar's, at the top and of the height the row gives
 };
 
 inline constexpr int kDefault = -1;
@@ -49,7 +51,7 @@ struct ControlRow {
   Ref self;
   Ref parent;  // nullptr: the form
   Kind kind;
-  const char* caption;
+  std::string_view caption;
   int left, top, width, height;
   Color background = kInherit;
   Color text = kInherit;
@@ -104,23 +106,11 @@ constexpr ControlRow kLayout[] = {
     {&M::CategoryBar, &M::BackgroundPanel, Kind::Panel, "", 3, 19, 395, 25, kWhite},
     {&M::AboutLink, &M::CategoryBar, Kind::Label, "?", 383, 3, 7, 16, kInherit, kInherit, 0,
      kHandCursor},
-    {&M::AreaSelector, &M::CategoryBar, Kind::Panel, "Area", 50, 3, 35, 14, kInherit, kInherit, 0,
-     kCentred},
-    {&M::CapacitySelector, &M::CategoryBar, Kind::Panel, "Capacity", 86, 3, 50, 14, kInherit,
-     kInherit, 0, kCentred},
-    {&M::WeightSelector, &M::CategoryBar, Kind::Panel, "Weight", 138, 3, 50, 14, kInherit, kInherit,
-     0, kCentred},
-    {&M::LengthSelector, &M::CategoryBar, Kind::Panel, "Length", 6, 3, 43, 14, kInherit, kInherit,
-     0, kCentred},
-    {&M::PrefixesSelector, &M::CategoryBar, Kind::Panel, "Prefixes", 320, 3, 50, 14, kInherit,
-     kInherit, 0, kCentred},
-    {&M::SpeedSelector, &M::CategoryBar, Kind::Panel, "Speed", 230, 3, 50, 14, kInherit, kInherit,
-     0, kCentred},
-    {&M::TempSelector, &M::CategoryBar, Kind::Panel, "Temp.", 186, 3, 47, 14, kInherit, kInherit, 0,
-     kCentred},
-    {&M::PaperSelector, &M::CategoryBar, Kind::Panel, "Paper", 275, 3, 47, 14, kInherit, kInherit,
-     0, kCentred},
+    {nullptr, &M::CategoryBar, Kind::Selectors, "", 0, 3, 0, 14},
 
+    // Lies wholly beyond the client area's right edge and has no handler: the
+    // window carries it for the sake of the controls' visual-style look, as
+    // its caption says, and nothing of ours ever reaches it.
     {&M::StyleKeeperButton, nullptr, Kind::StyleKeeper, "Dont remove else XP styles wont work", 572,
      1, 213, 40, kInherit, kBlack, 8},
 
@@ -167,14 +157,6 @@ constexpr Description kDescriptions[] = {
     {&M::ResultBox, Role::Default, "Result"},
     {&M::DecimalsCombo, Role::Default, "Decimal places"},
     {&M::CategoryBar, Role::PageTabList, "Categories"},
-    {&M::LengthSelector, Role::PageTab, ""},
-    {&M::AreaSelector, Role::PageTab, ""},
-    {&M::CapacitySelector, Role::PageTab, ""},
-    {&M::WeightSelector, Role::PageTab, ""},
-    {&M::TempSelector, Role::PageTab, "Temperature"},
-    {&M::SpeedSelector, Role::PageTab, ""},
-    {&M::PaperSelector, Role::PageTab, ""},
-    {&M::PrefixesSelector, Role::PageTab, ""},
     {&M::AboutLink, Role::Link, "About"},
     {&M::WeightHelpLink, Role::Link, ""},
     {&M::PaperHelpLink, Role::Link, ""},
@@ -217,6 +199,8 @@ Control* CreateOfKind(Kind kind, Control* parent, const std::string& caption) {
       button->ownerDrawPart->pressShiftY = 1;
       return button;
     }
+    case Kind::Selectors:
+      break;
   }
   return nullptr;
 }
@@ -229,18 +213,37 @@ void ApplyRow(Control* control, const ControlRow& row) {
   if (row.background != kInherit) SetColor(control, row.background);
   if (row.text != kInherit) SetFontColor(GetFont(control), row.text);
   if (row.fontHeight != 0) SetFontHeight(GetFont(control), row.fontHeight);
-  if (row.extras & kUnderline) SetFontStyle(GetFont(control), 4);
+  if (row.extras & kUnderline) SetFontStyle(GetFont(control), kFontUnderline);
   if (row.extras & kHandCursor) SetCursor(control, StandardCursor::Hand);
-  if (row.extras & kCentred) SetTextAlign(control, 2);
+  if (row.extras & kCentred) SetTextAlign(control, TextAlign::Centre);
   if (row.extras & kTicked) SetChecked(control, true);
+}
+
+void CreateRow(MainWindow* window, const ControlRow& row) {
+  Control* parent = row.parent ? window->*row.parent : window->MainForm;
+  Control* control = CreateOfKind(row.kind, parent, std::string(row.caption));
+  window->*row.self = control;
+  ApplyRow(control, row);
+}
+
+// Each selector is a tab showing its category's caption, named in full.
+void CreateSelectors(MainWindow* window, const ControlRow& bar) {
+  for (const SelectorPlace& place : SelectorBar()) {
+    const units::CategoryInfo& info = units::Describe(place.category);
+    CreateRow(window, {place.control, bar.parent, Kind::Panel, info.Caption, place.left, bar.top,
+                       place.width, bar.height, kInherit, kInherit, 0, kCentred});
+    controls::SetAccessibleRole(window->*place.control, Role::PageTab);
+    controls::SetAccessibleName(window->*place.control, std::string(info.Name));
+  }
 }
 
 void CreateControls(MainWindow* window) {
   for (const ControlRow& row : kLayout) {
-    Control* parent = row.parent ? window->*row.parent : window->MainForm;
-    Control* control = CreateOfKind(row.kind, parent, row.caption);
-    window->*row.self = control;
-    ApplyRow(control, row);
+    if (row.kind == Kind::Selectors) {
+      CreateSelectors(window, row);
+    } else {
+      CreateRow(window, row);
+    }
   }
   for (int places = 0; places <= units::MaxPlaces; ++places)
     controls::AddItem(window->DecimalsCombo, std::to_string(places));
@@ -277,7 +280,7 @@ void ApplyInitialState(MainWindow* window) {
   BringToTop(window->PrefixesPage);
   Hide(window->PrefixesPage);
   SetPosition(window->PrefixesPage, -17, 20);
-  for (Control* field : {window->FromValue1, window->FromValue2, window->FromValue3})
+  for (Control* field : window->FromValues())
     SetTextLimit(field, static_cast<int>(units::ValueFieldLimit));
   SelectCategory(window, units::Category::Length);
   FillPrefixColumns(window);

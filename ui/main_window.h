@@ -1,6 +1,8 @@
 // The converter's main window: its record and its construction.
 #pragma once
 
+#include <array>
+
 #include "controls/control.h"
 #include "units/catalogue.h"
 
@@ -72,6 +74,15 @@ class MainWindow : public controls::BaseObject {
   Control* SmallPowersColumn = nullptr;
 
   Control* StyleKeeperButton = nullptr;
+
+  // The rows of the "Convert From" and "Convert To" groups, top first.
+  std::array<Control*, units::TermCount> FromValues() const {
+    return {FromValue1, FromValue2, FromValue3};
+  }
+  std::array<Control*, units::TermCount> FromUnits() const {
+    return {FromUnit1, FromUnit2, FromUnit3};
+  }
+  std::array<Control*, units::TermCount> ToUnits() const { return {ToUnit1, ToUnit2, ToUnit3}; }
 
   // The category on show and the table in its unit lists; written only by
   // the selectors. Prefixes keeps the table of the page before it.

@@ -17,16 +17,15 @@ using units::Category;
 using M = MainWindow;
 using Ref = Control* M::*;
 
-struct Selector {
-  Category category;
-  Ref control;
-};
-
-constexpr Selector kSelectors[] = {
-    {Category::Length, &M::LengthSelector},     {Category::Area, &M::AreaSelector},
-    {Category::Capacity, &M::CapacitySelector}, {Category::Weight, &M::WeightSelector},
-    {Category::Temperature, &M::TempSelector},  {Category::Prefixes, &M::PrefixesSelector},
-    {Category::Speed, &M::SpeedSelector},       {Category::Paper, &M::PaperSelector},
+constexpr SelectorPlace kSelectorBar[] = {
+    {Category::Area, &M::AreaSelector, 50, 35},
+    {Category::Capacity, &M::CapacitySelector, 86, 50},
+    {Category::Weight, &M::WeightSelector, 138, 50},
+    {Category::Length, &M::LengthSelector, 6, 43},
+    {Category::Prefixes, &M::PrefixesSelector, 320, 50},
+    {Category::Speed, &M::SpeedSelector, 230, 50},
+    {Category::Temperature, &M::TempSelector, 186, 47},
+    {Category::Paper, &M::PaperSelector, 275, 47},
 };
 
 struct HelpLink {
@@ -39,18 +38,6 @@ constexpr HelpLink kHelpLinks[] = {
     {units::HelpTopic::PaperWeight, &M::PaperHelpLink},
 };
 
-Control* SelectorOf(MainWindow* window, Category category) {
-  for (const Selector& selector : kSelectors)
-    if (selector.category == category) return window->*selector.control;
-  return nullptr;
-}
-
-std::array<Control*, units::TermCount> FromUnits(MainWindow* w) {
-  return {w->FromUnit1, w->FromUnit2, w->FromUnit3};
-}
-std::array<Control*, units::TermCount> FromValues(MainWindow* w) {
-  return {w->FromValue1, w->FromValue2, w->FromValue3};
-}
 std::array<Control*, 6> UnitLists(MainWindow* w) {
   return {w->FromUnit1, w->FromUnit2, w->FromUnit3, w->ToUnit1, w->ToUnit2, w->ToUnit3};
 }
@@ -68,7 +55,7 @@ void Highlight(Control* selector) {
 // Typing goes on where the user left a value; a field the page disabled
 // cannot take the keys.
 void FocusFirstFilledValue(MainWindow* window) {
-  for (Control* field : FromValues(window)) {
+  for (Control* field : window->FromValues()) {
     if (controls::IsEnabled(field) && !controls::GetText(field).empty()) {
       controls::Focus(field, true);
       return;
@@ -94,16 +81,17 @@ void ShowPage(MainWindow* window, Category category) {
   Highlight(SelectorOf(window, category));
 }
 
-void ShowPrefixes(MainWindow* window) {
+// The reference page of a category without units covers the conversion.
+void ShowPrefixes(MainWindow* window, Category category) {
   ClearSelectorHighlights(window);
-  Highlight(window->PrefixesSelector);
-  window->CurrentCategory = Category::Prefixes;
+  Highlight(SelectorOf(window, category));
+  window->CurrentCategory = category;
   controls::SetVisible(window->PrefixesPage, true);
 }
 
 void OnSelector(void* context, Control* sender) {
   auto* window = static_cast<MainWindow*>(context);
-  for (const Selector& selector : kSelectors)
+  for (const SelectorPlace& selector : kSelectorBar)
     if (window->*selector.control == sender) SelectCategory(window, selector.category);
 }
 
@@ -119,10 +107,22 @@ std::string Column(std::string_view units::PrefixRow::*field) {
 
 }  // namespace
 
+std::span<const SelectorPlace> SelectorBar() { return kSelectorBar; }
+
+Control* SelectorOf(MainWindow* window, Category category) {
+  for (const SelectorPlace& selector : kSelectorBar)
+    if (selector.category == category) return window->*selector.control;
+  return nullptr;
+}
+
 void ClearSelectorHighlights(MainWindow* window) {
-  for (const Selector& selector : kSelectors) {
-    controls::SetColor(window->*selector.control, kWhite);
-    controls::SetAccessibleSelected(window->*selector.control, false);
+  // In the categories' order: the first page shown makes the selectors'
+  // windows here, one by one, and that order decides which of two lies on
+  // top where they meet.
+  for (const units::CategoryInfo& category : units::WindowCategories()) {
+    Control* selector = SelectorOf(window, category.Id);
+    controls::SetColor(selector, kWhite);
+    controls::SetAccessibleSelected(selector, false);
   }
 }
 
@@ -143,7 +143,7 @@ void FillUnitLists(MainWindow* window, int lastRow) {
 void SelectDefaultFromUnits(MainWindow* window, Category category) {
   const units::CategoryInfo& info = units::Describe(category);
   if (!info.Measured) return;
-  const std::array<Control*, units::TermCount> lists = FromUnits(window);
+  const std::array<Control*, units::TermCount> lists = window->FromUnits();
   for (std::size_t i = 0; i < lists.size(); ++i)
     controls::SetSelectedIndex(lists[i], info.DefaultFrom[i]);
 }
@@ -152,12 +152,12 @@ void SelectCategory(MainWindow* window, Category category) {
   if (units::Describe(category).Measured)
     ShowPage(window, category);
   else
-    ShowPrefixes(window);
+    ShowPrefixes(window, category);
 }
 
 void BindSelectors(MainWindow* window) {
-  for (const Selector& selector : kSelectors)
-    (window->*selector.control)->OnClick = {OnSelector, window};
+  for (const SelectorPlace& selector : kSelectorBar)
+    (window->*selector.control)->events.OnClick = {OnSelector, window};
 }
 
 void FillPrefixColumns(MainWindow* w) {

@@ -21,7 +21,7 @@ Control* CreateSecondaryForm(Control* owner, controls::BaseObject* record,
 }
 
 void BindOkButton(Control* button) {
-  button->OnClick = {CloseWithOk, nullptr};
+  button->events.OnClick = {CloseWithOk, nullptr};
   controls::MakeDefaultOrCancelButton(button, controls::kEnterKey, true);
 }
 

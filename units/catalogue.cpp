@@ -468,6 +468,10 @@ std::span<const CategoryInfo> AllCategories() {
   return std::span(Categories).first(static_cast<std::size_t>(LastCategory));
 }
 
+std::span<const CategoryInfo> WindowCategories() {
+  return std::span(Categories).first(static_cast<std::size_t>(LastWindowCategory));
+}
+
 // A number outside the categories reads as no category.
 const CategoryInfo& Describe(Category category) {
   const int number = static_cast<int>(category);

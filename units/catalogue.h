@@ -38,7 +38,7 @@ inline constexpr int LastWindowCategory = 8;
 inline constexpr int LastEngineCategory = 16;
 // Whether AllCategories() and CategoryFromNumber() give the command line's
 // own categories as well, and so the command line, batch and unit lookup
-// offer them. Off until their names, lists and messages know them.
+// offer them.
 inline constexpr bool OfferCommandLineCategories = true;
 // The last category AllCategories() and CategoryFromNumber() give.
 inline constexpr int LastCategory =
@@ -70,8 +70,8 @@ enum class FormulaKind { Linear, Temperature, Reciprocal };
 // and the table in command_line_tables.h if only the command line offers
 // it; otherwise LastWindowCategory too, its US and metric rules in
 // suggest.cpp, if the buttons should offer units; and in the window, its
-// selector (ui/main_window.h, its place in the layout in ui/main_window.cpp,
-// its row in ui/pages.cpp). The command line and batch take it from here.
+// selector (a member of MainWindow, ui/main_window.h, and its row in the
+// selector bar, ui/pages.cpp). Everything else takes it from here.
 struct CategoryInfo {
   Category Id{};
   std::string_view Name{};     // "Temperature"
@@ -102,6 +102,8 @@ std::optional<Category> CategoryFromNumber(int number);
 // Every category, in number order; the window's eight only while
 // OfferCommandLineCategories is off.
 std::span<const CategoryInfo> AllCategories();
+// The eight the window shows, in the same order.
+std::span<const CategoryInfo> WindowCategories();
 // Any category the engine converts, whether offered or not.
 const CategoryInfo& Describe(Category category);
 

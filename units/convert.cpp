@@ -303,6 +303,11 @@ std::optional<ResultParts> ReciprocalParts(const CategoryInfo& info, std::string
   return ResultParts{{std::move(*rounded), toRow}};
 }
 
+bool NoValue(const Quantity& quantity) {
+  return std::all_of(quantity.Values.begin(), quantity.Values.end(),
+                     [](const std::string& value) { return value.empty(); });
+}
+
 std::optional<ResultParts> ConvertToParts(Category category, const Quantity& quantity,
                                           const ResultOptions& options) {
   switch (category) {
@@ -313,9 +318,7 @@ std::optional<ResultParts> ConvertToParts(Category category, const Quantity& qua
     default:
       break;
   }
-  const bool allEmpty = std::all_of(quantity.Values.begin(), quantity.Values.end(),
-                                    [](const std::string& value) { return value.empty(); });
-  if (allEmpty) return std::nullopt;
+  if (NoValue(quantity)) return std::nullopt;
   const CategoryInfo& info = Describe(category);
   if (info.Kind == FormulaKind::Reciprocal)
     return ReciprocalParts(info, quantity.Values[0], quantity.From[0], quantity.To[0], options);

@@ -24,6 +24,9 @@ struct Quantity {
 
 inline constexpr std::string_view ErrorText = "Error";
 
+// Every value text is empty: a factor category has nothing to convert.
+bool NoValue(const Quantity& quantity);
+
 // One part of a result: its number, cut or rounded to the chosen places but
 // not yet written for display, and the row of its unit (of its scale, for a
 // temperature).

@@ -21,9 +21,9 @@ using ApplicationTest = WindowTest;
 TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationAndFreesItOnce) {
   Control* main = CreateForm(nullptr, "main");
   CreateButton(main, "b");
-  main->OnMessage = {CountCloses, nullptr};
+  main->events.OnMessage = {CountCloses, nullptr};
   main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
-  WindowHandle(main);
+  EnsureWindow(main);
   PostMessage(main->window, WM_CLOSE, 0, 0);
   PostMessage(main->window, 0x8001, 0, 0);  // still in the queue after WM_QUIT
   Control* variable = main;
@@ -38,7 +38,7 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationAndFreesItOnce) {
 
 TEST_F(ApplicationTest, TerminatingARunningApplicationClosesAndFreesTheMainForm) {
   Control* main = CreateForm(nullptr, "main");
-  main->OnMessage = {CountCloses, nullptr};
+  main->events.OnMessage = {CountCloses, nullptr};
   main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
   AppWindow = main;
   AppRunning = 1;
@@ -74,7 +74,7 @@ TEST_F(ApplicationTest, TheCloseButtonEndsTheApplication) {
   Control* main = CreateForm(nullptr, "main");
   SetPosition(main, 40, 40);
   SetSize(main, 200, 120);
-  main->OnMessage = {CountCloses, nullptr};
+  main->events.OnMessage = {CountCloses, nullptr};
   main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
   IdleHook = [](Control* form) {
     if (!AppWindow || !IsWindowVisible(form->window)) return;
@@ -116,8 +116,8 @@ class ModalTest : public WindowTest {
     dialogEdit = CreateEditBox(dialog, 0);
     ok = CreateButton(dialog, "OK");
     SetPosition(ok, 100, 60);
-    ok->OnClick = {[](void*, Control* sender) { ParentForm(sender)->formPart->modalCode = 1; },
-                   nullptr};
+    ok->events.OnClick = {
+        [](void*, Control* sender) { ParentForm(sender)->formPart->modalCode = 1; }, nullptr};
   }
   void TearDown() override {
     Free(dialog);
@@ -125,7 +125,7 @@ class ModalTest : public WindowTest {
   }
   // Queues a message for the dialog before its loop starts.
   void PostToDialog(Control* target, std::uint32_t message) {
-    WindowHandle(target);
+    EnsureWindow(target);
     PostMessage(target->window, message, 0, 0);
   }
   Control* main = nullptr;
@@ -148,11 +148,11 @@ TEST_F(ModalTest, TheOkHandlerReturnsOne) {
 
 TEST_F(ModalTest, TheMainWindowIsDisabledDuringTheLoopAndEnabledAndRefocusedAfter) {
   static bool mainEnabledInside = true;
-  ok->OnClick = {[](void* context, Control* sender) {
-                   mainEnabledInside = IsEnabled(static_cast<Control*>(context));
-                   ParentForm(sender)->formPart->modalCode = 1;
-                 },
-                 main};
+  ok->events.OnClick = {[](void* context, Control* sender) {
+                          mainEnabledInside = IsEnabled(static_cast<Control*>(context));
+                          ParentForm(sender)->formPart->modalCode = 1;
+                        },
+                        main};
   PostToDialog(ok, 0xF5);
   ShowModal(dialog);
   EXPECT_FALSE(mainEnabledInside);
@@ -185,7 +185,7 @@ TEST_F(ModalTest, WindowsFreedInsideTheModalLoopGoOnlyOnceShowModalIsDone) {
   main->OnDestroy = {LogDestroy, const_cast<char*>("main freed")};
   dialog->OnDestroy = {LogDestroy, const_cast<char*>("dialog freed")};
   Forget(main);
-  WindowHandle(dialog);
+  EnsureWindow(dialog);
   PostMessage(dialog->window, WM_ENDSESSION, 1, 0);
   EXPECT_EQ(ShowModal(dialog), 0);
   dialog = nullptr;  // freed with the application window
@@ -194,12 +194,12 @@ TEST_F(ModalTest, WindowsFreedInsideTheModalLoopGoOnlyOnceShowModalIsDone) {
 }
 
 TEST_F(ModalTest, AFormFreedByItsOwnOkButtonGoesAfterItsModalRun) {
-  ok->OnClick = {[](void*, Control* sender) {
-                   Control* form = ParentForm(sender);
-                   EndModal(form, 1);
-                   Free(form);
-                 },
-                 nullptr};
+  ok->events.OnClick = {[](void*, Control* sender) {
+                          Control* form = ParentForm(sender);
+                          EndModal(form, 1);
+                          Free(form);
+                        },
+                        nullptr};
   dialog->OnDestroy = {LogDestroy, const_cast<char*>("dialog freed")};
   PostToDialog(ok, 0xF5 /* BM_CLICK */);
   EXPECT_EQ(ShowModal(dialog), 1);
@@ -223,7 +223,7 @@ class DefaultButtonTest : public ModalTest {
 TEST_F(DefaultButtonTest, EnterInTheMainWindowPressesItsDefaultButton) {
   Control* go = CreateButton(main, "Go");
   SetPosition(go, 150, 150);
-  go->OnClick = Record("go");
+  go->events.OnClick = Record("go");
   main->CreateWindow();
   MakeDefaultOrCancelButton(go, VK_RETURN, true);
   EXPECT_TRUE(go->style & BS_DEFPUSHBUTTON);
@@ -233,7 +233,7 @@ TEST_F(DefaultButtonTest, EnterInTheMainWindowPressesItsDefaultButton) {
 
 TEST_F(DefaultButtonTest, EnterInASecondaryWindowDoesNotPressItsDefaultButton) {
   MakeDefaultOrCancelButton(ok, VK_RETURN, true);
-  ok->OnClick = Record("ok");
+  ok->events.OnClick = Record("ok");
   Show(dialog);
   PressEnterIn(dialogEdit);
   EXPECT_TRUE(Log().empty());
@@ -243,7 +243,7 @@ TEST_F(DefaultButtonTest, EnterInASecondaryWindowDoesNotPressItsDefaultButton) {
 TEST_F(DefaultButtonTest, EscapePressesTheCancelButtonAndNothingWithoutOne) {
   Control* cancel = CreateButton(main, "Cancel");
   SetPosition(cancel, 150, 150);
-  cancel->OnClick = Record("cancel");
+  cancel->events.OnClick = Record("cancel");
   main->CreateWindow();
   Focus(mainEdit, true);
   Send(mainEdit, WM_KEYDOWN, VK_ESCAPE, 1);
@@ -274,13 +274,25 @@ TEST_F(DefaultButtonTest, AFreedDefaultOrCancelButtonIsTheFormsNoLonger) {
   EXPECT_EQ(GetFocus(), mainEdit->window);
 }
 
+TEST_F(DefaultButtonTest, OnlyAButtonBecomesTheFormsEnterOrEscButton) {
+  const std::uint32_t style = mainEdit->style;
+  MakeDefaultOrCancelButton(mainEdit, VK_RETURN, true);
+  MakeDefaultOrCancelButton(mainEdit, VK_ESCAPE, true);
+  EXPECT_EQ(main->formPart->defaultButton, nullptr);
+  EXPECT_EQ(main->formPart->cancelButton, nullptr);
+  EXPECT_EQ(mainEdit->style, style);
+  Control* check = CreateCheckBox(main, "Check");
+  MakeDefaultOrCancelButton(check, VK_ESCAPE, true);
+  EXPECT_EQ(main->formPart->cancelButton, check);
+}
+
 TEST_F(DefaultButtonTest, RemovingTheLastButtonRestoresThePreviousOnMessage) {
-  main->OnMessage = {CountCloses, nullptr};
+  main->events.OnMessage = {CountCloses, nullptr};
   Control* go = CreateButton(main, "Go");
   MakeDefaultOrCancelButton(go, VK_RETURN, true);
-  EXPECT_NE(main->OnMessage.code, CountCloses);
+  EXPECT_NE(main->events.OnMessage.code, CountCloses);
   MakeDefaultOrCancelButton(go, VK_RETURN, false);
-  EXPECT_EQ(main->OnMessage.code, CountCloses);
+  EXPECT_EQ(main->events.OnMessage.code, CountCloses);
   EXPECT_EQ(main->formPart->defaultButton, nullptr);
   EXPECT_FALSE(go->style & BS_DEFPUSHBUTTON);
 }

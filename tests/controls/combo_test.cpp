@@ -33,6 +33,19 @@ TEST_F(ComboTest, TheFirstItemAddedIsSelectedLaterOnesLeaveTheSelection) {
   EXPECT_EQ(GetSelectedIndex(combo), 0);
 }
 
+// Before its window exists a combo box has no items (adding one makes the
+// window), so it is asked about them without being made.
+TEST_F(ComboTest, AskingAComboBoxBeforeItsWindowAnswersAsTheEmptyBoxAndMakesNoWindow) {
+  for (const bool windowMade : {false, true}) {
+    if (windowMade) form->CreateWindow();
+    EXPECT_EQ(GetSelectedIndex(combo), -1) << windowMade;
+    EXPECT_EQ(ItemCount(combo), 0) << windowMade;
+    EXPECT_EQ(GetItemText(combo, 0), "") << windowMade;
+    EXPECT_EQ(combo->window != nullptr, windowMade);
+    EXPECT_EQ(form->window != nullptr, windowMade);
+  }
+}
+
 TEST_F(ComboTest, SettingItemsInTurnFillsTheListAndKeepsTheSelection) {
   for (int i = 0; i < 3; ++i) SetItemText(combo, i, "item " + std::to_string(i));
   ASSERT_EQ(ItemCount(combo), 3);
@@ -47,11 +60,11 @@ TEST_F(ComboTest, SettingItemsInTurnFillsTheListAndKeepsTheSelection) {
 TEST_F(ComboTest, ASelectionFiresOnChangeOnceWithTheNewTextInPlace) {
   Fill(3);
   static std::string textSeen;
-  combo->OnChange = {[](void*, Control* sender) {
-                       textSeen = GetText(sender);
-                       Log().push_back("change");
-                     },
-                     nullptr};
+  combo->events.OnChange = {[](void*, Control* sender) {
+                              textSeen = GetText(sender);
+                              Log().push_back("change");
+                            },
+                            nullptr};
   ShowForm(form);
   Focus(combo, true);
   Pump();
@@ -66,7 +79,7 @@ TEST_F(ComboTest, ASelectionFiresOnChangeOnceWithTheNewTextInPlace) {
 
 TEST_F(ComboTest, TheWheelStepsThroughAClosedListLikeTheArrowKeys) {
   Fill(3);
-  combo->OnChange = Record("change");
+  combo->events.OnChange = Record("change");
   ShowForm(form);
   Focus(combo, true);
   Pump();
@@ -83,7 +96,7 @@ TEST_F(ComboTest, TheWheelStepsThroughAClosedListLikeTheArrowKeys) {
 
 TEST_F(ComboTest, OnSelChangeTakesPrecedenceOverOnChange) {
   Fill(3);
-  combo->OnChange = Record("change");
+  combo->events.OnChange = Record("change");
   combo->comboPart->OnSelChange = Record("selchange");
   ShowForm(form);
   Focus(combo, true);
@@ -171,7 +184,7 @@ TEST_F(ComboTest, EscapeInAnOpenEditableListRestoresTheSelection) {
 
 TEST_F(ComboTest, AnEditableComboFreedByItsKeyHandlerGoesAfterTheKey) {
   Control* editable = CreateComboBox(form, 0);
-  editable->OnKeyChar = {
+  editable->events.OnKeyChar = {
       [](void*, Control* sender, WParam&, std::uint32_t) {
         Free(sender);
         Log().push_back(sender->BeingDestroyed() ? "gone in handler" : "alive in handler");

@@ -29,9 +29,9 @@ class DispatchTest : public WindowTest {
     main = NewForm("main");
     AppWindow = main;
     AppRunning = 1;
-    main->OnMessage = {AppOnMessage, nullptr};
+    main->events.OnMessage = {AppOnMessage, nullptr};
     label = CreateLabel(main, "l");
-    label->OnMessage = {OwnOnMessage, nullptr};
+    label->events.OnMessage = {OwnOnMessage, nullptr};
     AttachHook(label, OldHook);
     AttachHook(label, NewHook);
     AttachHook(label, OldHook);  // attached twice, runs once
@@ -78,9 +78,9 @@ TEST_F(DispatchTest, ADetachedHookNoLongerRuns) {
 
 TEST_F(DispatchTest, ControlNotificationsReachTheControlAsForwardedCommands) {
   Control* button = CreateButton(main, "b");
-  button->OnClick = Record("click");
-  button->OnEnter = Record("enter");
-  button->OnLeave = Record("leave");
+  button->events.OnClick = Record("click");
+  button->events.OnEnter = Record("enter");
+  button->events.OnLeave = Record("leave");
   main->CreateWindow();
   struct Case {
     std::uint32_t code;
@@ -99,11 +99,11 @@ TEST_F(DispatchTest, ControlNotificationsReachTheControlAsForwardedCommands) {
 
 TEST_F(DispatchTest, AClickDuringALayerFocusChangeIsIgnored) {
   Control* button = CreateButton(main, "b");
-  button->OnClick = Record("click");
+  button->events.OnClick = Record("click");
   main->CreateWindow();
-  button->focusing = 1;
+  button->state.focusing = 1;
   Send(main, WM_COMMAND, 0, reinterpret_cast<LParam>(button->window));
-  button->focusing = 0;
+  button->state.focusing = 0;
   Send(main, WM_COMMAND, 0, reinterpret_cast<LParam>(button->window));
   EXPECT_EQ(Log(), std::vector<std::string>{"click"});
 }

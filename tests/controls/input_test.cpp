@@ -41,7 +41,7 @@ void FilterKey(void*, Control*, WParam& key, std::uint32_t) {
 }
 
 TEST_F(InputTest, KeyCharHandlerMayReplaceOrSwallowTheCharacter) {
-  edit->OnKeyChar = {FilterKey, nullptr};
+  edit->events.OnKeyChar = {FilterKey, nullptr};
   Type(edit, "1,5x0");
   EXPECT_EQ(GetText(edit), "1.50");
 }
@@ -50,9 +50,9 @@ TEST_F(InputTest, KeyEventsAreRoutedByMessage) {
   auto record = [](void* context, Control*, WParam& key, std::uint32_t) {
     Log().push_back(std::string(static_cast<const char*>(context)) + " " + std::to_string(key));
   };
-  edit->OnKeyDown = {record, const_cast<char*>("down")};
-  edit->OnKeyUp = {record, const_cast<char*>("up")};
-  edit->OnKeyChar = {record, const_cast<char*>("char")};
+  edit->events.OnKeyDown = {record, const_cast<char*>("down")};
+  edit->events.OnKeyUp = {record, const_cast<char*>("up")};
+  edit->events.OnKeyChar = {record, const_cast<char*>("char")};
   Send(edit, WM_KEYDOWN, 'A', 1);
   Send(edit, WM_CHAR, 'a', 1);
   Send(edit, WM_KEYUP, 'A', 1);
@@ -69,9 +69,9 @@ TEST_F(InputTest, TextLimitRefusesFurtherTyping) {
 TEST_F(InputTest, EditChangeAndFocusEvents) {
   Control* other = CreateEditBox(form, 0);
   form->CreateWindow();
-  edit->OnChange = Record("change");
-  edit->OnLeave = Record("leave");
-  other->OnEnter = Record("enter other");
+  edit->events.OnChange = Record("change");
+  edit->events.OnLeave = Record("leave");
+  other->events.OnEnter = Record("enter other");
   Type(edit, "7");
   Focus(other, true);
   Pump();
@@ -86,9 +86,9 @@ TEST_F(InputTest, ClicksOnButtonsLabelsAndCheckBoxes) {
   SetPosition(label, 120, 2);
   SetPosition(check, 200, 2);
   form->CreateWindow();
-  button->OnClick = Record("button");
-  label->OnClick = Record("label");
-  check->OnClick = Record("check");
+  button->events.OnClick = Record("button");
+  label->events.OnClick = Record("label");
+  check->events.OnClick = Record("check");
   Click(button);
   Click(label);
   Click(check);
@@ -101,7 +101,7 @@ TEST_F(InputTest, ClicksOnButtonsLabelsAndCheckBoxes) {
 TEST_F(InputTest, OwnerDrawnButtonTreatsADoubleClickAsASecondPress) {
   Control* button = CreateOwnerDrawnButton(form, "o", 0);
   form->CreateWindow();
-  button->OnClick = Record("click");
+  button->events.OnClick = Record("click");
   Send(button, WM_LBUTTONDOWN, 1, PointParam(3, 3));
   Send(button, WM_LBUTTONUP, 0, PointParam(3, 3));
   Send(button, WM_LBUTTONDBLCLK, 1, PointParam(3, 3));
@@ -118,9 +118,9 @@ TEST_F(InputTest, MouseRecordsCarryButtonPositionAndStop) {
     seen = mouse;
     Log().push_back(static_cast<const char*>(context));
   };
-  SetMouseEvent(label, &Control::OnMouseDown, {record, const_cast<char*>("down")});
-  SetMouseEvent(label, &Control::OnMouseMove, {record, const_cast<char*>("move")});
-  SetMouseEvent(label, &Control::OnMouseUp, {record, const_cast<char*>("up")});
+  SetMouseEvent(label, &ControlEvents::OnMouseDown, {record, const_cast<char*>("down")});
+  SetMouseEvent(label, &ControlEvents::OnMouseMove, {record, const_cast<char*>("move")});
+  SetMouseEvent(label, &ControlEvents::OnMouseUp, {record, const_cast<char*>("up")});
   Send(label, WM_RBUTTONDOWN, 2, PointParam(5, -3));
   EXPECT_EQ(seen.button, 2);
   EXPECT_EQ(seen.x, 5);
@@ -138,15 +138,15 @@ bool pointerOver = false;
 TEST_F(InputTest, EnterAndLeaveFollowThePointer) {
   Control* label = CreateLabel(form, "?");
   form->CreateWindow();
-  label->pointerOverTest = {[](void*, Control*) { return pointerOver; }, nullptr};
-  label->OnMouseEnter = Record("enter");
+  label->events.pointerOverTest = {[](void*, Control*) { return pointerOver; }, nullptr};
+  label->events.OnMouseEnter = Record("enter");
   SetMouseLeaveEvent(label, Record("leave"));
   pointerOver = true;
   Send(label, WM_MOUSEMOVE);
   Send(label, WM_MOUSEMOVE);  // still inside: nothing new
-  EXPECT_TRUE(label->pointerInside);
+  EXPECT_TRUE(label->state.pointerInside);
   Send(label, WM_MOUSELEAVE);
-  EXPECT_FALSE(label->pointerInside);
+  EXPECT_FALSE(label->state.pointerInside);
   Send(label, WM_MOUSELEAVE);  // already outside
   Send(label, WM_MOUSEMOVE);
   pointerOver = false;

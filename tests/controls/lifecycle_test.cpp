@@ -11,27 +11,27 @@ using LifecycleTest = WindowTest;
 TEST_F(LifecycleTest, ChildInheritsFromItsParentAtCreation) {
   Control* form = NewForm();
   Control* panel = CreatePanel(form, PanelEdge::None);
-  panel->childMargin = 5;
-  panel->insets.top = 7;
-  panel->cursor = LoadSystemCursor(IDC_ARROW);
+  panel->placement.childMargin = 5;
+  panel->placement.insets.top = 7;
+  panel->look.cursor = LoadSystemCursor(IDC_ARROW);
   SetColor(panel, 0x00102030);
-  panel->fontColor = 0x00405060;
+  panel->look.fontColor = 0x00405060;
   SetLook3D(panel, false);
 
   Control* edit = CreateEditBox(panel, 0);
-  EXPECT_EQ(edit->color, 0x00102030);
-  EXPECT_EQ(edit->fontColor, 0x00405060);
-  EXPECT_EQ(edit->cursor, panel->cursor);
-  EXPECT_EQ(edit->childMargin, 5);
-  EXPECT_FALSE(edit->look3D) << "a parent without 3D children overrides the kind's default";
+  EXPECT_EQ(edit->look.color, 0x00102030);
+  EXPECT_EQ(edit->look.fontColor, 0x00405060);
+  EXPECT_EQ(edit->look.cursor, panel->look.cursor);
+  EXPECT_EQ(edit->placement.childMargin, 5);
+  EXPECT_FALSE(edit->look.look3D) << "a parent without 3D children overrides the kind's default";
   EXPECT_TRUE(edit->style & WS_BORDER);
   EXPECT_FALSE(edit->exStyle & WS_EX_CLIENTEDGE);
-  EXPECT_EQ(edit->bounds.left, 5);
-  EXPECT_EQ(edit->bounds.top, 12);
-  EXPECT_EQ(edit->bounds.Width(), 100);
+  EXPECT_EQ(edit->placement.bounds.left, 5);
+  EXPECT_EQ(edit->placement.bounds.top, 12);
+  EXPECT_EQ(edit->placement.bounds.Width(), 100);
 
   Control* sunken = CreateEditBox(form, 0);
-  EXPECT_TRUE(sunken->look3D);
+  EXPECT_TRUE(sunken->look.look3D);
   EXPECT_FALSE(sunken->style & WS_BORDER);
   EXPECT_TRUE(sunken->exStyle & WS_EX_CLIENTEDGE);
 }
@@ -58,8 +58,8 @@ TEST_F(LifecycleTest, DefaultSizesOfTheKinds) {
       {"owner-drawn button", CreateOwnerDrawnButton(form, "o", 0), 64, 22},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(c.control->bounds.Width(), c.width) << c.kind;
-    EXPECT_EQ(c.control->bounds.Height(), c.height) << c.kind;
+    EXPECT_EQ(c.control->placement.bounds.Width(), c.width) << c.kind;
+    EXPECT_EQ(c.control->placement.bounds.Height(), c.height) << c.kind;
   }
 }
 
@@ -74,10 +74,10 @@ TEST_F(LifecycleTest, IdentifiersTabOrderAndFirstTabStop) {
   EXPECT_EQ(panel->controlId, 32769);
   EXPECT_EQ(edit->controlId, 32770);
   EXPECT_EQ(button->controlId, 32771);
-  EXPECT_EQ(edit->tabOrder, 3) << "a nested control counts in its form";
-  EXPECT_EQ(button->tabOrder, 4);
-  EXPECT_FALSE(label->tabStop);
-  EXPECT_TRUE(edit->tabStop);
+  EXPECT_EQ(edit->state.tabOrder, 3) << "a nested control counts in its form";
+  EXPECT_EQ(button->state.tabOrder, 4);
+  EXPECT_FALSE(label->state.tabStop);
+  EXPECT_TRUE(edit->state.tabStop);
   EXPECT_EQ(form->formPart->currentControl, edit);
 }
 
@@ -104,14 +104,14 @@ TEST_F(LifecycleTest, EarlyWindowsStayHiddenUntilTheCreationPass) {
   ASSERT_NE(form->window, nullptr);
   EXPECT_FALSE(IsWindowVisible(combo->window));
   EXPECT_FALSE(IsWindowVisible(panel->window));
-  EXPECT_TRUE(combo->showAfterCreation);
+  EXPECT_TRUE(combo->state.showAfterCreation);
 
   form->CreateWindow();
   SetVisible(form, true);
   EXPECT_TRUE(IsWindowVisible(panel->window));
   EXPECT_TRUE(IsWindowVisible(combo->window));
   EXPECT_TRUE(IsWindowVisible(later->window));
-  EXPECT_FALSE(combo->showAfterCreation);
+  EXPECT_FALSE(combo->state.showAfterCreation);
 }
 
 TEST_F(LifecycleTest, AnEarlyWindowHiddenOnPurposeStaysHidden) {
@@ -198,7 +198,7 @@ TEST_F(LifecycleTest, FreeingAChildRemovesItFromItsParentAndForm) {
 TEST_F(LifecycleTest, AControlFreedFromItsOwnClickHandlerGoesAfterTheDispatch) {
   Control* form = NewForm();
   Control* button = CreateButton(form, "b");
-  button->OnClick = {
+  button->events.OnClick = {
       [](void*, Control* sender) {
         Free(sender);
         Log().push_back(sender->BeingDestroyed() ? "gone in handler" : "alive in handler");
@@ -220,7 +220,7 @@ TEST_F(LifecycleTest, ControlsInTheirDispatchGoAfterItWhenTheirFormIsFreed) {
   SetFontHeight(GetFont(form), 8);  // the children's fonts lean on the form's
   Control* panel = CreatePanel(form, PanelEdge::None);
   Control* button = CreateButton(panel, "b");
-  button->OnClick = {[](void* form, Control*) { Free(static_cast<Control*>(form)); }, form};
+  button->events.OnClick = {[](void* form, Control*) { Free(static_cast<Control*>(form)); }, form};
   form->OnDestroy = {LogDestroy, const_cast<char*>("form")};
   panel->OnDestroy = {LogDestroy, const_cast<char*>("panel")};
   button->OnDestroy = {LogDestroy, const_cast<char*>("button")};

@@ -45,7 +45,7 @@ class OwnFrameTest : public WindowTest {
     if (kind == Kind::Dialog) SetFormFrame(form, FormFrame::Dialog);
     if (kind == Kind::Tool) SetFormFrame(form, FormFrame::ToolWindow);
     SetClientSize(form, 200, 100);
-    form->OnMessage = {LogSysCommands, nullptr};
+    form->events.OnMessage = {LogSysCommands, nullptr};
     ShowForm(form);
     if (kind != Kind::Overlapped) SetResizable(form, false);
     Pump();
@@ -195,7 +195,7 @@ TEST_F(OwnFrameTest, TheCloseButtonEndsTheApplication) {
   Control* main = CreateForm(nullptr, "main");
   SetPosition(main, 40, 40);
   SetSize(main, 200, 120);
-  main->OnMessage = {LogCloses, nullptr};
+  main->events.OnMessage = {LogCloses, nullptr};
   main->OnDestroy = {LogDestroy, const_cast<char*>("freed")};
   IdleHook = [](Control* form) {
     if (!AppWindow || !native::IsWindowVisible(form->window)) return;

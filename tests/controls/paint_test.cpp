@@ -22,7 +22,7 @@ FontObject* CrispFont(Control* control, int height) {
   FontObject* font = GetFont(control);
   font->logFont.quality = kNonAntialiased;
   SetFontHeight(font, -height);
-  SetFontStyle(font, 1);
+  SetFontStyle(font, kFontBold);
   SetFontColor(font, static_cast<Color>(kInk));
   return font;
 }
@@ -85,8 +85,8 @@ TEST_P(ShadowLabelPaint, TextShadowAndBackgroundAreWhereTheAlignmentPutsThem) {
   MakeLabel(c.depth);
   SetShadowColor(label, static_cast<Color>(kShade));
   SetLook3D(label, c.look3D);
-  label->textAlign = static_cast<std::uint8_t>(c.align);
-  label->verticalAlign = static_cast<std::uint8_t>(c.vertical);
+  label->look.textAlign = static_cast<TextAlign>(c.align);
+  label->look.verticalAlign = static_cast<VerticalAlign>(c.vertical);
   ShowForm(form);
   const Picture picture = PaintAndCapture(label->window);
   const Point size = MeasureText(FontHandle(font), "Hg");
@@ -150,7 +150,7 @@ TEST_F(ShadowLabelPaint, PrintingFillsTheBackgroundUnlessTransparent) {
   ShowForm(form);
   constexpr std::uint32_t kUnder = 0x00203040;  // what the label is printed over
   for (bool transparent : {false, true}) {
-    label->transparent = transparent;
+    label->look.transparent = transparent;
     const Picture picture = PrintClient(label->window, kUnder);
     EXPECT_GT(Find(picture, kInk).count, 0) << transparent;
     EXPECT_GT(Find(picture, kShade).count, 0) << transparent;
@@ -188,7 +188,7 @@ TEST_P(OwnerDrawnButtonPaint, FrameTextAndBackgroundFollowTheState) {
   SetBounds(button, {10, 40, 170, 80});
   SetColor(button, static_cast<Color>(kBack));
   FontObject* font = CrispFont(button, 20);
-  if (c.align) SetTextAlign(button, c.align);
+  if (c.align) SetTextAlign(button, static_cast<TextAlign>(c.align));
   ShowForm(form);
   Focus(c.setup == Setup::Focus ? button : edit, true);
   button->ownerDrawPart->pressShiftX = 2;
@@ -196,7 +196,7 @@ TEST_P(OwnerDrawnButtonPaint, FrameTextAndBackgroundFollowTheState) {
   if (c.setup == Setup::Press) Send(button, kSetPushedState, 1);
   if (c.setup == Setup::Check) SetChecked(button, true);
   if (c.setup == Setup::Disable) SetEnabled(button, false);
-  if (c.setup == Setup::Hot) button->pointerInside = true;
+  if (c.setup == Setup::Hot) button->state.pointerInside = true;
   Pump();
   const Picture picture = PaintAndCapture(button->window);
   const int w = picture.width, h = picture.height;

@@ -1,5 +1,6 @@
 // Properties: text, styles, fonts with shared handles, fixed-size forms.
 #include "harness.h"
+#include "probe.h"
 
 namespace controls::testing {
 namespace {
@@ -50,7 +51,7 @@ TEST_F(PropertiesTest, TextAlignmentStyles) {
   };
   form->CreateWindow();
   for (const Case& c : cases) {
-    SetTextAlign(c.control, c.align);
+    SetTextAlign(c.control, static_cast<TextAlign>(c.align));
     std::uint32_t style = GetStyle(c.control->window);
     EXPECT_EQ(style & c.set, c.set) << c.kind;
     EXPECT_EQ(style & c.cleared, 0u) << c.kind;
@@ -60,18 +61,32 @@ TEST_F(PropertiesTest, TextAlignmentStyles) {
 
 TEST_F(PropertiesTest, VerticalAlignmentCountsCentreTopBottom) {
   Control* button = CreateButton(form, "b");
-  EXPECT_EQ(button->verticalAlign, 1);
+  EXPECT_EQ(button->look.verticalAlign, VerticalAlign::Top);
   const std::uint32_t expected[] = {0xC00, 0x400, 0x800};
   for (int align = 0; align < 3; ++align) {
-    SetVerticalAlign(button, align);
+    SetVerticalAlign(button, static_cast<VerticalAlign>(align));
     EXPECT_EQ(button->style & 0xC00, expected[align]) << align;
   }
 }
 
+// A check box is built as a push button, whose TextAlign says centre, but its
+// style carries no alignment, so the system draws its caption at the left,
+// beside the box: the right half of a wide check box stays empty.
 TEST_F(PropertiesTest, CheckBoxIsLeftAlignedAutoCheckBox) {
-  Control* check = CreateCheckBox(form, "c");
+  Control* check = CreateCheckBox(form, "MMMM MMMM");
+  SetBounds(check, {10, 10, 290, 32});
   EXPECT_EQ(check->style & 0xFFFF, BS_AUTOCHECKBOX);
-  EXPECT_EQ(check->textAlign, 2);
+  EXPECT_EQ(check->style & BS_CENTER, 0u);
+  EXPECT_EQ(check->look.textAlign, TextAlign::Centre);
+  ShowForm(form);
+  const Picture picture = PaintAndCapture(check->window);
+  const std::uint32_t background = picture.At(picture.width - 1, picture.height / 2);
+  int leftHalf = 0, rightHalf = 0;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x)
+      if (!Near(picture.At(x, y), background)) ++(x < picture.width / 2 ? leftHalf : rightHalf);
+  EXPECT_GT(leftHalf, 0) << "neither box nor caption drawn";
+  EXPECT_EQ(rightHalf, 0) << "the caption reaches the right half";
 }
 
 TEST_F(PropertiesTest, Look3DSwapsTheClientEdgeForABorder) {
@@ -86,7 +101,7 @@ TEST_F(PropertiesTest, Look3DSwapsTheClientEdgeForABorder) {
 
   Control* panel = CreatePanel(form, PanelEdge::None);
   SetLook3D(panel, false);  // already flat: only the children's flag changes
-  EXPECT_FALSE(CreateEditBox(panel, 0)->look3D);
+  EXPECT_FALSE(CreateEditBox(panel, 0)->look.look3D);
 }
 
 TEST_F(PropertiesTest, EnabledAndVisibleReachTheWindow) {
@@ -108,9 +123,9 @@ TEST_F(PropertiesTest, BoundsClientSizeAndCentring) {
   Control* panel = CreatePanel(form, PanelEdge::None);
   SetPosition(panel, 10, 20);
   SetSize(panel, 100, 0);  // 0 keeps the height
-  EXPECT_EQ(panel->bounds.left, 10);
-  EXPECT_EQ(panel->bounds.Width(), 100);
-  EXPECT_EQ(panel->bounds.Height(), 100);
+  EXPECT_EQ(panel->placement.bounds.left, 10);
+  EXPECT_EQ(panel->placement.bounds.Width(), 100);
+  EXPECT_EQ(panel->placement.bounds.Height(), 100);
   SetClientSize(form, 300, 200);
   EXPECT_EQ(ClientWidth(form), 300);
   EXPECT_EQ(ClientHeight(form), 200);
@@ -164,12 +179,12 @@ TEST_F(PropertiesTest, ChildrenShareTheFontHandleOfTheirTopmostIdenticalAncestor
   Control* panel = CreatePanel(form, PanelEdge::None);
   Control* label = CreateLabel(panel, "l");
   form->CreateWindow();
-  EXPECT_EQ(WindowFont(label), FontHandle(form->font));
-  EXPECT_EQ(WindowFont(panel), FontHandle(form->font));
-  SetFontStyle(label->font, 4);  // underlined: its own handle
-  EXPECT_NE(WindowFont(label), FontHandle(form->font));
-  SetFontStyle(label->font, 0);  // back: shared again
-  EXPECT_EQ(WindowFont(label), FontHandle(form->font));
+  EXPECT_EQ(WindowFont(label), FontHandle(form->look.font));
+  EXPECT_EQ(WindowFont(panel), FontHandle(form->look.font));
+  SetFontStyle(label->look.font, kFontUnderline);  // its own handle
+  EXPECT_NE(WindowFont(label), FontHandle(form->look.font));
+  SetFontStyle(label->look.font, 0);  // back: shared again
+  EXPECT_EQ(WindowFont(label), FontHandle(form->look.font));
 }
 
 TEST_F(PropertiesTest, ChangingAnAncestorsFontLeavesNoChildOnTheDeletedHandle) {
@@ -178,21 +193,21 @@ TEST_F(PropertiesTest, ChangingAnAncestorsFontLeavesNoChildOnTheDeletedHandle) {
   Control* label = CreateLabel(panel, "l");
   form->CreateWindow();
   Font shared = WindowFont(label);
-  ASSERT_EQ(shared, FontHandle(form->font));
-  SetFontHeight(form->font, 14);
+  ASSERT_EQ(shared, FontHandle(form->look.font));
+  SetFontHeight(form->look.font, 14);
   EXPECT_NE(WindowFont(label), shared);
   EXPECT_NE(WindowFont(panel), shared);
-  EXPECT_EQ(WindowFont(label), FontHandle(label->font));
-  EXPECT_EQ(label->font->logFont.height, 8) << "children keep the font they copied";
-  EXPECT_EQ(CreateLabel(form, "later")->font->logFont.height, 14);
+  EXPECT_EQ(WindowFont(label), FontHandle(label->look.font));
+  EXPECT_EQ(label->look.font->logFont.height, 8) << "children keep the font they copied";
+  EXPECT_EQ(CreateLabel(form, "later")->look.font->logFont.height, 14);
 }
 
 TEST_F(PropertiesTest, FontColourFollowsTheFontObject) {
   Control* label = CreateLabel(form, "l");
   SetFontColor(GetFont(label), 0x0000FF);
-  EXPECT_EQ(label->fontColor, 0x0000FF);
-  SetFontFace(label->font, std::string(40, 'x'));
-  EXPECT_EQ(label->font->logFont.faceName.size(), 31u);
+  EXPECT_EQ(label->look.fontColor, 0x0000FF);
+  SetFontFace(label->look.font, std::string(40, 'x'));
+  EXPECT_EQ(label->look.font->logFont.faceName.size(), 31u);
 }
 
 }  // namespace

@@ -28,13 +28,13 @@ TEST_F(WindowRecordsTest, FormsOpenedAndClosedAgainAndAgainLeaveNoRecordsBehind)
 
 TEST_F(WindowRecordsTest, TheHandleOfADestroyedWindowNamesNoLaterWindow) {
   Control* first = NewForm("first");
-  const native::Hwnd stale = WindowHandle(first);
+  const native::Hwnd stale = EnsureWindow(first);
   Free(first);
   Forget(first);
   Pump();
   // The later window takes the freed record's place in the table.
   Control* later = NewForm("later");
-  const native::Hwnd fresh = WindowHandle(later);
+  const native::Hwnd fresh = EnsureWindow(later);
   EXPECT_NE(fresh, stale);
   EXPECT_FALSE(native::IsWindow(stale));
   EXPECT_EQ(ControlOfWindow(stale), nullptr);

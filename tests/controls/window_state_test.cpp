@@ -104,7 +104,7 @@ bool LogMinimize(void*, Control*, Message& message, LResult& result) {
 TEST_F(WindowStateTest, MinimisingTheMainFormMinimisesTheApplicationInstead) {
   Control* app = NewForm("application");
   app->isApplication = true;
-  app->OnMessage = {LogMinimize, nullptr};
+  app->events.OnMessage = {LogMinimize, nullptr};
   Control* main = CreateForm(app, "main");
   Control* second = CreateForm(app, "second");
   ShowForm(main);
@@ -159,7 +159,7 @@ TEST_P(SetCursorTest, TheControlsCursorIsShownOverItsClientAreaOnly) {
   ShowForm(form);
   const Cursor hand = LoadSystemCursor(kHandCursor), cross = LoadSystemCursor(kCrossCursor);
   const Cursor arrow = LoadSystemCursor(IDC_ARROW);
-  if (c.ownCursor) label->cursor = hand;
+  if (c.ownCursor) label->look.cursor = hand;
   if (c.screenCursor) ScreenCursor = cross;
   CursorBusy = c.busy;
   if (c.captured) SetCapture(form->window);
@@ -190,7 +190,7 @@ TEST_F(WindowStateTest, SettingTheCursorShowsItAtOnceOnlyUnderThePointer) {
   Control* label = CreateLabel(form, "l");
   SetCursor(form, LoadSystemCursor(kCrossCursor));
   Control* later = CreateLabel(form, "m");
-  EXPECT_EQ(later->cursor, LoadSystemCursor(kCrossCursor)) << "copied from the parent";
+  EXPECT_EQ(later->look.cursor, LoadSystemCursor(kCrossCursor)) << "copied from the parent";
   SetPosition(later, 200, 100);
   ShowForm(form);
   const Cursor arrow = LoadSystemCursor(IDC_ARROW), hand = LoadSystemCursor(kHandCursor);
@@ -262,7 +262,7 @@ TEST_F(WindowStateTest, FreeingAFormDestroysItsIconUnlessShared) {
 TEST_F(WindowStateTest, AnIconGivenAfterTheProgramsIconIsDestroyedWhenReplaced) {
   Control* form = CreateForm(nullptr, "first form");
   CreateEditBox(form, 0);
-  WindowHandle(form);
+  EnsureWindow(form);
   const Icon first = MakeIcon(), second = MakeIcon();
   SetIcon(form, first);
   SetIcon(form, second);
@@ -281,7 +281,7 @@ TEST_F(WindowStateTest, AFormWithoutIconGetsACopyOfTheApplicationsIcon) {
   AppWindow = main;
   Control* second = CreateForm(main, "second");
   CreateEditBox(second, 0);
-  WindowHandle(second);
+  EnsureWindow(second);
   const Icon copy = BigIconOf(second->window);
   ASSERT_NE(copy, nullptr);
   EXPECT_NE(copy, icon) << "its own copy, destroyed with it";
@@ -292,7 +292,7 @@ TEST_F(WindowStateTest, AFormWithoutIconGetsACopyOfTheApplicationsIcon) {
   Control* bare = CreateForm(main, "bare");
   CreateEditBox(bare, 0);
   bare->formPart->icon = kNoIcon;
-  WindowHandle(bare);
+  EnsureWindow(bare);
   EXPECT_EQ(BigIconOf(bare->window), nullptr);
 }
 
@@ -329,14 +329,15 @@ TEST_F(WindowStateTest, EnterAndLeaveFollowTheRealPointer) {
   Control* form = NewForm();
   Control* label = CreateLabel(form, "?");
   SetPosition(label, 50, 50);
-  label->OnMouseEnter = Record("enter");
+  label->events.OnMouseEnter = Record("enter");
   SetMouseLeaveEvent(label, Record("leave"));
   MovePointer({2, 2});  // away from every window of the test
   ShowForm(form);
   MovePointer(ClientToScreen(label, {5, 5}));
-  EXPECT_TRUE(PumpUntil([&] { return label->pointerInside; })) << "no mouse move reached the label";
+  EXPECT_TRUE(PumpUntil([&] { return label->state.pointerInside; }))
+      << "no mouse move reached the label";
   MovePointer({2, 2});
-  EXPECT_TRUE(PumpUntil([&] { return !label->pointerInside; })) << "no leave notice came";
+  EXPECT_TRUE(PumpUntil([&] { return !label->state.pointerInside; })) << "no leave notice came";
   EXPECT_EQ(Log(), (std::vector<std::string>{"enter", "leave"}));
 }
 

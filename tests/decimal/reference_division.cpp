@@ -2,183 +2,143 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <cstring>
 #include <utility>
-
-#include "decimal/bignum.h"
 
 namespace reference {
 namespace {
 
-using decimal::MaxLength;
-using decimal::RemovePoint;
-using decimal::StripLeadingZeros;
-using decimal::StripTrailingZeros;
-using Answer = std::optional<std::string>;
+// The longest operand, and so the longest quotient, a text may have.
+constexpr std::size_t kLongest = 255;
 
-int DigitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+// A number as its digits without the point and how many of them follow it:
+// the value is digits / 10^fraction.
+struct Number {
+  bool negative = false;
+  std::string digits;
+  std::size_t fraction = 0;
+};
 
-bool HasPoint(std::string_view text) { return text.find('.') != std::string_view::npos; }
-
-bool DigitsLess(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return a.size() < b.size();
-  return a < b;
-}
-
-void NormaliseDivOperand(std::string& text) {
-  if (!text.empty() && text.back() == '0' && HasPoint(text)) StripTrailingZeros(text);
-  if (!text.empty() && text.front() == '0') StripLeadingZeros(text);
-}
-
-std::string WholePart(const std::string& a) {
-  std::string whole = a.substr(0, a.find('.'));
-  return whole.empty() ? "0" : whole;
-}
-
-std::optional<Answer> QuickQuotient(const std::string& a, const std::string& b, bool negative,
-                                    bool integerOnly) {
-  const auto withSign = [&](std::string text) {
-    if (negative) text.insert(0, 1, '-');
-    return std::optional<Answer>(std::move(text));
-  };
-  if (b == "0" || b == "0.") return Answer();
-  if (b == "1" || b == "1.") return withSign(integerOnly ? WholePart(a) : a);
-  if (a == "0" || a == "0.") return Answer("0");
-  if (a == b) return withSign("1");
-  return std::nullopt;
-}
-
-// remainder -= product for digit strings without leading zeros.
-void SubtractInPlace(std::string& remainder, std::string_view product) {
-  int borrow = 0;
-  std::size_t i = remainder.size();
-  for (std::size_t j = product.size(); i > 0; --i) {
-    const int subtrahend = (j > 0 ? DigitValue(product[--j]) : 0) + borrow;
-    int digit = DigitValue(remainder[i - 1]) - subtrahend;
-    borrow = digit < 0 ? 1 : 0;
-    remainder[i - 1] = static_cast<char>('0' + digit + 10 * borrow);
-    if (j == 0 && borrow == 0) break;
+// An optional "-" first, then digits with at most one "."; not "", "." or "-".
+std::optional<Number> Read(std::string_view text) {
+  if (text.empty() || text.size() > kLongest || text == "." || text == "-") return std::nullopt;
+  Number number;
+  if (text.front() == '-') {
+    number.negative = true;
+    text.remove_prefix(1);
   }
-  StripLeadingZeros(remainder);
+  bool point = false;
+  for (const char c : text) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      number.digits.push_back(c);
+      if (point) ++number.fraction;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return number;
 }
 
-// The divisor times one digit, as a digit string without leading zeros.
-std::string TimesDigit(const std::string& divisor, int digit) {
-  std::string product(divisor.size() + 1, '0');
+// Whole numbers below are digit strings without leading zeros; zero is "".
+std::string WithoutLeadingZeros(std::string digits) {
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  return digits;
+}
+
+bool Less(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return a.size() < b.size();
+  return std::memcmp(a.data(), b.data(), a.size()) < 0;
+}
+
+std::string Sum(const std::string& a, const std::string& b) {
+  std::string reversed;
   int carry = 0;
-  for (std::size_t i = divisor.size(); i > 0; --i) {
-    const int column = DigitValue(divisor[i - 1]) * digit + carry;
-    product[i] = static_cast<char>('0' + column % 10);
+  for (std::size_t i = 0; i < a.size() || i < b.size() || carry; ++i) {
+    const int column = carry + (i < a.size() ? a[a.size() - 1 - i] - '0' : 0) +
+                       (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+    reversed.push_back(static_cast<char>('0' + column % 10));
     carry = column / 10;
   }
-  product[0] = static_cast<char>('0' + carry);
-  StripLeadingZeros(product);
-  return product;
+  return {reversed.rbegin(), reversed.rend()};
 }
 
+// a -= b, for b not above a.
+void Subtract(std::string& a, const std::string& b) {
+  int borrow = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char& digit = a[a.size() - 1 - i];
+    int column = digit - '0' - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+    borrow = column < 0 ? 1 : 0;
+    digit = static_cast<char>('0' + column + 10 * borrow);
+  }
+  a = WithoutLeadingZeros(std::move(a));
+}
+
+// The remainder takes the next digit of the dividend, and the divisor is
+// taken from it as often as it goes: that count is the quotient's digit.
 class LongDivision {
  public:
-  explicit LongDivision(std::string divisor) : divisor_(std::move(divisor)) {
-    remainder_.reserve(2 * MaxLength + 2);
-    for (int digit = 1; digit <= 9; ++digit) trials_[digit] = TimesDigit(divisor_, digit);
+  explicit LongDivision(const std::string& divisor) {
+    for (std::size_t k = 1; k < multiples_.size(); ++k)
+      multiples_[k] = Sum(multiples_[k - 1], divisor);
   }
 
-  void Step(char digit, std::string& quotient) {
-    remainder_.push_back(digit);
-    if (DigitsLess(remainder_, divisor_)) {
-      quotient.push_back('0');
-    } else {
-      const int q = FindDigit();
-      SubtractInPlace(remainder_, trials_[q]);
-      quotient.push_back(static_cast<char>('0' + q));
-    }
-    if (remainder_ == "0") remainder_.clear();
+  char Next(char digit) {
+    if (!remainder_.empty() || digit != '0') remainder_.push_back(digit);
+    std::size_t count = multiples_.size() - 1;
+    while (Less(remainder_, multiples_[count])) --count;
+    Subtract(remainder_, multiples_[count]);
+    return static_cast<char>('0' + count);
   }
 
   bool Even() const { return remainder_.empty(); }
 
  private:
-  // Binary search over 1..9 for the largest digit whose product fits.
-  int FindDigit() const {
-    int lo = 1;
-    int hi = 9;
-    int mid = (hi + lo) / 2;
-    while (hi >= lo) {
-      const std::string& product = trials_[mid];
-      if (product == remainder_) break;
-      if (DigitsLess(remainder_, product)) {
-        hi = mid - 1;
-      } else {
-        lo = mid + 1;
-      }
-      mid = (hi + lo) / 2;
-    }
-    return mid;
-  }
-
-  std::string divisor_;
+  std::array<std::string, 10> multiples_;  // the divisor times 0 to 9
   std::string remainder_;
-  std::array<std::string, 10> trials_;
 };
+
+bool IsOne(const Number& n) {
+  return WithoutLeadingZeros(n.digits) == "1" + std::string(n.fraction, '0');
+}
+
+// What BigDiv answers for a divisor of one: the dividend as it was written,
+// less the zeros that end its fraction and those in front of it (a point
+// stays), or the part of that before its point.
+std::string WrittenAsGiven(std::string_view text, bool integerOnly) {
+  std::string written(text.substr(text.front() == '-' ? 1 : 0));
+  if (written.find('.') != std::string::npos) written.erase(written.find_last_not_of('0') + 1);
+  written.erase(0, std::min(written.find_first_not_of('0'), written.size()));
+  if (integerOnly) written.erase(std::min(written.find('.'), written.size()));
+  return written.empty() || written == "." ? "0" : written;
+}
 
 }  // namespace
 
-std::optional<std::string> BigDiv(std::string_view aText, std::string_view bText, bool skipCheck,
-                                  bool integerOnly) {
-  if (aText.size() > MaxLength || bText.size() > MaxLength) return std::nullopt;
-  if (!skipCheck && !(decimal::IsValidNumber(aText) && decimal::IsValidNumber(bText))) {
-    return std::nullopt;
-  }
-  std::string a(aText);
-  std::string b(bText);
-  bool negative = false;
-  if (!a.empty() && a.front() == '-') {
-    a[0] = '0';
-    negative = true;
-  }
-  if (!b.empty() && b.front() == '-') {
-    b[0] = '0';
-    negative = !negative;
-  }
-  NormaliseDivOperand(a);
-  NormaliseDivOperand(b);
-  if (auto quick = QuickQuotient(a, b, negative, integerOnly)) return *std::move(quick);
+std::optional<std::string> Quotient(std::string_view a, std::string_view b, bool integerOnly) {
+  const std::optional<Number> x = Read(a);
+  const std::optional<Number> y = Read(b);
+  if (!x || !y) return std::nullopt;
+  const std::string sign = x->negative != y->negative ? "-" : "";
+  // Both over one power of ten: x / y = (x digits · 10^y fraction) / (y digits · 10^x fraction).
+  const std::string dividend = WithoutLeadingZeros(x->digits + std::string(y->fraction, '0'));
+  const std::string divisor = WithoutLeadingZeros(y->digits + std::string(x->fraction, '0'));
+  if (divisor.empty()) return std::nullopt;
+  if (IsOne(*y)) return sign + WrittenAsGiven(a, integerOnly);
+  if (dividend.empty()) return "0";
 
-  // Scale both to whole numbers with the same factor of ten.
-  int aFraction = 0;
-  int bFraction = 0;
-  for (auto [text, fraction] : {std::pair{&a, &aFraction}, std::pair{&b, &bFraction}}) {
-    const std::size_t point = text->find('.');
-    if (point == std::string::npos) continue;
-    *fraction = static_cast<int>(text->size() - point - 1);
-    RemovePoint(*text);
-  }
-  std::string& fewer = aFraction < bFraction ? a : b;
-  fewer.append(std::abs(aFraction - bFraction), '0');
-  for (std::string* text : {&a, &b}) {
-    if (!text->empty() && text->front() == '0') StripLeadingZeros(*text);
-  }
-  if (b.empty()) return std::nullopt;
-  if (auto quick = QuickQuotient(a, b, negative, integerOnly)) return *std::move(quick);
-
-  const std::size_t limit = negative ? MaxLength - 1 : MaxLength;
-  std::string quotient;
-  quotient.reserve(std::max(a.size(), MaxLength) + 2);
-  LongDivision division(std::move(b));
-  for (char digit : a) division.Step(digit, quotient);
-  if (!quotient.empty() && quotient.front() == '0') StripLeadingZeros(quotient);
-
-  if (!division.Even()) {
-    if (quotient == "0") quotient.clear();
-    if (integerOnly) {
-      if (quotient.empty()) quotient = "0";
-    } else {
-      quotient.push_back('.');
-      while (!division.Even() && quotient.size() < limit) division.Step('0', quotient);
-    }
-  }
-  if (negative) quotient.insert(0, 1, '-');
-  return quotient;
+  LongDivision division(divisor);
+  std::string whole;
+  for (const char digit : dividend) whole.push_back(division.Next(digit));
+  whole = WithoutLeadingZeros(std::move(whole));
+  if (division.Even() || integerOnly) return sign + (whole.empty() ? "0" : whole);
+  // An endless fraction is cut where the text, sign included, reaches the limit.
+  const std::size_t limit = kLongest - sign.size();
+  std::string quotient = whole + ".";
+  while (!division.Even() && quotient.size() < limit) quotient.push_back(division.Next('0'));
+  return sign + quotient;
 }
 
 }  // namespace reference

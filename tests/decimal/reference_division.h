@@ -1,6 +1,8 @@
-// School long division on decimal texts, one quotient digit per step: the
-// division the engine did before it worked on machine words, kept as the
-// reference its answers are checked against. Slow and plain on purpose.
+// School long division on decimal texts, written from what a quotient must
+// be and sharing nothing with the engine: no function of decimal/, none of
+// its normalisation, no limbs and no quotient estimate. A quotient digit is
+// found by taking the divisor from the remainder as often as it goes. Slow
+// and plain on purpose.
 #pragma once
 
 #include <optional>
@@ -9,8 +11,7 @@
 
 namespace reference {
 
-// The answer decimal::BigDiv gives, by the old digit-by-digit route.
-std::optional<std::string> BigDiv(std::string_view a, std::string_view b, bool skipCheck,
-                                  bool integerOnly);
+// a ÷ b as decimal::BigDiv must write it, or nothing where it must fail.
+std::optional<std::string> Quotient(std::string_view a, std::string_view b, bool integerOnly);
 
 }  // namespace reference

@@ -79,9 +79,10 @@ std::optional<std::string> CheckResult(std::string_view text, units::Category ca
                                        const platform::NumberSymbols& symbols) {
   if (text.empty() || text == "Error") return std::nullopt;
   const std::string shown = "Result \"" + std::string(text) + "\"";
-  if (category == units::Category::Prefixes) return shown + " came on the Prefixes page";
+  const units::CategoryInfo& page = units::Describe(category);
+  if (!page.Measured) return shown + " came on the " + std::string(page.Name) + " page";
   std::vector<std::string_view> parts = Split(text, "  ");
-  const bool oneScale = category == units::Category::Temperature;
+  const bool oneScale = page.TargetUnits == 1;
   // A result in fewer than three units ends in the separator of a next one.
   if (!oneScale && parts.size() > 1 && parts.back().empty()) parts.pop_back();
   if (parts.size() > (oneScale ? 1u : 3u)) return shown + " has too many parts";

@@ -11,6 +11,7 @@
 #include "platform/number_symbols.h"
 #include "tests/controls/probe.h"
 #include "tests/ui/user_input.h"
+#include "ui/pages.h"
 #include "ui/palette.h"
 #include "units/value_input.h"
 
@@ -102,18 +103,6 @@ std::string RandomText(Random& random, int length) {
 
 // ---- the window ---------------------------------------------------------
 
-struct SelectorOf {
-  Ref selector;
-  Category category;
-};
-
-constexpr SelectorOf kSelectors[] = {
-    {&M::LengthSelector, Category::Length},     {&M::AreaSelector, Category::Area},
-    {&M::CapacitySelector, Category::Capacity}, {&M::WeightSelector, Category::Weight},
-    {&M::TempSelector, Category::Temperature},  {&M::SpeedSelector, Category::Speed},
-    {&M::PaperSelector, Category::Paper},       {&M::PrefixesSelector, Category::Prefixes},
-};
-
 constexpr Ref kValueFields[] = {&M::FromValue1, &M::FromValue2, &M::FromValue3};
 constexpr Ref kUnitLists[] = {&M::FromUnit1, &M::FromUnit2, &M::FromUnit3,
                               &M::ToUnit1,   &M::ToUnit2,   &M::ToUnit3};
@@ -124,9 +113,8 @@ constexpr Ref kOptions[] = {&M::RoundUpCheck, &M::ExpCheck, &M::ThousandSepCheck
 constexpr Ref kCommands[] = {&M::ConvertButton, &M::USButton,        &M::MetricButton,
                              &M::ResetButton,   &M::ClearFromButton, &M::ClearToButton};
 
-bool SingleValue(Category category) {
-  return category == Category::Temperature || category == Category::Paper;
-}
+// The page takes fewer values than a quantity may have: the later rows are off.
+bool FewerRows(Category category) { return units::Describe(category).InputRows < units::TermCount; }
 
 bool Shows(Control* control) { return control->window && native::IsWindowVisible(control->window); }
 
@@ -295,11 +283,23 @@ std::string Driver::PasteIntoField() {
   return "paste " + std::to_string(length) + " characters into value " + std::to_string(field + 1);
 }
 
+// The pages with units first, then the reference pages: the order in which
+// a seed has always picked them, so that an old seed replays the same steps.
+static std::vector<Category> PickOrder() {
+  std::vector<Category> order;
+  for (const bool measured : {true, false})
+    for (const units::CategoryInfo& category : units::WindowCategories())
+      if (category.Measured == measured) order.push_back(category.Id);
+  return order;
+}
+
 std::string Driver::ClickSelector() {
-  const SelectorOf& selector = kSelectors[random_.Below(static_cast<int>(std::size(kSelectors)))];
-  ClickOn(window_->*selector.selector);
-  clicked_ = selector.category;
-  return "select " + std::string(units::CategoryName(selector.category));
+  static const std::vector<Category> order = PickOrder();
+  const Category chosen =
+      order[static_cast<std::size_t>(random_.Below(static_cast<int>(order.size())))];
+  ClickOn(ui::SelectorOf(window_, chosen));
+  clicked_ = chosen;
+  return "select " + std::string(units::CategoryName(chosen));
 }
 
 std::string Driver::PickInList(Control* list) {
@@ -396,22 +396,24 @@ std::optional<std::string> Driver::Check() {
   }
   visit.opened = 0;
   std::vector<Category> highlighted;
-  for (const SelectorOf& selector : kSelectors)
-    if ((w->*selector.selector)->color == ui::kPaleGrey) highlighted.push_back(selector.category);
+  for (const units::CategoryInfo& category : units::WindowCategories())
+    if (ui::SelectorOf(w, category.Id)->look.color == ui::kPaleGrey)
+      highlighted.push_back(category.Id);
   if (highlighted.size() != 1)
     return std::to_string(highlighted.size()) + " selectors are highlighted";
   const Category page = highlighted.front();
   if (page != clicked_)
     return "the page is " + std::string(units::CategoryName(page)) + ", the selector clicked " +
            std::string(units::CategoryName(clicked_));
-  if (Shows(w->PrefixesPage) != (page == Category::Prefixes))
+  const units::CategoryInfo& shown = units::Describe(page);
+  if (Shows(w->PrefixesPage) == shown.Measured)
     return "the Prefixes page shows on another page or hides on its own";
-  if (page != Category::Prefixes) {
+  if (shown.Measured) {
     for (Ref row : kLaterRows)
-      if (controls::IsEnabled(w->*row) == SingleValue(page))
+      if (controls::IsEnabled(w->*row) == FewerRows(page))
         return "the second and third rows are not as the page wants them";
-    if (Shows(w->WeightHelpLink) != (page == Category::Weight) ||
-        Shows(w->PaperHelpLink) != (page == Category::Paper))
+    if (Shows(w->WeightHelpLink) != (shown.Help == units::HelpTopic::WeightOrMass) ||
+        Shows(w->PaperHelpLink) != (shown.Help == units::HelpTopic::PaperWeight))
       return "the help link is not the page's";
     for (Ref list : kUnitLists)
       if (controls::ItemCount(w->*list) != units::RowCount(page))

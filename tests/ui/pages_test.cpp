@@ -1,6 +1,9 @@
 // The category selectors and what each page sets up; the buttons of the
 // "Convert From" and "Convert To" groups.
+#include "ui/pages.h"
+
 #include <array>
+#include <set>
 
 #include "main_window_harness.h"
 #include "ui/palette.h"
@@ -64,8 +67,40 @@ TEST_F(PagesTest, EachSelectorShowsItsTableAndDefaultsAndKeepsWhatWasTyped) {
     EXPECT_EQ(Visible(w->WeightHelpLink), c.helpLink == &M::WeightHelpLink) << page;
     EXPECT_EQ(Visible(w->PaperHelpLink), c.helpLink == &M::PaperHelpLink) << page;
     for (Ref other : selectors)
-      EXPECT_EQ((w->*other)->color, other == c.selector ? kPaleGrey : kWhite)
+      EXPECT_EQ((w->*other)->look.color, other == c.selector ? kPaleGrey : kWhite)
           << page << ", " << GetText(w->*other);
+  }
+}
+
+// The window names the categories in its selector bar only: each category
+// the unit tables say the window shows has one selector that shows its
+// caption and brings up its page as described.
+TEST_F(PagesTest, EveryCategoryOfTheTablesHasOneSelectorThatShowsItsPage) {
+  std::set<C> inBar;
+  for (const SelectorPlace& place : SelectorBar())
+    EXPECT_TRUE(inBar.insert(place.category).second) << units::CategoryName(place.category);
+  EXPECT_EQ(inBar.size(), units::WindowCategories().size());
+  for (const units::CategoryInfo& info : units::WindowCategories()) {
+    Control* selector = SelectorOf(w, info.Id);
+    ASSERT_NE(selector, nullptr) << info.Name;
+    EXPECT_EQ(GetText(selector), info.Caption);
+    EXPECT_EQ(selector->accessibility.name, info.Name);
+    EXPECT_EQ(selector->accessibility.role, AccessibleRole::PageTab) << info.Name;
+    ClickOn(selector);
+    EXPECT_EQ(w->CurrentCategory, info.Id) << info.Name;
+    EXPECT_EQ(selector->look.color, kPaleGrey) << info.Name;
+    EXPECT_EQ(Visible(w->PrefixesPage), !info.Measured) << info.Name;
+    if (!info.Measured) continue;
+    for (int i = 0; i < units::TermCount; ++i) {
+      EXPECT_EQ(ItemCount(w->FromUnits()[i]), static_cast<int>(info.Table.size())) << info.Name;
+      EXPECT_EQ(GetSelectedIndex(w->FromUnits()[i]), info.DefaultFrom[i]) << info.Name;
+      if (i > 0) {
+        EXPECT_EQ(IsEnabled(w->FromValues()[i]), i < info.InputRows) << info.Name;
+      }
+    }
+    EXPECT_EQ(GetSelectedIndex(w->ToUnit1), info.DefaultTo) << info.Name;
+    EXPECT_EQ(Visible(w->WeightHelpLink), info.Help == units::HelpTopic::WeightOrMass);
+    EXPECT_EQ(Visible(w->PaperHelpLink), info.Help == units::HelpTopic::PaperWeight);
   }
 }
 
@@ -100,8 +135,8 @@ TEST_F(PagesTest, FocusGoesToTheFirstFilledValueFieldThePageUses) {
 TEST_F(PagesTest, ThePrefixesPageCoversTheConversionUntilTheNextSelection) {
   ClickOn(w->PrefixesSelector);
   ASSERT_TRUE(Visible(w->PrefixesPage));
-  EXPECT_EQ(w->PrefixesSelector->color, kPaleGrey);
-  EXPECT_EQ(w->LengthSelector->color, kWhite);
+  EXPECT_EQ(w->PrefixesSelector->look.color, kPaleGrey);
+  EXPECT_EQ(w->LengthSelector->look.color, kWhite);
   ClickOn(w->FromUnit1);  // lands on the page, not on the list below it
   EXPECT_FALSE(w->FromUnit1->comboPart->droppedDown);
   const std::pair<Control*, const char*> columns[] = {

@@ -43,7 +43,7 @@ bool IsComboBox(Control* control) { return control->comboPart != nullptr; }
 void ExpectScaled(const Named& c, int dpi) {
   if (c.control->IsForm() || !c.control->window) return;
   const DeviceGeometry device = DeviceGeometryOf(c.control->window);
-  const Bounds& layout = c.control->bounds;
+  const Bounds& layout = c.control->placement.bounds;
   EXPECT_NEAR(device.left, ToDevice(layout.left, dpi), 1) << c.name;
   EXPECT_NEAR(device.top, ToDevice(layout.top, dpi), 1) << c.name;
   EXPECT_NEAR(device.width, ToDevice(layout.Width(), dpi), 1) << c.name;
@@ -144,7 +144,7 @@ TEST_F(ScaledWindowTest, TextIsDrawnInAScalableFaceWhenScaled) {
             << c.name;
         continue;
       }
-      if (ShownTexts(c.control->window).empty() && !c.control->kindTable.textLimitMessage) continue;
+      if (ShownTexts(c.control->window).empty() && !c.control->kindTable->textLimitMessage) continue;
       const Face face = FaceOf(c.control->window);
       if (scaled) {
         EXPECT_TRUE(face.scalable) << c.name << " in " << face.name;

@@ -15,7 +15,7 @@ TEST_F(StartStateTest, LengthIsShownWithItsDefaultUnitsAndOptions) {
        {&M::LengthSelector, &M::AreaSelector, &M::CapacitySelector, &M::WeightSelector,
         &M::TempSelector, &M::SpeedSelector, &M::PaperSelector, &M::PrefixesSelector}) {
     const Color expected = selector == &M::LengthSelector ? Rgb(239, 239, 239) : Rgb(255, 255, 255);
-    EXPECT_EQ((w->*selector)->color, expected) << GetText(w->*selector);
+    EXPECT_EQ((w->*selector)->look.color, expected) << GetText(w->*selector);
   }
   EXPECT_EQ(Shown(w->FromUnit1), "yards");
   EXPECT_EQ(Shown(w->FromUnit2), "feet");

@@ -24,11 +24,12 @@ TEST_F(WindowsTest, TheAboutLinkIsRedWhileThePointerIsOverIt) {
   Settle();
   EXPECT_NE(font->color, kRed);
   controls::testing::MovePointer(CentreOf(w->AboutLink));
-  ASSERT_TRUE(PumpUntil([&] { return w->AboutLink->pointerInside; }))
+  ASSERT_TRUE(PumpUntil([&] { return w->AboutLink->state.pointerInside; }))
       << "no mouse move reached the link";
   EXPECT_EQ(font->color, Rgb(255, 0, 0));
   controls::testing::MovePointer({2, 2});
-  ASSERT_TRUE(PumpUntil([&] { return !w->AboutLink->pointerInside; })) << "no leave notice came";
+  ASSERT_TRUE(PumpUntil([&] { return !w->AboutLink->state.pointerInside; }))
+      << "no leave notice came";
   EXPECT_EQ(font->color, Rgb(0, 0, 0));
 }
 

@@ -1,0 +1,70 @@
+# Each case is a tree of one source with one include, checked on its own:
+# the check must refuse it, naming the file, or let it pass.
+#   cmake -DCHECK=<check_includes.cmake> -DWORK=<scratch folder> -P include_rules_test.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(failures "")
+set(count 0)
+set(wrong 0)
+
+function(expect outcome path line)
+  math(EXPR case "${count} + 1")
+  set(count ${case} PARENT_SCOPE)
+  set(tree "${WORK}/${case}")
+  file(REMOVE_RECURSE "${tree}")
+  file(WRITE "${tree}/${path}" "// case ${case}\n${line}\n")
+  execute_process(COMMAND "${CMAKE_COMMAND}" "-DSOURCE_DIR=${tree}" -P "${CHECK}"
+                  RESULT_VARIABLE status ERROR_VARIABLE said OUTPUT_QUIET)
+  string(REPLACE "\n" " " said "${said}")
+  if(outcome STREQUAL "refused" AND (status EQUAL 0 OR NOT said MATCHES "${path}"))
+    set(failure "not refused")
+  elseif(outcome STREQUAL "passes" AND NOT status EQUAL 0)
+    set(failure "refused: ${said}")
+  else()
+    return()
+  endif()
+  math(EXPR wrong "${wrong} + 1")
+  set(wrong ${wrong} PARENT_SCOPE)
+  set(failures "${failures}  ${path}: ${line}: ${failure}\n" PARENT_SCOPE)
+endfunction()
+
+# Qt outside its back end, in any spelling.
+expect(refused ui/window.cpp [[#include <QWidget>]])
+expect(refused ui/window.cpp [[  #  include <QtWidgets/QLabel>]])
+expect(refused controls/dispatch.cpp [[#include <qglobal.h>]])
+expect(refused controls/native/win32/native_win32.cpp [[#include <QImage>]])
+expect(passes controls/native/qt/window_qt.cpp [[#include <QWidget>]])
+# Win32 outside its back end and the Windows twins of platform/ and cli/.
+expect(refused ui/window.cpp [[#include <windows.h>]])
+expect(refused cli/command.cpp [[#include <Windows.h>]])
+expect(refused controls/kinds.cpp [[#include <commctrl.h>]])
+expect(refused platform/utf8.cpp [[#include <windows.h>]])
+expect(refused ui/program_win32.cpp [[#include <windows.h>]])
+expect(passes controls/native/win32/native_win32.cpp [[#include <windows.h>]])
+expect(passes platform/number_symbols_win32.cpp [[#include <windows.h>]])
+expect(passes cli/main_win32.cpp [[#include <shellapi.h>]])
+# The seam of the back ends, from above the layer.
+expect(refused ui/window.cpp [[#include "controls/native/native.h"]])
+expect(refused cli/command.cpp [[#include "controls/native/win_defs.h"]])
+expect(passes controls/kinds.cpp [[#include "controls/native/win_defs.h"]])
+expect(passes ui/window.cpp [[#include "controls/properties.h"]])
+# Upward and sideways.
+expect(refused decimal/bignum.h [[#include "units/convert.h"]])
+expect(refused units/convert.cpp [[#include "controls/control.h"]])
+expect(refused units/convert.cpp [[#include "cli/wording.h"]])
+expect(refused controls/paint.cpp [[#include "units/catalogue.h"]])
+expect(refused cli/command.cpp [[#include "ui/pages.h"]])
+expect(refused platform/utf8.cpp [[#include "decimal/bignum.h"]])
+expect(refused ui/window.cpp [[#include "tests/controls/probe.h"]])
+expect(passes units/convert.cpp [[#include "decimal/bignum.h"]])
+expect(passes cli/command.cpp [[#include "units/unit_lookup.h"]])
+expect(passes ui/window.cpp [[#include "platform/number_symbols.h"]])
+# The header libraries are the command line's.
+expect(refused units/aliases.cpp [[#include <nlohmann/json.hpp>]])
+expect(passes cli/batch.cpp [[#include <nlohmann/json.hpp>]])
+expect(passes units/convert.cpp [[#include <optional>]])
+
+if(failures)
+  message(FATAL_ERROR "The include check is wrong in ${wrong} of its ${count} cases:\n${failures}")
+endif()
+message(STATUS "The include check answered all ${count} cases as it should.")
