@@ -149,67 +149,88 @@ std::string NumberedCategories() {
   return text;
 }
 
-std::string HelpText() {
-  return "Usage: zurmet-convert [OPTION]... VALUE UNIT [VALUE UNIT]... to UNIT...\n"
-         "  or:  zurmet-convert [OPTION]... --us|--metric VALUE UNIT [VALUE UNIT]...\n"
-         "  or:  zurmet-convert [OPTION]... --batch\n"
-         "  or:  zurmet-convert --list [CATEGORY]\n" +
-         Wrapped("Convert a quantity exactly, in decimal arithmetic, between units of " +
-                     SaidCategories([](const units::CategoryInfo& info) {
-                       return info.Measured;
-                     }) +
-                     ". A quantity has up to three values, each with " +
+namespace {
+
+// The parts of the help that say the same whatever the tables hold.
+constexpr std::string_view kUsage =
+    "Usage: zurmet-convert [OPTION]... VALUE UNIT [VALUE UNIT]... to UNIT...\n"
+    "  or:  zurmet-convert [OPTION]... --us|--metric VALUE UNIT [VALUE UNIT]...\n"
+    "  or:  zurmet-convert [OPTION]... --batch\n"
+    "  or:  zurmet-convert --list [CATEGORY]\n";
+
+constexpr std::string_view kOptionOrder =
+    "\nThe options of results and units may also follow the conversion after --.\n"
+    "--us and --metric take no 'to'; --list, --batch and --version take no\n"
+    "conversion and none of --category, --us and --metric.\n"
+    "\n";
+
+constexpr std::string_view kExamples =
+    "\n"
+    "Examples:\n"
+    "  zurmet-convert 1 mile to km\n"
+    "  zurmet-convert 5'11\" to cm\n"
+    "  zurmet-convert 1 1/2 in to mm\n"
+    "  zurmet-convert 70 kg to st lb\n"
+    "  zurmet-convert 180 cm to feet and inches\n"
+    "  zurmet-convert -- -40 F to C --places 30\n"
+    "  zurmet-convert 20 lb bond to gsm\n"
+    "  zurmet-convert 1 kWh to J\n"
+    "  zurmet-convert 90 min to h\n"
+    "  zurmet-convert 30 mpg to L/100km\n"
+    "  zurmet-convert 45\u00b0 30\u2032 to rad\n"
+    "  zurmet-convert --metric 3 mi\n"
+    "  zurmet-convert --list prefixes\n"
+    "\n";
+
+constexpr std::string_view kUnits =
+    "Units: names in any case, singular or plural, US or British spelling (mile,\n"
+    "miles, metre), with US, UK, imperial or dry before them (UK pint); symbols and\n"
+    "abbreviations by their case (ml is millilitres, mil is mils), capitalised (Km)\n"
+    "or all in capitals or small letters (KM, km) when that is one unit; degrees F,\n"
+    "km per h. A symbol two kinds share is the one of the kind beside it (min is a\n"
+    "minute beside h, a minim beside ml). Results write units so that they can be\n"
+    "typed back in.\n";
+
+constexpr std::string_view kValuesBatchAndExit =
+    "\n"
+    "Values: 1.5, 3/4, 1 1/2, \u00bd, 5'11\", 45\u00b030'15\" (' and \" are minutes and\n"
+    "seconds only after degrees); a comma with three digits after it (1,000) is\n"
+    "refused unless --decimal-symbol, --thousand-separator or --locale says which\n"
+    "it is. Results have \".\" and no grouping unless the options above say\n"
+    "otherwise.\n"
+    "\n"
+    "--batch reads one JSON object a line and answers each with one JSON line:\n"
+    "  {\"values\":[\"1\",\"2\",\"3\"],\"from\":[\"yd\",\"ft\",\"in\"],\"to\":[\"m\"]}\n"
+    "  answers {\"result\":\"1.6 m\"}\n"
+    "\n"
+    "Exit status: 0 a result; 1 the result is \"Error\"; 2 a refusal (the reason on\n"
+    "standard error); 3 standard input or output failed. In batch: 2 if any line\n"
+    "was refused, else 1 if any result was \"Error\".\n"
+    "\n"
+    "Full documentation: man zurmet-convert (the batch fields, every option).\n";
+
+std::string Description() {
+  const auto measured = [](const units::CategoryInfo& info) { return info.Measured; };
+  return Wrapped("Convert a quantity exactly, in decimal arithmetic, between units of " +
+                     SaidCategories(measured) +
+                     ". A quantity has up to three values, each with "
                      "its unit; a result is split over up to three units after 'to'.",
-                 "") +
-         "\n" + OptionLines() +
-         "\nThe options of results and units may also follow the conversion after --.\n"
-         "--us and --metric take no 'to'; --list, --batch and --version take no\n"
-         "conversion and none of --category, --us and --metric.\n"
-         "\n" +
-         Wrapped("Categories: " + NumberedCategories() +
+                 "");
+}
+
+std::string CategoryLines() {
+  return Wrapped("Categories: " + NumberedCategories() +
                      " (CATEGORY: a name, its caption or its number; Prefixes is a table).",
-                 "  ") +
-         "\n"
-         "Examples:\n"
-         "  zurmet-convert 1 mile to km\n"
-         "  zurmet-convert 5'11\" to cm\n"
-         "  zurmet-convert 1 1/2 in to mm\n"
-         "  zurmet-convert 70 kg to st lb\n"
-         "  zurmet-convert 180 cm to feet and inches\n"
-         "  zurmet-convert -- -40 F to C --places 30\n"
-         "  zurmet-convert 20 lb bond to gsm\n"
-         "  zurmet-convert 1 kWh to J\n"
-         "  zurmet-convert 90 min to h\n"
-         "  zurmet-convert 30 mpg to L/100km\n"
-         "  zurmet-convert 45\u00b0 30\u2032 to rad\n"
-         "  zurmet-convert --metric 3 mi\n"
-         "  zurmet-convert --list prefixes\n"
-         "\n"
-         "Units: names in any case, singular or plural, US or British spelling (mile,\n"
-         "miles, metre), with US, UK, imperial or dry before them (UK pint); symbols and\n"
-         "abbreviations by their case (ml is millilitres, mil is mils), capitalised (Km)\n"
-         "or all in capitals or small letters (KM, km) when that is one unit; degrees F,\n"
-         "km per h. A symbol two kinds share is the one of the kind beside it (min is a\n"
-         "minute beside h, a minim beside ml). Results write units so that they can be\n"
-         "typed back in.\n"
-         "Names with several meanings mean:\n" +
-         StatedDefaults() + "Case carries meaning in:\n" + CaseCarryingLines() +
-         "\n"
-         "Values: 1.5, 3/4, 1 1/2, \u00bd, 5'11\", 45\u00b030'15\" (' and \" are minutes and\n"
-         "seconds only after degrees); a comma with three digits after it (1,000) is\n"
-         "refused unless --decimal-symbol, --thousand-separator or --locale says which\n"
-         "it is. Results have \".\" and no grouping unless the options above say\n"
-         "otherwise.\n"
-         "\n"
-         "--batch reads one JSON object a line and answers each with one JSON line:\n"
-         "  {\"values\":[\"1\",\"2\",\"3\"],\"from\":[\"yd\",\"ft\",\"in\"],\"to\":[\"m\"]}\n"
-         "  answers {\"result\":\"1.6 m\"}\n"
-         "\n"
-         "Exit status: 0 a result; 1 the result is \"Error\"; 2 a refusal (the reason on\n"
-         "standard error); 3 standard input or output failed. In batch: 2 if any line\n"
-         "was refused, else 1 if any result was \"Error\".\n"
-         "\n"
-         "Full documentation: man zurmet-convert (the batch fields, every option).\n";
+                 "  ");
+}
+
+}  // namespace
+
+std::string HelpText() {
+  return std::string(kUsage) + Description() + "\n" + OptionLines() + std::string(kOptionOrder) +
+         CategoryLines() + std::string(kExamples) + std::string(kUnits) +
+         "Names with several meanings mean:\n" + StatedDefaults() + "Case carries meaning in:\n" +
+         CaseCarryingLines() + std::string(kValuesBatchAndExit);
 }
 
 }  // namespace cli
