@@ -82,6 +82,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZURMET_HOMEPAGE}")
 # and draws bold text in Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
+# Without Qt's Wayland plug-in the window still opens on a Wayland desktop,
+# through XWayland; with it, it is a native Wayland window.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # CPack puts CPACK_PACKAGE_DESCRIPTION_SUMMARY first and indents the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[Zurmet converts length, area, capacity and volume, weight, temperature,
 speed and paper basis weight with exact decimal arithmetic, never binary
@@ -89,4 +92,6 @@ floating point, so 1.1 x 3 is 3.3. A quantity may be compound (1 yd 2 ft
 3 in) and the answer split over up to three units (8 ft 4 in).
 
 The package holds the converter window, zurmet, and the command-line
-converter zurmet-convert, which also reads JSON lines for scripts.]])
+converter zurmet-convert, which also converts time, energy, power,
+pressure, force, angle, data and fuel economy, and reads JSON lines for
+scripts.]])
