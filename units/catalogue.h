@@ -76,7 +76,7 @@ struct CategoryInfo {
   Category Id{};
   std::string_view Name{};     // "Temperature"
   std::string_view Noun{};     // what a unit of it measures: "a temperature"
-  std::string_view Caption{};  // of its page selector: "Temp."
+  std::string_view Caption{};  // of its page selector: "Temp."; or a short name
   UnitTable Table{};           // empty for Prefixes
   std::array<int, TermCount> DefaultFrom = {0, 0, 0};
   int DefaultTo = 0;

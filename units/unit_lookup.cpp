@@ -169,9 +169,12 @@ std::vector<int> NamedAlike(Category category, int row) {
 }
 
 std::optional<Category> CategoryFromText(std::string_view text) {
+  // "fuel-economy" and "fuel_economy" need no quoting in a shell.
+  std::string spaced(text);
+  std::replace_if(spaced.begin(), spaced.end(), [](char c) { return c == '-' || c == '_'; }, ' ');
   for (const CategoryInfo& info : AllCategories()) {
     const std::string_view bareCaption = info.Caption.substr(0, info.Caption.find('.'));
-    if (text == std::to_string(static_cast<int>(info.Id)) || EqualIgnoringCase(text, info.Name) ||
+    if (text == std::to_string(static_cast<int>(info.Id)) || EqualIgnoringCase(spaced, info.Name) ||
         EqualIgnoringCase(text, info.Caption) || EqualIgnoringCase(text, bareCaption))
       return info.Id;
   }

@@ -314,9 +314,9 @@ const ThirtyPlacesCase ThirtyPlacesCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Conversions, ThirtyPlaces, ::testing::ValuesIn(ThirtyPlacesCases));
 
-// What the command line will read: a descriptor with real units, no page,
-// names the aliases can tell apart; offered only behind the switch.
-TEST(CommandLineCategories, AreDescribedButNotYetOffered) {
+// What the command line reads: a descriptor with real units, no page, names
+// the aliases can tell apart, and a caption that is the name or its start.
+TEST(CommandLineCategories, AreDescribedWithoutAPage) {
   for (const Category category : CommandLineCategories) {
     const CategoryInfo& info = Describe(category);
     SCOPED_TRACE(std::string(info.Name));
@@ -324,7 +324,8 @@ TEST(CommandLineCategories, AreDescribedButNotYetOffered) {
     EXPECT_FALSE(info.InWindow);
     EXPECT_TRUE(info.Measured);
     EXPECT_FALSE(info.Noun.empty());
-    EXPECT_EQ(info.Caption, info.Name);
+    EXPECT_FALSE(info.Caption.empty());
+    EXPECT_EQ(info.Name.substr(0, info.Caption.size()), info.Caption);
     EXPECT_NE(RowAt(info.Table, info.DefaultFrom[0]).Factor, "0");
     for (const int row : info.DefaultFrom) EXPECT_TRUE(row == 0 || IsUnit(RowAt(info.Table, row)));
     const UnitTable table = info.Table;
